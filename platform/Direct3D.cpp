@@ -9,7 +9,7 @@ Direct3DConfig& Direct3DSettings() {
     return config;
 }
 
-int GetDDIVersion() {
+int Direct3DDriverVersion() {
     return Direct3DSettings().ddiVersion;
 }
 

@@ -28,7 +28,7 @@ struct Direct3DConfig {
 Direct3DConfig& Direct3DSettings();
 
 // The display driver's interface version.
-int GetDDIVersion();
+int Direct3DDriverVersion();
 
 class cDirect3DDevice;
 
