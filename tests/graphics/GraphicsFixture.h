@@ -4,6 +4,7 @@
 
 #include "fixtures/TempDir.h"
 #include "graphics/Graphics.h"
+#include "graphics/GraphicsHooks.h"
 #include "graphics/GraphicsInternal.h"
 #include "platform/Direct3D.h"
 #include "platform/DirectDraw.h"
