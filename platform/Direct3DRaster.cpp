@@ -165,6 +165,56 @@ HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex
         tl->diffuse == tr->diffuse && tl->diffuse == bl->diffuse && tl->diffuse == br->diffuse;
     const PixelFormat dstFmt = target.Format();
 
+    // The common case: the texture drawn as it is (white vertices, the stage
+    // passing the texture through) with ordinary alpha blending or none. Opaque
+    // texels are then copied as they are stored, transparent ones skipped.
+    auto passesTexture = [&](DWORD op, DWORD arg1, DWORD arg2, bool alpha) {
+        const int white = alpha ? ArgbA(tl->diffuse) : (tl->diffuse & 0xFFFFFF) == 0xFFFFFF ? 255 : 0;
+        if ((arg1 & 0xF) != D3DTA_TEXTURE) return false;
+        if (op == D3DTOP_SELECTARG1) return true;
+        return op == D3DTOP_MODULATE && (arg2 & 0xF) != D3DTA_TEXTURE && (arg2 & 0xF) != D3DTA_TFACTOR &&
+               white == 255;
+    };
+    const bool sameStorage =
+        texFmt == dstFmt || (texFmt == PixelFormat::A8R8G8B8 && dstFmt == PixelFormat::X8R8G8B8);
+    const bool both16 = BytesPerPixel(texFmt) == 2 && BytesPerPixel(dstFmt) == 2;
+    const bool ordinaryBlend =
+        !state.blend || (state.srcBlend == D3DBLEND_SRCALPHA && state.destBlend == D3DBLEND_INVSRCALPHA);
+    const bool direct = texture && flatDiffuse && (sameStorage || both16) && ordinaryBlend &&
+                        passesTexture(state.colorOp, state.colorArg1, state.colorArg2, false) &&
+                        passesTexture(state.alphaOp, state.alphaArg1, state.alphaArg2, true);
+    if (direct) {
+        const bool wide = BytesPerPixel(texFmt) == 4;
+        for (int py = y0; py < y1; ++py) {
+            double fy = (py - static_cast<double>(yMin)) / spanY;
+            int ty =
+                TexelIndex((tl->v + (static_cast<double>(bl->v) - tl->v) * fy) * texH, texH, state.addressV);
+            for (int px = x0; px < x1; ++px) {
+                std::uint32_t v = texture->Get(texX[px - x0], ty);
+                bool opaque = wide ? (v >> 24) == 255 : (v & 0x8000u) != 0;
+                bool clear = wide ? (v >> 24) == 0 : (v & 0x8000u) == 0;
+                if (!HasAlpha(texFmt)) opaque = true, clear = false;
+                if (state.blend && clear) continue;
+                if (opaque || !state.blend) {
+                    if (!sameStorage)
+                        v = PackArgb(dstFmt, UnpackToArgb(texFmt, v));
+                    else if (dstFmt == PixelFormat::X8R8G8B8)
+                        v |= 0xFF000000u;
+                    target.Set(px, py, v);
+                    continue;
+                }
+                Channels src = Split(UnpackToArgb(texFmt, v));
+                Channels dst = Split(UnpackToArgb(dstFmt, target.Get(px, py)));
+                target.Set(px, py,
+                           PackArgb(dstFmt, MakeArgb(BlendOne(state, src, dst, src.a, dst.a),
+                                                     BlendOne(state, src, dst, src.r, dst.r),
+                                                     BlendOne(state, src, dst, src.g, dst.g),
+                                                     BlendOne(state, src, dst, src.b, dst.b))));
+            }
+        }
+        return D3D_OK;
+    }
+
     for (int py = y0; py < y1; ++py) {
         double fy = (py - static_cast<double>(yMin)) / spanY;
         double vv = tl->v + (static_cast<double>(bl->v) - tl->v) * fy;

@@ -120,7 +120,9 @@ TEST_F(Init, TextureSizeRules) {
 }
 
 int dueCalls = 0;
-bool DueEveryThirdCall(int, int, void*) { return ++dueCalls % 3 == 0; }
+bool DueEveryThirdCall(int, int, void*) {
+    return ++dueCalls % 3 == 0;
+}
 void NoSleep(unsigned) {}
 
 TEST_F(Init, PresentPacesOnlyWithoutVSyncAndReportsALostDevice) {

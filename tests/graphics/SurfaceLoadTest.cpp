@@ -8,10 +8,11 @@
 #include <algorithm>
 #include <cstring>
 
-
 namespace {
 
-std::vector<std::uint8_t> GoodBmp() { return MakeBmp(4, 4, 24, std::vector<std::uint32_t>(16, 0x123456)); }
+std::vector<std::uint8_t> GoodBmp() {
+    return MakeBmp(4, 4, 24, std::vector<std::uint32_t>(16, 0x123456));
+}
 
 int boxes = 0;
 std::string lastBox;
@@ -104,8 +105,9 @@ TEST_P(Loading, ListsKeepPicturesAndLoadRecordsInStep) {
     DDReleaseSurfaceList(sds);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothFaces, Loading, ::testing::Values(false, true),
-                         [](const auto& info) { return std::string(info.param ? "Direct3D" : "DirectDraw"); });
+INSTANTIATE_TEST_SUITE_P(BothFaces, Loading, ::testing::Values(false, true), [](const auto& info) {
+    return std::string(info.param ? "Direct3D" : "DirectDraw");
+});
 
 class Direct3DFaults : public GraphicsTest {
 protected:

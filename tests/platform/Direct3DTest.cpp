@@ -105,6 +105,32 @@ TEST_F(Direct3DFace, TexturePointSamplingAndAlphaBlending) {
     tex->Release();
 }
 
+TEST_F(Direct3DFace, SixteenBitTexturesDrawIntoA565BackBuffer) {
+    pp.BackBufferFormat = D3DFMT_R5G6B5;
+    pp.Windowed = FALSE;
+    pp.BackBufferWidth = 640;
+    pp.BackBufferHeight = 480;
+    ASSERT_EQ(device->Reset(&pp), D3D_OK);
+    cDirect3DTexture* tex = nullptr;
+    ASSERT_EQ(device->CreateTexture(4, 1, 1, 0, D3DFMT_A1R5G5B5, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
+    const std::uint32_t texels[4] = {0xFC00, 0x03E0, 0x83E0, 0x801F}; // red, clear green, green, blue
+    for (int x = 0; x < 4; ++x) tex->Level()->Pixels().Set(x, 0, texels[x]);
+    device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000u, 1, 0);
+    device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    device->SetTexture(0, tex);
+    device->BeginScene();
+    Quad(0, 0, 4, 1, 0, 0, 1, 1, 0xFFFFFFFFu);
+    device->EndScene();
+    cDirect3DSurface* back = nullptr;
+    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back);
+    const std::uint32_t want[4] = {0xF800, 0x0000, 0x07E0, 0x001F};
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(back->Pixels().Get(x, 0), want[x]) << x;
+    back->Release();
+    tex->Release();
+}
+
 TEST_F(Direct3DFace, DefaultPoolRenderTargetsCannotBeLocked) {
     cDirect3DTexture* rt = nullptr;
     ASSERT_EQ(
