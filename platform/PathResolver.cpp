@@ -8,5 +8,9 @@ static std::string Slashes(const std::string& p) {
     return s;
 }
 
-std::string ResolvePath(const std::string& windowsPath) { return Slashes(windowsPath); }
-std::string ResolvePathForWriting(const std::string& windowsPath) { return Slashes(windowsPath); }
+std::string ResolvePath(const std::string& windowsPath) {
+    return Slashes(windowsPath);
+}
+std::string ResolvePathForWriting(const std::string& windowsPath) {
+    return Slashes(windowsPath);
+}
