@@ -1,5 +1,5 @@
 // Names of the stored choices of flows and commands: triggers, targets,
-// Operands, placements, moves and turns.
+// operands, placements, moves and turns.
 #pragma once
 
 #include "records/Labels/NameTable.h"

@@ -1,5 +1,5 @@
 // Names of the stored choices of definitions: palettes, graphics, blocks,
-// Conditions, character settings and letter slots.
+// conditions, character settings and letter slots.
 #pragma once
 
 #include "records/Labels/NameTable.h"
