@@ -22,8 +22,10 @@ struct FrameGrid {
             start = now;
             frame = 0;
         }
-        std::uint64_t elapsed = static_cast<DWORD>(now - start);
-        std::uint64_t scaled = elapsed * fps;
+        // The grid's start may lie ahead of now just after it moved on a second.
+        std::int32_t since = static_cast<std::int32_t>(now - start);
+        if (since < 0) return false;
+        std::uint64_t scaled = static_cast<std::uint64_t>(since) * fps;
         if (scaled < std::uint64_t{frame} * 1000u) return false;
         if (frame > 0 && scaled >= std::uint64_t{frame + 1} * 1000u) {
             // A whole frame late: start again from now rather than catch up.

@@ -17,10 +17,14 @@ std::unordered_map<DWORD, std::shared_ptr<ThreadState>>& Registry() {
 
 std::atomic<DWORD> nextThreadId{1};
 
+// Set once the thread's record has been torn down; plain, so it outlives the holder.
+thread_local bool currentGone = false;
+
 // Ends the thread's record when the thread itself ends, whoever made it.
 struct CurrentHolder {
     std::shared_ptr<ThreadState> state;
     ~CurrentHolder() {
+        currentGone = true;
         if (state) EndThreadState(*state);
     }
 };
@@ -37,6 +41,9 @@ std::shared_ptr<ThreadState> MakeRegistered() {
 } // namespace
 
 std::shared_ptr<ThreadState> CurrentThreadState() {
+    // Calls from destructors of globals, after this thread's record is gone,
+    // get a record of their own that no other thread can reach.
+    if (currentGone) return std::make_shared<ThreadState>(nextThreadId.fetch_add(1));
     if (!current.state) current.state = MakeRegistered();
     return current.state;
 }
