@@ -5,7 +5,6 @@
 #include "records/ParamDescriptors.h"
 #include "records/RecordContext.h"
 
-
 namespace {
 
 // The variable the arrangement names; common and stage variable 0 is never used.

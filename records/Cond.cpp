@@ -25,7 +25,8 @@ void cCond::RegisterFields(std::uint32_t version) {
         AddByte(&cSel6);
         AddShort(&sValue2);
     } else {
-        AddShort(g_droppedShorts, 2);
+        AddShort(&g_droppedShorts[0]);
+        AddShort(&g_droppedShorts[1]);
     }
     AddByte(&bFlag1);
     if (version >= 43) AddByte(&bFlag2);

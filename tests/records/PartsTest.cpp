@@ -150,7 +150,7 @@ TEST_F(Parts, ConditionUpgradesRunInOrder) {
 TEST_F(Parts, ConditionOfTheOldLayoutDropsTwoValues) {
     // Before 110: kind, value 1, two 16-bit values nobody reads, three flags.
     ByteBuilder b;
-    b.u32(100).u32(6).u8(5).i32(77).u16(1).u16(2).u8(1).u8(1).u8(1).u32(0);
+    b.u32(100).u32(7).u8(5).i32(77).u16(1).u16(2).u8(1).u8(1).u8(1).u32(0);
     cCond c;
     ASSERT_TRUE(c.LoadFromBytes(b.get()));
     EXPECT_EQ(c.cKind, 7); // 5 + 2 at 160
