@@ -30,9 +30,8 @@ struct DefaultKey {
 constexpr std::size_t kFreeStageKey = 8;
 
 constexpr DefaultKey kDefaultKeys[kIniKeyCount] = {
-    {"Direct3D", 2},      {"WindowMode", 0},   {"Bpp", 0},    {"VSync", 2},
-    {"D3D_FontCache", 0}, {"DD_FontCache", 1}, {"DD_VideoStretch", 0},
-    {"ShowFps", 1},       {"FreeStage", 0},    {"English", 0},
+    {"Direct3D", 2},     {"WindowMode", 0},      {"Bpp", 0},     {"VSync", 2},     {"D3D_FontCache", 0},
+    {"DD_FontCache", 1}, {"DD_VideoStretch", 0}, {"ShowFps", 1}, {"FreeStage", 0}, {"English", 0},
 };
 
 void SetDefaultKey(cIniKey& key, std::size_t i) {

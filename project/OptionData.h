@@ -15,12 +15,12 @@ constexpr std::int32_t kMaxRankingMode = 3;
 
 class cOptionData : public cRecord<cOptionData> {
 public:
-    std::int32_t nPalette = 0;      // 8-bit palette file number
-    std::int32_t bMusic = 0;        // non-zero: background music on
-    std::int32_t nVolume = 0;       // sound-effect volume level, 0 to 10
-    std::int32_t nRankingMode = 0;  // 0 manual with name entry, 1 manual fixed name, 2 automatic with
-                                    // name entry, 3 automatic fixed name
-    std::string RankingName;        // the fixed name of ranking entries
+    std::int32_t nPalette = 0;     // 8-bit palette file number
+    std::int32_t bMusic = 0;       // non-zero: background music on
+    std::int32_t nVolume = 0;      // sound-effect volume level, 0 to 10
+    std::int32_t nRankingMode = 0; // 0 manual with name entry, 1 manual fixed name, 2 automatic with
+                                   // name entry, 3 automatic fixed name
+    std::string RankingName;       // the fixed name of ranking entries
 
     cOptionData();
 

@@ -81,7 +81,9 @@ void PadWords(cVector<std::string>& words, const char* const* texts, std::size_t
 
 namespace {
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 } // namespace
 
@@ -96,8 +98,8 @@ std::int32_t CountTextChars(const std::string& text) {
     return count;
 }
 
-std::int32_t GetWordMenuX(const cVector<std::string>& words, std::int32_t x, std::int32_t first, std::int32_t n,
-                          std::int32_t cursor) {
+std::int32_t GetWordMenuX(const cVector<std::string>& words, std::int32_t x, std::int32_t first,
+                          std::int32_t n, std::int32_t cursor) {
     std::int32_t longest = 0;
     for (std::int32_t i = 0; i < n; ++i) longest = std::max(longest, CountTextChars(words.At(first + i)));
     std::int32_t columns = longest + (cursor ? 1 : 0);

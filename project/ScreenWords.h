@@ -35,7 +35,7 @@ std::int32_t CountTextChars(const std::string& text);
 
 // The left edge of a vertical menu of the words first .. first + n - 1 centred
 // on x, 16 pixels per character, with one more column when a cursor is drawn.
-std::int32_t GetWordMenuX(const cVector<std::string>& words, std::int32_t x, std::int32_t first, std::int32_t n,
-                          std::int32_t cursor);
+std::int32_t GetWordMenuX(const cVector<std::string>& words, std::int32_t x, std::int32_t first,
+                          std::int32_t n, std::int32_t cursor);
 // The same over the system data's word table.
 std::int32_t GetWordMenuX(std::int32_t x, std::int32_t first, std::int32_t n, std::int32_t cursor);

@@ -4,7 +4,9 @@
 
 namespace {
 
-std::uint32_t NoBgmRecords() { return 0; }
+std::uint32_t NoBgmRecords() {
+    return 0;
+}
 
 } // namespace
 

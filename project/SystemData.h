@@ -31,14 +31,14 @@ public:
     cVector<std::uint8_t> CarryFlags;      // hero carry items kept between stages
     cVector<std::uint8_t> ClearCarryFlags; // carry flags a lost life clears
 
-    std::int32_t bExtraLife = 0;      // a life each time the score passes a multiple of nExtraLifeStep
-    std::int32_t nExtraLifeStep = 0;  // 0 gives no extra lives
+    std::int32_t bExtraLife = 0;     // a life each time the score passes a multiple of nExtraLifeStep
+    std::int32_t nExtraLifeStep = 0; // 0 gives no extra lives
     std::int32_t bDrawWorldSwitch = 0;
-    std::int32_t nTextSettingA = 0;   // copied into a font before the digit surfaces are made
-    std::int32_t nFontNumber = 0;     // index into the font face names
+    std::int32_t nTextSettingA = 0; // copied into a font before the digit surfaces are made
+    std::int32_t nFontNumber = 0;   // index into the font face names
     std::int32_t nTextSettingB = 0;
-    std::int32_t bReplay = 0;         // replay recording and the replay keys
-    std::int32_t bKeepFlows = 0;      // loading keeps flows marked to be dropped
+    std::int32_t bReplay = 0;    // replay recording and the replay keys
+    std::int32_t bKeepFlows = 0; // loading keeps flows marked to be dropped
 
     cVector<cGauge> Gauges; // 0 and 1 scores, 2 HP, 3 SP, 4 lives
 
@@ -74,11 +74,11 @@ public:
     std::int32_t bColourMode = 0; // also: a fixed transparent colour
     std::uint8_t TransparentColour[3] = {};
 
-    cVector<std::string> SystemSounds;         // file names of the system sound effects
-    cVector<std::int32_t> ScreenMusic;         // Bgm number: title, save and world map, challenge, options
-    cVector<std::uint8_t> ScreenMusicFlags;    // handed over with the music of the same screen
-    cVector<std::string> Words;                // the screen word table
-    cVector<cIniKey> IniKeys;                  // the System.ini key table
+    cVector<std::string> SystemSounds;      // file names of the system sound effects
+    cVector<std::int32_t> ScreenMusic;      // Bgm number: title, save and world map, challenge, options
+    cVector<std::uint8_t> ScreenMusicFlags; // handed over with the music of the same screen
+    cVector<std::string> Words;             // the screen word table
+    cVector<cIniKey> IniKeys;               // the System.ini key table
 
     // Compatibility switches and later settings.
     std::int32_t bMovement = 0;

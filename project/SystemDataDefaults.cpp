@@ -1,7 +1,7 @@
 // The settings of a new project, and the padding of loaded tables to the
 // lengths the program indexes them by.
-#include "project/SystemData.h"
 #include "project/ScreenWords.h"
+#include "project/SystemData.h"
 
 #include <algorithm>
 
@@ -14,7 +14,8 @@ struct GaugeDefault {
     const char* label;
     std::int32_t digits;
 };
-const GaugeDefault kGaugeDefaults[kGaugeCount] = {{"スコア", 4}, {"スコア", 3}, {"HP", 0}, {"SP", 0}, {"人", 2}};
+const GaugeDefault kGaugeDefaults[kGaugeCount] = {
+    {"スコア", 4}, {"スコア", 3}, {"HP", 0}, {"SP", 0}, {"人", 2}};
 
 constexpr std::int32_t kDefaultStartLives[kGameModeCount] = {5, 5, 5, 99};
 

@@ -2,15 +2,17 @@
 // ascending order of their thresholds, each only for files older than its
 // threshold, and each works on what the earlier steps left. Most of them set
 // the compatibility switches that keep an older project's behaviour.
-#include "project/SystemData.h"
 #include "project/SystemDataUpgrade.h"
+#include "project/SystemData.h"
 
 #include <iterator>
 
 namespace {
 
 // Resizes to n with default elements.
-template <class T> void BringTo(cVector<T>& v, std::size_t n) { v.resize(n); }
+template <class T> void BringTo(cVector<T>& v, std::size_t n) {
+    v.resize(n);
+}
 
 // Moves entries `at` and above up one place within the same length (the last
 // entry drops out) and sets entry `at`.
@@ -20,7 +22,9 @@ template <class T> void InsertWithin(cVector<T>& v, std::size_t at, T value) {
     v.pop_back();
 }
 
-void InsertWord(cSystemData& d, std::size_t at, const char* word) { InsertWithin(d.Words, at, std::string(word)); }
+void InsertWord(cSystemData& d, std::size_t at, const char* word) {
+    InsertWithin(d.Words, at, std::string(word));
+}
 
 const SystemDataUpgradeStep kSteps[] = {
     {113, [](cSystemData& d, std::uint32_t) { d.bKeepFlows = 0; }},
@@ -169,7 +173,9 @@ const SystemDataUpgradeStep kSteps[] = {
 
 } // namespace
 
-std::span<const SystemDataUpgradeStep> SystemDataUpgradeSteps() { return kSteps; }
+std::span<const SystemDataUpgradeStep> SystemDataUpgradeSteps() {
+    return kSteps;
+}
 
 void cSystemData::UpgradeFrom(std::uint32_t version) {
     for (const SystemDataUpgradeStep& step : kSteps)

@@ -12,7 +12,9 @@
 namespace {
 
 std::uint32_t g_bgmCount = 0;
-std::uint32_t TestBgmCount() { return g_bgmCount; }
+std::uint32_t TestBgmCount() {
+    return g_bgmCount;
+}
 
 class SystemDataTest : public ::testing::Test {
 protected:
@@ -99,9 +101,13 @@ TEST_F(SystemDataTest, Version100RunsTheWholeChain) {
     // The word table of that time: 21 words, the later ones inserted by the upgrade.
     std::vector<std::string> d = DefaultWords();
     f.words.clear();
-    for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 17, 18, 19, 20, 21, 25, 26, 27, 28}) f.words.push_back(d[i]);
+    for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 17, 18, 19, 20, 21, 25, 26, 27, 28})
+        f.words.push_back(d[i]);
     f.saveMenu = {{1, "セーブ"}, {1, "もどる"}, {1, "タイトルへ"}};
-    f.keys = {{0, "WindowMode", 1, ""}, {0, "Bpp", 16, ""}, {0, "VSync", 3, ""}, {0, "ShowFps", 0, ""},
+    f.keys = {{0, "WindowMode", 1, ""},
+              {0, "Bpp", 16, ""},
+              {0, "VSync", 3, ""},
+              {0, "ShowFps", 0, ""},
               {1, "FreeStage", 0, ""}};
     // 22 carry flags, numbered by what they become.
     f.carry.clear();
@@ -123,9 +129,9 @@ TEST_F(SystemDataTest, Version100RunsTheWholeChain) {
     EXPECT_EQ(s.SaveMenu.At(1).Text, "オートセーブ");
     EXPECT_EQ(s.SaveMenu.At(3).Text, "タイトルへ");
 
-    EXPECT_EQ(KeyNames(s), (std::vector<std::string>{"Direct3D", "WindowMode", "Bpp", "VSync", "D3D_FontCache",
-                                                     "DD_FontCache", "DD_VideoStretch", "ShowFps", "FreeStage",
-                                                     "English"}));
+    EXPECT_EQ(KeyNames(s), (std::vector<std::string>{"Direct3D", "WindowMode", "Bpp", "VSync",
+                                                     "D3D_FontCache", "DD_FontCache", "DD_VideoStretch",
+                                                     "ShowFps", "FreeStage", "English"}));
     EXPECT_EQ(s.IniKeys.At(0).nIntDefault, 1);
     EXPECT_EQ(s.IniKeys.At(2).nIntDefault, 16);
     EXPECT_EQ(s.IniKeys.At(3).nIntDefault, 2); // VSync above 2 is brought down
@@ -133,7 +139,8 @@ TEST_F(SystemDataTest, Version100RunsTheWholeChain) {
     EXPECT_EQ(s.IniKeys.At(8).nKind, 1);
 
     // Inserted: 1 at 16 (168), 0 at 14 (201), 0 at 9 (210); the last flags drop out.
-    cVector<std::uint8_t> carry{1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 10, 11, 12, 13, 14, 0, 15, 16, 1, 17, 18, 19, 20, 21, 22};
+    cVector<std::uint8_t> carry{1,  2,  3, 4,  5,  6, 7,  8,  9,  0,  10, 11, 12,
+                                13, 14, 0, 15, 16, 1, 17, 18, 19, 20, 21, 22};
     EXPECT_EQ(s.CarryFlags, carry);
     EXPECT_EQ(s.ClearCarryFlags, cVector<std::uint8_t>(25, 0));
 
@@ -160,12 +167,20 @@ TEST_F(SystemDataTest, Version100RunsTheWholeChain) {
     EXPECT_EQ(s.bStagePlaySwitchB, 1);
     EXPECT_EQ(s.nDepthSecond, 0);
     EXPECT_EQ(s.nDepthFirst, 2);
-    for (std::int32_t sw :
-         {s.bMovement, s.bRescaleOffsets, s.bFlowStartA, s.bShotSwitch, s.bCharaEngineSwitch, s.bStagePlaySwitchC,
-          s.bNegativeMoveTime, s.bStoredSwitch, s.bStageSetUp, s.bWarp, s.bChargeMove, s.bNpcSwitch, s.bFlowStartB,
-          s.bJump, s.bCodeStatement, s.bGroupCollisionA, s.bGroupCollisionB, s.bPlacement, s.bStraightMoveA,
-          s.bKeepKnockbackAbove, s.bDistanceCond, s.bStraightMoveB, s.bStagePlaySwitchD, s.bGroundTurn,
-          s.bSolidCharaA, s.bSolidCharaB, s.bHeroSwitch})
+    for (std::int32_t sw : {s.bMovement,          s.bRescaleOffsets,
+                            s.bFlowStartA,        s.bShotSwitch,
+                            s.bCharaEngineSwitch, s.bStagePlaySwitchC,
+                            s.bNegativeMoveTime,  s.bStoredSwitch,
+                            s.bStageSetUp,        s.bWarp,
+                            s.bChargeMove,        s.bNpcSwitch,
+                            s.bFlowStartB,        s.bJump,
+                            s.bCodeStatement,     s.bGroupCollisionA,
+                            s.bGroupCollisionB,   s.bPlacement,
+                            s.bStraightMoveA,     s.bKeepKnockbackAbove,
+                            s.bDistanceCond,      s.bStraightMoveB,
+                            s.bStagePlaySwitchD,  s.bGroundTurn,
+                            s.bSolidCharaA,       s.bSolidCharaB,
+                            s.bHeroSwitch})
         EXPECT_EQ(sw, 1);
 
     EXPECT_EQ(s.UnlimitedLives, (cVector<std::int32_t>{0, 0, 0, 1}));
@@ -255,9 +270,9 @@ TEST_F(SystemDataTest, GaugeWarningLevel) {
         std::int32_t percent, threshold, value, max, low;
     };
     cSystemData d;
-    for (Case c : {Case{1, 33, 33, 100, 1}, Case{1, 33, 34, 100, 0}, Case{1, 33, 1, 3, 0}, Case{1, 34, 1, 3, 1},
-                   Case{1, 33, 0, 0, 1}, Case{1, 33, 5, 0, 1}, Case{1, 33, 5, -2, 1}, Case{0, 10, 10, 0, 1},
-                   Case{0, 10, 11, 100, 0}, Case{0, 10, -3, 100, 1}}) {
+    for (Case c : {Case{1, 33, 33, 100, 1}, Case{1, 33, 34, 100, 0}, Case{1, 33, 1, 3, 0},
+                   Case{1, 34, 1, 3, 1}, Case{1, 33, 0, 0, 1}, Case{1, 33, 5, 0, 1}, Case{1, 33, 5, -2, 1},
+                   Case{0, 10, 10, 0, 1}, Case{0, 10, 11, 100, 0}, Case{0, 10, -3, 100, 1}}) {
         d.Gauges.At(2).bLowPercent = c.percent;
         d.Gauges.At(2).nLowThreshold = c.threshold;
         EXPECT_EQ(d.IsGaugeLow(2, c.value, c.max), c.low)
