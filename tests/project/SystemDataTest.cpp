@@ -397,3 +397,33 @@ TEST_F(SystemDataTest, DamagedFilesAreRefusedAndLeaveTheRecordUnchanged) {
 }
 
 } // namespace
+
+namespace {
+
+// Bytes of a good file changed at random places: every load either fails or
+// leaves every table at its full length.
+TEST_F(SystemDataTest, RandomlyDamagedFilesLoadSafely) {
+    SystemFileBuilder f(700);
+    f.words = {"a", "b", "c"};
+    const std::vector<std::uint8_t> good = f.bytes();
+    std::uint32_t x = 12345;
+    auto next = [&x] {
+        x = x * 214013u + 2531011u;
+        return (x >> 16) & 0x7FFF;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<std::uint8_t> bad = good;
+        for (int k = 0, n = 1 + static_cast<int>(next() % 4); k < n; ++k) {
+            std::size_t at = next() % bad.size();
+            bad[at] = static_cast<std::uint8_t>(next() % 3 == 0 ? 0xFF : next());
+        }
+        cSystemData d;
+        if (!d.LoadFromBytes(bad)) continue;
+        ASSERT_GE(d.Words.size(), kScreenWordCount) << round;
+        ASSERT_GE(d.IniKeys.size(), kIniKeyCount) << round;
+        ASSERT_GE(d.Gauges.size(), kGaugeCount) << round;
+        for (const cFlagList& l : d.RankingFlags) ASSERT_GE(l.Flags.size(), kRankingTableCount) << round;
+    }
+}
+
+} // namespace
