@@ -1,5 +1,6 @@
 #include "project/ScreenWords.h"
 
+#include "platform/Cp932.h"
 #include "project/SystemData.h"
 
 #include <algorithm>
@@ -79,20 +80,11 @@ void PadWords(cVector<std::string>& words, const char* const* texts, std::size_t
     for (std::size_t i = have; i < n; ++i) words.At(static_cast<std::int64_t>(i)) = texts[i];
 }
 
-namespace {
-
-bool IsLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-} // namespace
-
 std::int32_t CountTextChars(const std::string& text) {
     std::int32_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '\n') continue;
-        if (IsLeadByte(c) && i + 1 < text.size()) ++i;
+        if (text[i] == '\n') continue;
+        if (IsDoubleByteCharAt(text, i)) ++i;
         ++count;
     }
     return count;
