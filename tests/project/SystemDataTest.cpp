@@ -42,11 +42,9 @@ std::vector<std::string> KeyNames(const cSystemData& d) {
 // A current file in which every value differs from what any upgrade step would make of it.
 SystemFileBuilder CurrentFileNoStepWouldLeave() {
     SystemFileBuilder f(818);
-    for (const auto& field : SystemFileBuilder::Fields()) f.values[field.name] = 0;
-    f.values["F2"] = 250;
-    f.values["F5"] = 7;
-    f.values["F31"] = 9;
-    f.values["F61"] = 1;
+    // Each field its own value, none of which an upgrade step would set.
+    std::int32_t value = 1000;
+    for (const auto& field : SystemFileBuilder::Fields()) f.values[field.name] = value++;
     f.colour[0] = 1, f.colour[1] = 2, f.colour[2] = 3;
     f.carry.assign(25, 0);
     f.carry[3] = 1;
@@ -69,11 +67,72 @@ TEST_F(SystemDataTest, CurrentFileRunsNoUpgradeAndRoundTripsByteForByte) {
     const std::vector<std::uint8_t> file = CurrentFileNoStepWouldLeave().bytes();
     cSystemData d;
     ASSERT_TRUE(d.LoadFromBytes(file));
-    EXPECT_EQ(d.bSolidCharaB, 0);
-    EXPECT_EQ(d.bHeroSwitch, 0);
-    EXPECT_EQ(d.bStagePlaySwitchB, 0);
-    EXPECT_EQ(d.bPauseMenuC, 0);
-    EXPECT_EQ(d.nFontNumber, 7);
+    // Every field lands in its member, in file order.
+    using Member = std::int32_t cSystemData::*;
+    const std::pair<const char*, Member> members[] = {
+        {"bExtraLife", &cSystemData::bExtraLife},
+        {"nExtraLifeStep", &cSystemData::nExtraLifeStep},
+        {"bDrawWorldSwitch", &cSystemData::bDrawWorldSwitch},
+        {"nTextSettingA", &cSystemData::nTextSettingA},
+        {"nFontNumber", &cSystemData::nFontNumber},
+        {"nTextSettingB", &cSystemData::nTextSettingB},
+        {"bKeepFlows", &cSystemData::bKeepFlows},
+        {"bReplay", &cSystemData::bReplay},
+        {"bTitleSwitch", &cSystemData::bTitleSwitch},
+        {"bWorldMapSwitchA", &cSystemData::bWorldMapSwitchA},
+        {"bContinue", &cSystemData::bContinue},
+        {"bWorldMapSwitchB", &cSystemData::bWorldMapSwitchB},
+        {"nChallengeStages", &cSystemData::nChallengeStages},
+        {"bChallengeCount", &cSystemData::bChallengeCount},
+        {"bWorldMapSwitchC", &cSystemData::bWorldMapSwitchC},
+        {"bSaveScreenSwitch", &cSystemData::bSaveScreenSwitch},
+        {"bRestoreA", &cSystemData::bRestoreA},
+        {"bPauseMenuA", &cSystemData::bPauseMenuA},
+        {"bChallengeSwitchA", &cSystemData::bChallengeSwitchA},
+        {"bChallengeSwitchB", &cSystemData::bChallengeSwitchB},
+        {"bRestoreB", &cSystemData::bRestoreB},
+        {"bPauseMenuB", &cSystemData::bPauseMenuB},
+        {"bRestoreC", &cSystemData::bRestoreC},
+        {"bRestoreD", &cSystemData::bRestoreD},
+        {"bColourMode", &cSystemData::bColourMode},
+        {"bMovement", &cSystemData::bMovement},
+        {"bRescaleOffsets", &cSystemData::bRescaleOffsets},
+        {"bStagePlaySwitchA", &cSystemData::bStagePlaySwitchA},
+        {"bCharaDrawSwitch", &cSystemData::bCharaDrawSwitch},
+        {"nFlashPeriod", &cSystemData::nFlashPeriod},
+        {"bDrawingSwitch", &cSystemData::bDrawingSwitch},
+        {"bPauseMenuC", &cSystemData::bPauseMenuC},
+        {"bFlowStartA", &cSystemData::bFlowStartA},
+        {"bShotSwitch", &cSystemData::bShotSwitch},
+        {"bStagePlaySwitchB", &cSystemData::bStagePlaySwitchB},
+        {"bCharaEngineSwitch", &cSystemData::bCharaEngineSwitch},
+        {"bStagePlaySwitchC", &cSystemData::bStagePlaySwitchC},
+        {"bNegativeMoveTime", &cSystemData::bNegativeMoveTime},
+        {"bStoredSwitch", &cSystemData::bStoredSwitch},
+        {"bStageSetUp", &cSystemData::bStageSetUp},
+        {"bWarp", &cSystemData::bWarp},
+        {"bChargeMove", &cSystemData::bChargeMove},
+        {"bNpcSwitch", &cSystemData::bNpcSwitch},
+        {"bFlowStartB", &cSystemData::bFlowStartB},
+        {"bJump", &cSystemData::bJump},
+        {"bCodeStatement", &cSystemData::bCodeStatement},
+        {"bGroupCollisionA", &cSystemData::bGroupCollisionA},
+        {"bGroupCollisionB", &cSystemData::bGroupCollisionB},
+        {"bPlacement", &cSystemData::bPlacement},
+        {"bStraightMoveA", &cSystemData::bStraightMoveA},
+        {"bKeepKnockbackAbove", &cSystemData::bKeepKnockbackAbove},
+        {"bDistanceCond", &cSystemData::bDistanceCond},
+        {"bStraightMoveB", &cSystemData::bStraightMoveB},
+        {"bStagePlaySwitchD", &cSystemData::bStagePlaySwitchD},
+        {"bGroundTurn", &cSystemData::bGroundTurn},
+        {"bSolidCharaA", &cSystemData::bSolidCharaA},
+        {"bSolidCharaB", &cSystemData::bSolidCharaB},
+        {"bHeroSwitch", &cSystemData::bHeroSwitch},
+        {"nDepthSecond", &cSystemData::nDepthSecond},
+        {"nDepthFirst", &cSystemData::nDepthFirst},
+    };
+    const SystemFileBuilder f = CurrentFileNoStepWouldLeave();
+    for (const auto& [name, member] : members) EXPECT_EQ(d.*member, f.values.at(name)) << name;
     EXPECT_EQ(d.TransparentColour[1], 2);
     EXPECT_EQ(d.IniKeys.At(3).nIntDefault, 5);
     EXPECT_EQ(d.Gauges.At(2).nLowThreshold, 10);
@@ -97,7 +156,11 @@ TEST_F(SystemDataTest, SavedNewProjectLoadsBackUnchanged) {
 // A project saved by version 100: the layout of that time, upgraded through every step.
 TEST_F(SystemDataTest, Version100RunsTheWholeChain) {
     SystemFileBuilder f(100);
-    f.values = {{"F2", 500}, {"F3", 1}, {"F10", 1}, {"F13", 30}, {"F14", 1}};
+    f.values = {{"nExtraLifeStep", 500},
+                {"bDrawWorldSwitch", 1},
+                {"bWorldMapSwitchA", 1},
+                {"nChallengeStages", 30},
+                {"bChallengeCount", 1}};
     // The word table of that time: 21 words, the later ones inserted by the upgrade.
     std::vector<std::string> d = DefaultWords();
     f.words.clear();
@@ -216,7 +279,7 @@ TEST_F(SystemDataTest, SwitchForFilesBefore617) {
     };
     for (Case c : {Case{616, 0, 1}, Case{617, 0, 0}, Case{636, 0, 0}, Case{637, 0, 0}, Case{637, 1, 1}}) {
         SystemFileBuilder f(c.version);
-        f.values["F36"] = c.stored;
+        f.values["bStagePlaySwitchB"] = c.stored;
         cSystemData d;
         d.bStagePlaySwitchB = 7;
         ASSERT_TRUE(d.LoadFromBytes(f.bytes())) << c.version;
@@ -227,7 +290,7 @@ TEST_F(SystemDataTest, SwitchForFilesBefore617) {
 TEST_F(SystemDataTest, RetiredFieldOnlyInVersions221To259) {
     for (std::uint32_t version : {220u, 221u, 250u, 259u, 260u}) {
         SystemFileBuilder f(version);
-        f.values = {{"F27", 0}, {"retired", 0x7777}};
+        f.values = {{"bMovement", 0}, {"retired", 0x7777}};
         f.carry.assign(25, 0);
         f.carry[0] = 9;
         f.title = "T";
