@@ -53,4 +53,5 @@ const cVector<std::string> DataPath = {
 
 const cVector<std::string> FileExtension = {"cplt4", "stg4", "plt4", "rkg"};
 
-const cVector<std::string> ColorName = {"なし", "白", "黒", "赤", "緑", "青", "黄", "赤紫", "青紫", "4色", ""};
+const cVector<std::string> ColorName = {"なし", "白",   "黒",   "赤",  "緑", "青",
+                                        "黄",   "赤紫", "青紫", "4色", ""};

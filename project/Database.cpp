@@ -23,27 +23,42 @@ template <class T> T FreshRecord() {
     record.Reset();
     return record;
 }
-template <> cAnimeSet FreshRecord<cAnimeSet>() { return cAnimeSet(); }
+template <> cAnimeSet FreshRecord<cAnimeSet>() {
+    return cAnimeSet();
+}
 template <> cAnime FreshRecord<cAnime>() {
     cAnime a;
     a.Init();
     return a;
 }
-template <> cSwordType FreshRecord<cSwordType>() { return cSwordType(); }
-template <> cEffect FreshRecord<cEffect>() { return cEffect(); }
+template <> cSwordType FreshRecord<cSwordType>() {
+    return cSwordType();
+}
+template <> cEffect FreshRecord<cEffect>() {
+    return cEffect();
+}
 template <> cBmp_CharaExc FreshRecord<cBmp_CharaExc>() {
     cBmp_CharaExc r; // keeps its constructor values: flag 0, multiple 2
     return r;
 }
-template <> cBgm FreshRecord<cBgm>() { return cBgm(); }
-template <> cCharaEffect FreshRecord<cCharaEffect>() { return cCharaEffect(); }
-template <> cScrEffect FreshRecord<cScrEffect>() { return cScrEffect(); }
+template <> cBgm FreshRecord<cBgm>() {
+    return cBgm();
+}
+template <> cCharaEffect FreshRecord<cCharaEffect>() {
+    return cCharaEffect();
+}
+template <> cScrEffect FreshRecord<cScrEffect>() {
+    return cScrEffect();
+}
 
 void ShowDatabaseLoadError(const std::string& path) {
-    std::string text = bNewerVersion
-                           ? FormatString(1024, "%s の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。",
-                                          path.c_str())
-                           : FormatString(1024, "%s の読み込みに失敗しました！", path.c_str());
+    std::string text =
+        bNewerVersion
+            ? FormatString(
+                  1024,
+                  "%s の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。",
+                  path.c_str())
+            : FormatString(1024, "%s の読み込みに失敗しました！", path.c_str());
     ReportError("%s", text.c_str());
     if (pfnDatabaseErrorBox) pfnDatabaseErrorBox(text);
 }
@@ -59,14 +74,15 @@ template <class T> bool LoadDatabaseFile(const std::string& path, cVector<T>& re
     }
     std::uint32_t version = dwLoadVersion;
     std::uint32_t count = file->ReadCount(kMinRecordBytes);
+    // Records already there are overwritten, missing ones appended as they are
+    // read, so that a file that turns out short allocates no more than it held.
     cVector<T> loaded = records;
-    std::size_t keep = count > 0 ? count : 1;
-    if (loaded.size() > keep) loaded.resize(keep);
-    while (loaded.size() < keep) loaded.push_back(FreshRecord<T>());
     for (std::uint32_t i = 0; i < count && !file->Damaged(); ++i) {
+        if (i >= loaded.size()) loaded.push_back(FreshRecord<T>());
         dwLoadVersion = version;
         loaded[i].Load(*file);
     }
+    loaded.resize(count > 0 ? count : 1, FreshRecord<T>());
     bool damaged = file->Damaged();
     CloseRecordFile(file);
     if (damaged) {
@@ -85,7 +101,9 @@ template <class T> bool LoadDatabaseFile(const std::string& path, cVector<T>& re
 
 } // namespace
 
-cDatabase::cDatabase() { SetDefaults(); }
+cDatabase::cDatabase() {
+    SetDefaults();
+}
 
 void cDatabase::SetDefaults() {
     Reset();
@@ -133,6 +151,7 @@ void cDatabase::MakeWorkCopies() {
 void BuildRuntimeTables() {
     BuildAnimeTable(Database.Anime, AnimeFrameTable);
     BuildEffectTable(Database.Effect, EffectFrameTable);
-    BuildCharaEffectTables(Database.CharaEffect, Database.CharaEffectWork, CharaEffectTableR, CharaEffectTableL);
+    BuildCharaEffectTables(Database.CharaEffect, Database.CharaEffectWork, CharaEffectTableR,
+                           CharaEffectTableL);
     BuildScrEffectTables(Database.ScrEffect, Database.ScrEffectWork, ScrEffectTableR, ScrEffectTableL);
 }

@@ -32,7 +32,9 @@ void cSwordTypeEntry::RegisterFields(std::uint32_t version) {
     AddInt(&nDuration);
 }
 
-cSwordType::cSwordType() { Init(); }
+cSwordType::cSwordType() {
+    Init();
+}
 
 void cSwordType::Init() {
     Reset();

@@ -51,8 +51,8 @@ int CreateDefaultData(void* window) {
     if (fs::is_directory(data, ec)) return 1;
     fs::path source = fs::absolute(FolderPath(ResolvePath(DataPath.At(DP_DEFAULT))), ec);
     if (ec || !fs::is_directory(source, ec)) return 0;
-    if (!pfnAskYesNo ||
-        !pfnAskYesNo(window, "データが存在しません！デフォルトデータを作成しますか？\n", "デフォルトデータ作成の確認"))
+    if (!pfnAskYesNo || !pfnAskYesNo(window, "データが存在しません！デフォルトデータを作成しますか？\n",
+                                     "デフォルトデータ作成の確認"))
         return 0;
     return CopyTree(source, data) ? 1 : 0;
 }

@@ -6,15 +6,15 @@
 #include <cstdint>
 
 struct BMPFILEDATA {
-    char szFile[260] = {}; // relative to the program's folder; "E" makes an empty work surface
-    std::int32_t nSet1 = 0; // colour-key flag
-    std::int32_t nSet2 = 0; // DirectDraw memory kind
-    std::int32_t nSet3 = 0; // Direct3D memory kind
-    std::int32_t nSet4 = 0; // no-texture flag
-    std::int32_t nSet5 = 0; // palette-map flag
-    std::int32_t bOptional = 0; // 1: a failure to create the surface is tolerated
-    std::int32_t nSet7 = 0; // mirror width
-    std::int32_t nSet8 = 0; // mirror height
+    char szFile[260] = {};       // relative to the program's folder; "E" makes an empty work surface
+    std::int32_t nSet1 = 0;      // colour-key flag
+    std::int32_t nSet2 = 0;      // DirectDraw memory kind
+    std::int32_t nSet3 = 0;      // Direct3D memory kind
+    std::int32_t nSet4 = 0;      // no-texture flag
+    std::int32_t nSet5 = 0;      // palette-map flag
+    std::int32_t bOptional = 0;  // 1: a failure to create the surface is tolerated
+    std::int32_t nSet7 = 0;      // mirror width
+    std::int32_t nSet8 = 0;      // mirror height
     std::int32_t nWorkWidth = 0; // size of a work surface ("E")
     std::int32_t nWorkHeight = 0;
 

@@ -24,9 +24,7 @@ using AnimeFrames = cVector<ANIMEFRAME>;
 using AnimeFrameTableType = cVector<AnimeFrames>;
 
 // The frame array of one animation is logged with the size its table entry had on the original platform.
-template <> struct ElementLogSize<AnimeFrames> {
-    static constexpr std::int64_t value = 16;
-};
+template <> struct ElementLogSize<AnimeFrames> { static constexpr std::int64_t value = 16; };
 
 // A stored wait (tenths of a second) in ticks of 1/60 s, kept within 32 bits.
 std::int32_t WaitToTicks(std::int32_t wait);

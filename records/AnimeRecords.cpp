@@ -45,7 +45,9 @@ void cAnime::Save(cRecordFile& file) {
     SaveRecordVector(file, Frames);
 }
 
-cAnimeSet::cAnimeSet() { Init(); }
+cAnimeSet::cAnimeSet() {
+    Init();
+}
 
 void cAnimeSet::Init() {
     Reset();
@@ -66,7 +68,9 @@ void cAnimeSet::RegisterFields(std::uint32_t version) {
 }
 
 // Brings the slots to exactly four: missing ones are default animations.
-void cAnimeSet::FitSlots() { Slots.resize(kSlotCount, cAnime()); }
+void cAnimeSet::FitSlots() {
+    Slots.resize(kSlotCount, cAnime());
+}
 
 void cAnimeSet::Load(cRecordFile& file) {
     cSaveData::Load(file);

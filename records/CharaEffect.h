@@ -13,7 +13,7 @@ public:
     static constexpr int kParamCount = 5;
 
     std::string strName;
-    std::int32_t nKind = 1; // 0 = none
+    std::int32_t nKind = 1;                // 0 = none
     std::int32_t nParam[kParamCount] = {}; // p1 (time in tenths of a second) to p5
 
     cEffectKindRecord() { RegisterFields(dwDataVersion); }

@@ -44,8 +44,20 @@ void cCharaEffectData::Init(const cVector<cCharaEffect>& records, std::int32_t i
     nKind = lpRecord->nKind;
     for (int p = 0; p < cEffectKindRecord::kParamCount; ++p) nParam[p] = lpRecord->nParam[p];
     switch (nKind) {
-    case 1: case 2: case 3: case 4: case 5: case 7: case 8: case 9:
-    case 10: case 11: case 12: case 13: case 15: case 16:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 15:
+    case 16:
         nTime = nParam[0];
         if (mirrored) std::swap(nParam[1], nParam[2]);
         nStart = nParam[1];
@@ -54,7 +66,8 @@ void cCharaEffectData::Init(const cVector<cCharaEffect>& records, std::int32_t i
         dStep = PassStep(nStart, nEnd, nParam[0]);
         if (nKind == 4 || nKind == 5) nWork[0] = 0;
         break;
-    case 6: case 14:
+    case 6:
+    case 14:
         nStart = 0;
         nEnd = nParam[0];
         nTime = nParam[0];
@@ -88,7 +101,8 @@ void cScrEffectData::Init(const cVector<cScrEffect>& records, std::int32_t index
         nMove[0] = nParam[1];
         nMove[1] = nParam[2];
         return;
-    case 2: case 3: // shakes
+    case 2:
+    case 3: // shakes
         dValue = 0;
         nWork[0] = nWork[1] = 0;
         dStep = kTickStep;
@@ -99,7 +113,15 @@ void cScrEffectData::Init(const cVector<cScrEffect>& records, std::int32_t index
         dStep = kTickStep;
         nMove[0] = nMove[1] = 0;
         return;
-    case 4: case 5: case 6: case 7: case 9: case 10: case 11: case 12: case 13:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+    case 13:
         if (mirrored) std::swap(nParam[1], nParam[2]);
         dValue = nParam[1];
         dStep = PassStep(nParam[1], nParam[2], nParam[0]);
@@ -183,6 +205,14 @@ void cScrEffectState::Start(std::int32_t index, std::int32_t mode, std::int32_t 
 void cScrEffectState::Restart() {
     if (nMode == EFFECT_THERE_AND_BACK) nFacing ^= 1;
     Data = (nFacing ? ScrEffectTableL : ScrEffectTableR).At(nIndex);
+    nCounter = 0;
+}
+
+void cScrEffectState::Clear() {
+    nIndex = 0;
+    nMode = 0;
+    bLoop = 0;
+    nFacing = 0;
     nCounter = 0;
 }
 

@@ -87,6 +87,8 @@ public:
 
     void Start(std::int32_t index, std::int32_t mode, std::int32_t loop);
     void Restart();
+    // Stops the effect: index, mode, loop flag, facing and counter become 0.
+    void Clear();
     // One tick moving the value from `from` towards `to` by `delta`: 1 when finished.
     int Step(std::int32_t from, std::int32_t to, double delta);
 };

@@ -6,7 +6,9 @@ void cEffectFrame::RegisterFields(std::uint32_t) {
     AddInt(&nWait);
 }
 
-cEffect::cEffect() { Init(); }
+cEffect::cEffect() {
+    Init();
+}
 
 void cEffect::Init() {
     Reset();

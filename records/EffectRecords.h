@@ -20,7 +20,7 @@ public:
 class cEffect : public cRecord<cEffect> {
 public:
     std::string strName;
-    std::string strFile; // the picture
+    std::string strFile;      // the picture
     std::int32_t nNumber = 0; // stored from 151; cleared for files older than 153
     std::int32_t nCellWidth = 32;
     std::int32_t nCellHeight = 32;

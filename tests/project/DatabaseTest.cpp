@@ -23,8 +23,8 @@ std::string RealPath(int dataPath) {
 void WriteBytes(int dataPath, const std::vector<std::uint8_t>& bytes) {
     std::string path = RealPath(dataPath);
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // A database file of the current version holding `records`.
@@ -80,8 +80,8 @@ TEST_F(DatabaseTest, DefaultsHoldTheNoneRecords) {
     EXPECT_EQ(db.Anime[1].Frames.size(), 1u);
     EXPECT_EQ(db.SwordType.size(), 1u);
     EXPECT_EQ(db.SwordType[0].Entries.at(0).nDuration, 1);
-    for (std::size_t n : {db.Bmp_CharaExc.size(), db.Effect.size(), db.CharaEffect.size(), db.ScrEffect.size(),
-                          db.Picture.size(), db.Sound.size(), db.Bgm.size()})
+    for (std::size_t n : {db.Bmp_CharaExc.size(), db.Effect.size(), db.CharaEffect.size(),
+                          db.ScrEffect.size(), db.Picture.size(), db.Sound.size(), db.Bgm.size()})
         EXPECT_EQ(n, 2u);
     EXPECT_TRUE(db.CharaEffectWork.empty());
     EXPECT_TRUE(db.ScrEffectWork.empty());
@@ -125,7 +125,8 @@ TEST_F(DatabaseTest, NewerOrDamagedFilesFailAndLeaveTheDatabaseAsItWas) {
     cDatabase db;
     EXPECT_FALSE(db.LoadAll());
     ASSERT_EQ(errorBoxes.size(), 1u);
-    EXPECT_NE(errorBoxes[0].find("ソフトより上位のバージョンのファイルは使用できません。"), std::string::npos);
+    EXPECT_NE(errorBoxes[0].find("ソフトより上位のバージョンのファイルは使用できません。"),
+              std::string::npos);
     EXPECT_EQ(db.Anime[0].strName, "なし");
 
     // A count the file can't hold, and a record cut short.
@@ -183,7 +184,8 @@ TEST_F(DatabaseTest, OldVersionsLeaveOutTheirLaterFields) {
     WriteBytes(DP_PICTURE, ByteBuilder().u32(152).u32(1).u32(1).i32(9).u32(2).str("p").str("f.bmp").get());
     WriteBytes(DP_SOUND, ByteBuilder().u32(150).u32(1).u32(0).u32(2).str("w").str("a.wav").get());
     WriteBytes(DP_BGM, ByteBuilder().u32(813).u32(1).u32(1).i32(4).u32(2).str("m").str("x.ogg").get());
-    WriteBytes(DP_BMP_CHARA_EXC, ByteBuilder().u32(171).u32(1).u32(1).i32(3).u32(2).str("b").str("b.bmp").get());
+    WriteBytes(DP_BMP_CHARA_EXC,
+               ByteBuilder().u32(171).u32(1).u32(1).i32(3).u32(2).str("b").str("b.bmp").get());
     // A sword entry of version 137 has eight numbers.
     ByteBuilder sword;
     sword.u32(137).u32(1).u32(0).u32(3).str("s").str("1.bmp").str("2.bmp").u32(1).u32(8);

@@ -11,8 +11,9 @@ struct Frame {
 };
 
 // One cAnime record as a file of `version` stores it.
-void PutAnime(ByteBuilder& b, std::uint32_t version, const std::string& name, const std::vector<Frame>& frames,
-              std::int16_t a = 0, std::uint8_t bSetting = 0, std::int16_t c = 0) {
+void PutAnime(ByteBuilder& b, std::uint32_t version, const std::string& name,
+              const std::vector<Frame>& frames, std::int16_t a = 0, std::uint8_t bSetting = 0,
+              std::int16_t c = 0) {
     if (version >= 55) {
         b.u32(3).u16(static_cast<std::uint16_t>(a)).u8(bSetting).u16(static_cast<std::uint16_t>(c));
     } else {
@@ -26,8 +27,10 @@ void PutAnime(ByteBuilder& b, std::uint32_t version, const std::string& name, co
 std::vector<std::uint8_t> AnimeSetFile(std::uint32_t version, const std::vector<std::string>& slotNames) {
     ByteBuilder b;
     b.u32(version);
-    if (version >= 119) b.u32(3).i32(5).i32(9).i32(2);
-    else b.u32(2).i32(5).i32(9);
+    if (version >= 119)
+        b.u32(3).i32(5).i32(9).i32(2);
+    else
+        b.u32(2).i32(5).i32(9);
     b.u32(1).str("set");
     b.u32(static_cast<std::uint32_t>(slotNames.size()));
     for (const std::string& n : slotNames) PutAnime(b, version, n, {{7, 2, 0}});

@@ -39,13 +39,15 @@ protected:
             w = 33;
             h = 21;
         };
-        PictureDraw.BltFast = [](DDSURFACEDATA*, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
-                                 DDSURFACEDATA*, std::int32_t, std::int32_t) {
+        PictureDraw.BltFast = [](DDSURFACEDATA*, std::int32_t x, std::int32_t y, std::int32_t w,
+                                 std::int32_t h, DDSURFACEDATA*, std::int32_t, std::int32_t) {
             blits.push_back({x, y, w, h, 0, 0, false});
         };
         PictureDraw.BltStretch = [](DDSURFACEDATA*, std::int32_t x, std::int32_t y, std::int32_t w,
-                                    std::int32_t h, DDSURFACEDATA*, std::int32_t, std::int32_t, std::int32_t sw,
-                                    std::int32_t sh) { blits.push_back({x, y, w, h, sw, sh, true}); };
+                                    std::int32_t h, DDSURFACEDATA*, std::int32_t, std::int32_t,
+                                    std::int32_t sw, std::int32_t sh) {
+            blits.push_back({x, y, w, h, sw, sh, true});
+        };
     }
     void TearDown() override { PictureDraw = saved_; }
 

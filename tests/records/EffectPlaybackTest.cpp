@@ -148,6 +148,12 @@ TEST(ScrEffectState, StepsTheCallersValueAndEndsOnTruncation) {
 
     SetScrEffect(Kind<cScrEffect>(4, {0, 0, 640, 15}));
     EXPECT_TRUE(std::isfinite(ScrEffectTableR[1].dStep));
+
+    s.Start(1, EFFECT_THERE_AND_BACK, 1);
+    s.Clear();
+    EXPECT_EQ(s.nIndex, 0);
+    EXPECT_EQ(s.nMode, 0);
+    EXPECT_EQ(s.bLoop, 0);
 }
 
 } // namespace

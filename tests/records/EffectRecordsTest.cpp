@@ -1,5 +1,5 @@
-#include "records/CharaEffect.h"
 #include "records/EffectRecords.h"
+#include "records/CharaEffect.h"
 
 #include "fixtures/ByteBuilder.h"
 
@@ -7,11 +7,14 @@
 
 namespace {
 
-std::vector<std::uint8_t> EffectFile(std::uint32_t version, std::int32_t number, int frames, std::int32_t wait) {
+std::vector<std::uint8_t> EffectFile(std::uint32_t version, std::int32_t number, int frames,
+                                     std::int32_t wait) {
     ByteBuilder b;
     b.u32(version);
-    if (version >= 151) b.u32(4).i32(number);
-    else b.u32(3);
+    if (version >= 151)
+        b.u32(4).i32(number);
+    else
+        b.u32(3);
     b.i32(48).i32(16).i32(1);
     b.u32(2).str("spark").str("bmp\\effect\\spark.bmp");
     b.u32(static_cast<std::uint32_t>(frames));
@@ -77,11 +80,10 @@ TEST(EffectKindRecords, OlderFilesGetTheParameterTheEditorDidNotStore) {
         std::vector<std::int32_t> expected; // from stored 5, 6, 7, 0, 0
     };
     const std::vector<Case> cases = {
-        {false, 510, 4, {5, 6, 7, 0, 2}},  {false, 510, 5, {5, 6, 7, 0, 2}},
-        {false, 510, 10, {5, 6, 7, 2, 0}}, {false, 511, 4, {5, 6, 7, 0, 0}},
-        {false, 510, 7, {5, 6, 7, 0, 0}},  {true, 400, 10, {5, 6, 7, 8, 0}},
-        {true, 510, 6, {5, 6, 7, 0, 8}},   {true, 510, 7, {5, 6, 7, 0, 10}},
-        {true, 511, 10, {5, 6, 7, 0, 0}},  {true, 510, 4, {5, 6, 7, 0, 0}},
+        {false, 510, 4, {5, 6, 7, 0, 2}}, {false, 510, 5, {5, 6, 7, 0, 2}}, {false, 510, 10, {5, 6, 7, 2, 0}},
+        {false, 511, 4, {5, 6, 7, 0, 0}}, {false, 510, 7, {5, 6, 7, 0, 0}}, {true, 400, 10, {5, 6, 7, 8, 0}},
+        {true, 510, 6, {5, 6, 7, 0, 8}},  {true, 510, 7, {5, 6, 7, 0, 10}}, {true, 511, 10, {5, 6, 7, 0, 0}},
+        {true, 510, 4, {5, 6, 7, 0, 0}},
     };
     for (const Case& c : cases) {
         std::vector<std::uint8_t> bytes = KindFile(c.version, c.kind, {5, 6, 7, 0, 0});
@@ -95,7 +97,8 @@ TEST(EffectKindRecords, OlderFilesGetTheParameterTheEditorDidNotStore) {
             ASSERT_TRUE(r.LoadFromBytes(bytes));
             got.assign(r.nParam, r.nParam + 5);
         }
-        EXPECT_EQ(got, c.expected) << (c.screen ? "screen" : "chara") << " v" << c.version << " kind " << c.kind;
+        EXPECT_EQ(got, c.expected) << (c.screen ? "screen" : "chara") << " v" << c.version << " kind "
+                                   << c.kind;
     }
     cCharaEffect fresh;
     EXPECT_EQ(fresh.nKind, 1);

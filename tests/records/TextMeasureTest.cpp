@@ -14,9 +14,9 @@ TEST(TextMeasure, WidestLineTimesWidthAndLinesTimesHeight) {
     const std::vector<Case> cases = {
         {"ab\nc", 16, 32},
         {"", 0, 16},
-        {"abc\n", 24, 16},    // a final newline starts no line
+        {"abc\n", 24, 16}, // a final newline starts no line
         {"\n\n", 0, 32},
-        {"あい\nx", 16, 32},  // a double-byte character counts once
+        {"あい\nx", 16, 32},                        // a double-byte character counts once
         {std::string(600, 'x') + "\nab", 4800, 32}, // longer than any fixed line buffer
     };
     for (const Case& c : cases) {
