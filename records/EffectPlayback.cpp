@@ -35,6 +35,16 @@ const cVector<T>& MirrorSource(const cVector<T>& records, const cVector<T>& work
     return i < work.size() ? work : records;
 }
 
+// Character effect kinds that run a value from p2 to p3 over p1.
+bool IsCharaRangeKind(std::int32_t kind) {
+    return kind >= 1 && kind <= 16 && kind != 6 && kind != 14;
+}
+
+// Screen effect kinds that run a value from p2 to p3 over p1.
+bool IsScrRangeKind(std::int32_t kind) {
+    return kind >= 4 && kind <= 13 && kind != 8;
+}
+
 } // namespace
 
 void cCharaEffectData::Init(const cVector<cCharaEffect>& records, std::int32_t index, bool mirrored) {
@@ -43,21 +53,7 @@ void cCharaEffectData::Init(const cVector<cCharaEffect>& records, std::int32_t i
     lpRecord = &records.At(index);
     nKind = lpRecord->nKind;
     for (int p = 0; p < cEffectKindRecord::kParamCount; ++p) nParam[p] = lpRecord->nParam[p];
-    switch (nKind) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-    case 13:
-    case 15:
-    case 16:
+    if (IsCharaRangeKind(nKind)) {
         nTime = nParam[0];
         if (mirrored) std::swap(nParam[1], nParam[2]);
         nStart = nParam[1];
@@ -65,18 +61,13 @@ void cCharaEffectData::Init(const cVector<cCharaEffect>& records, std::int32_t i
         dValue = nStart;
         dStep = PassStep(nStart, nEnd, nParam[0]);
         if (nKind == 4 || nKind == 5) nWork[0] = 0;
-        break;
-    case 6:
-    case 14:
+    } else if (nKind == 6 || nKind == 14) { // blink, translucency
         nStart = 0;
         nEnd = nParam[0];
         nTime = nParam[0];
         dValue = 0;
         dStep = kTickStep;
         nWork[0] = nWork[1] = 0;
-        break;
-    default:
-        break;
     }
     if (nKind != 0 && nStart == nEnd) {
         dStep = kTickStep;
@@ -90,8 +81,7 @@ void cScrEffectData::Init(const cVector<cScrEffect>& records, std::int32_t index
     lpRecord = &records.At(index);
     nKind = lpRecord->nKind;
     for (int p = 0; p < cEffectKindRecord::kParamCount; ++p) nParam[p] = lpRecord->nParam[p];
-    switch (nKind) {
-    case 1: // move
+    if (nKind == 1) { // move
         if (mirrored) {
             std::swap(nParam[1], nParam[3]);
             std::swap(nParam[2], nParam[4]);
@@ -100,28 +90,16 @@ void cScrEffectData::Init(const cVector<cScrEffect>& records, std::int32_t index
         dStep = kTickStep;
         nMove[0] = nParam[1];
         nMove[1] = nParam[2];
-        return;
-    case 2:
-    case 3: // shakes
+    } else if (nKind == 2 || nKind == 3) { // shakes
         dValue = 0;
         nWork[0] = nWork[1] = 0;
         dStep = kTickStep;
         nMove[0] = 0;
-        return;
-    case 8: // blink
+    } else if (nKind == 8) { // blink
         dValue = 0;
         dStep = kTickStep;
         nMove[0] = nMove[1] = 0;
-        return;
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-    case 13:
+    } else if (IsScrRangeKind(nKind)) {
         if (mirrored) std::swap(nParam[1], nParam[2]);
         dValue = nParam[1];
         dStep = PassStep(nParam[1], nParam[2], nParam[0]);
@@ -132,9 +110,6 @@ void cScrEffectData::Init(const cVector<cScrEffect>& records, std::int32_t index
             dStep = kTickStep;
             dElapsed = 0;
         }
-        return;
-    default:
-        return;
     }
 }
 
