@@ -1,6 +1,6 @@
 #include "records/CharaEffect.h"
 
-#include "records/EffectParamDefaults.h"
+#include "records/Labels/EffectParamTables.h"
 
 void cEffectKindRecord::RegisterFields(std::uint32_t) {
     ClearFields();
@@ -17,13 +17,13 @@ void cEffectKindRecord::UpgradeParam(std::int32_t kind, int slot, std::int32_t t
 void cCharaEffect::Load(cRecordFile& file) {
     cSaveData::Load(file);
     if (file.Damaged() || dwLoadVersion >= 511) return;
-    for (std::int32_t kind : {4, 5}) UpgradeParam(kind, 4, CharaEffectParamDefault(kind, 4));
-    UpgradeParam(10, 3, CharaEffectParamDefault(10, 3));
+    for (std::int32_t kind : {4, 5}) UpgradeParam(kind, 4, CharaEffectParam(kind, 4).def);
+    UpgradeParam(10, 3, CharaEffectParam(10, 3).def);
 }
 
 void cScrEffect::Load(cRecordFile& file) {
     cSaveData::Load(file);
     if (file.Damaged() || dwLoadVersion >= 511) return;
-    for (std::int32_t kind : {6, 7}) UpgradeParam(kind, 4, ScrEffectParamDefault(kind, 4));
-    UpgradeParam(10, 3, ScrEffectParamDefault(10, 3));
+    for (std::int32_t kind : {6, 7}) UpgradeParam(kind, 4, ScrEffectParam(kind, 4).def);
+    UpgradeParam(10, 3, ScrEffectParam(10, 3).def);
 }

@@ -1,17 +1,15 @@
 #include "records/TextMeasure.h"
 
+#include "platform/Cp932.h"
+
 #include <algorithm>
 
 namespace {
 
-bool IsLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 std::int64_t CountChars(std::string_view line) {
     std::int64_t n = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
-        if (IsLeadByte(static_cast<unsigned char>(line[i])) && i + 1 < line.size()) ++i;
+        if (IsDoubleByteCharAt(line, i)) ++i;
         ++n;
     }
     return n;

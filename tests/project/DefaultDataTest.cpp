@@ -105,6 +105,17 @@ TEST_F(DefaultDataTest, AnswerYesCopiesTheWholeTree) {
     EXPECT_EQ(questions, 1);
 }
 
+TEST_F(DefaultDataTest, FoldersAreFoundInAnyLetterCase) {
+    WriteFile("Default/System.dat", "sys");
+    answer = true;
+    EXPECT_EQ(CreateDefaultData(nullptr), 1);
+    EXPECT_EQ(Tree("data"), Tree("Default"));
+    fs::remove_all("data");
+    fs::create_directories("DATA");
+    EXPECT_EQ(CreateDefaultData(nullptr), 1);
+    EXPECT_EQ(questions, 1);
+}
+
 TEST_F(DefaultDataTest, AFailedCopyLeavesNoData) {
     MakeDefault();
     fs::create_symlink("nowhere", "default/database/Broken.dat"); // can't be copied
