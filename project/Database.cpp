@@ -2,7 +2,6 @@
 
 #include "foundation/ErrorLog.h"
 #include "project/DataPath.h"
-#include "records/EffectPlayback.h"
 
 cDatabase Database;
 DatabaseErrorBoxFn pfnDatabaseErrorBox = nullptr;
@@ -148,10 +147,25 @@ void cDatabase::MakeWorkCopies() {
     ScrEffectWork = ScrEffect;
 }
 
+void BuildAnimeTable(AnimeFrameTableType& target) {
+    BuildAnimeTable(Database.Anime, target);
+}
+
+void BuildEffectTable(AnimeFrameTableType& target) {
+    BuildEffectTable(Database.Effect, target);
+}
+
+void BuildCharaEffectTables(CharaEffectTable& right, CharaEffectTable& left) {
+    BuildCharaEffectTables(Database.CharaEffect, Database.CharaEffectWork, right, left);
+}
+
+void BuildScrEffectTables(ScrEffectTable& right, ScrEffectTable& left) {
+    BuildScrEffectTables(Database.ScrEffect, Database.ScrEffectWork, right, left);
+}
+
 void BuildRuntimeTables() {
-    BuildAnimeTable(Database.Anime, AnimeFrameTable);
-    BuildEffectTable(Database.Effect, EffectFrameTable);
-    BuildCharaEffectTables(Database.CharaEffect, Database.CharaEffectWork, CharaEffectTableR,
-                           CharaEffectTableL);
-    BuildScrEffectTables(Database.ScrEffect, Database.ScrEffectWork, ScrEffectTableR, ScrEffectTableL);
+    BuildAnimeTable(AnimeFrameTable);
+    BuildEffectTable(EffectFrameTable);
+    BuildCharaEffectTables(CharaEffectTableR, CharaEffectTableL);
+    BuildScrEffectTables(ScrEffectTableR, ScrEffectTableL);
 }

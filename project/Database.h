@@ -7,6 +7,7 @@
 #include "project/DatabaseRecords.h"
 #include "records/AnimeRecords.h"
 #include "records/CharaEffect.h"
+#include "records/EffectPlayback.h"
 #include "records/EffectRecords.h"
 
 #include <string>
@@ -45,6 +46,12 @@ extern cDatabase Database;
 using DatabaseErrorBoxFn = void (*)(const std::string& text);
 extern DatabaseErrorBoxFn pfnDatabaseErrorBox;
 
-// Builds AnimeFrameTable, EffectFrameTable and the four effect tables from the
-// global Database, in that order.
+// The runtime tables from the global Database (its working copies for the
+// mirrored effect tables).
+void BuildAnimeTable(AnimeFrameTableType& target);
+void BuildEffectTable(AnimeFrameTableType& target);
+void BuildCharaEffectTables(CharaEffectTable& right, CharaEffectTable& left);
+void BuildScrEffectTables(ScrEffectTable& right, ScrEffectTable& left);
+// All four into AnimeFrameTable, EffectFrameTable, CharaEffectTableR/L and
+// ScrEffectTableR/L, in that order.
 void BuildRuntimeTables();

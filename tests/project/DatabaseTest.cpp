@@ -145,6 +145,28 @@ TEST_F(DatabaseTest, NewerOrDamagedFilesFailAndLeaveTheDatabaseAsItWas) {
     }
 }
 
+TEST_F(DatabaseTest, EveryCutOfAFileFailsCleanly) {
+    WriteAll();
+    cVector<cAnimeSet> sets = Named<cAnimeSet>({"set0", "set1"});
+    sets[1].Slots[2].Frames.resize(3);
+    RecordFilePtr file = OpenRecordMemoryWrite();
+    file->WriteU32(2);
+    for (cAnimeSet& s : sets) s.Save(*file);
+    const std::vector<std::uint8_t> whole = file->Bytes();
+    for (std::size_t n = 0; n < whole.size(); ++n) {
+        WriteBytes(DP_ANIME_SET,
+                   std::vector<std::uint8_t>(whole.begin(), whole.begin() + static_cast<long>(n)));
+        cDatabase db;
+        ASSERT_FALSE(db.LoadAll()) << n;
+        ASSERT_EQ(db.AnimeSet.size(), 1u) << n;
+        ASSERT_EQ(db.AnimeSet[0].strName, "") << n;
+    }
+    WriteBytes(DP_ANIME_SET, whole);
+    cDatabase db;
+    ASSERT_TRUE(db.LoadAll());
+    EXPECT_EQ(db.AnimeSet[1].Slots[2].Frames.size(), 3u);
+}
+
 TEST_F(DatabaseTest, AnEmptyFileKeepsTheNoneRecord) {
     WriteAll();
     WriteDatabase(DP_ANIME, cVector<cAnime>());
