@@ -17,37 +17,11 @@ template <class T> void FillDefaults(cVector<T>& records, std::size_t count, con
     records.resize(count, prototype);
 }
 
+// Every record class's constructor builds its default record (as its Init
+// does, where it has one). The values a new record gets in the editor are
+// kept rather than zeroed: a music track of an old file plays at 100 percent.
 template <class T> T FreshRecord() {
-    T record;
-    record.Reset();
-    return record;
-}
-template <> cAnimeSet FreshRecord<cAnimeSet>() {
-    return cAnimeSet();
-}
-template <> cAnime FreshRecord<cAnime>() {
-    cAnime a;
-    a.Init();
-    return a;
-}
-template <> cSwordType FreshRecord<cSwordType>() {
-    return cSwordType();
-}
-template <> cEffect FreshRecord<cEffect>() {
-    return cEffect();
-}
-template <> cBmp_CharaExc FreshRecord<cBmp_CharaExc>() {
-    cBmp_CharaExc r; // keeps its constructor values: flag 0, multiple 2
-    return r;
-}
-template <> cBgm FreshRecord<cBgm>() {
-    return cBgm();
-}
-template <> cCharaEffect FreshRecord<cCharaEffect>() {
-    return cCharaEffect();
-}
-template <> cScrEffect FreshRecord<cScrEffect>() {
-    return cScrEffect();
+    return T();
 }
 
 void ShowDatabaseLoadError(const std::string& path) {
