@@ -3,7 +3,6 @@
 #include <climits>
 
 AnimeFrameTableType AnimeFrameTable;
-AnimeFrameTableType EffectFrameTable;
 
 void cAnimeFrame::RegisterFields(std::uint32_t) {
     ClearFields();

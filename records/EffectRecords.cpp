@@ -1,5 +1,7 @@
 #include "records/EffectRecords.h"
 
+AnimeFrameTableType EffectFrameTable;
+
 void cEffectFrame::RegisterFields(std::uint32_t) {
     ClearFields();
     AddInt(&nCell);
