@@ -5,7 +5,7 @@ cReplay PrevReplay;
 
 cReplay::cReplay() {
     RegisterFields(dwDataVersion);
-    Init();
+    Reset();
 }
 
 cReplay::cReplay(const cReplay& other) : cRecord<cReplay>(other) {
@@ -22,8 +22,8 @@ cReplay& cReplay::operator=(const cReplay& other) {
     return *this;
 }
 
-void cReplay::Init() {
-    Reset();
+void cReplay::Reset() {
+    cSaveData::Reset();
     m_vDirWord.clear();
     m_vBtnWord.clear();
     m_vDirRun.clear();

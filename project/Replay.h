@@ -25,8 +25,8 @@ public:
     // Copies the seed and the four streams; the cursors stay as they were.
     cReplay& operator=(const cReplay& other);
 
-    // Seed 0, the four streams empty, the cursors 0.
-    void Init();
+    // Seed 0, the four streams empty, the cursors 0 (hides the base Reset).
+    void Reset();
     void RewindPlayback();
 
     void RegisterFields(std::uint32_t version) override;

@@ -39,7 +39,7 @@ TEST(Replay, RoundTripAndCopyKeepsCursors) {
     EXPECT_EQ(copy.m_vDirWord, r.m_vDirWord);
     EXPECT_EQ(copy.m_dwSeed, r.m_dwSeed);
     EXPECT_EQ(copy.m_nBtnPos, 4u);
-    copy.Init();
+    copy.Reset();
     EXPECT_TRUE(copy.m_vDirWord.empty() && copy.m_vBtnRun.empty());
     EXPECT_EQ(copy.m_dwSeed, 0u);
     EXPECT_EQ(copy.m_nBtnPos, 0u);
