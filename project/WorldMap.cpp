@@ -1,6 +1,7 @@
 #include "project/WorldMap.h"
 
 #include "foundation/ErrorLog.h"
+#include "foundation/FileNames.h"
 
 #include <algorithm>
 
@@ -14,8 +15,7 @@ std::int32_t PitchShiftForWidth(std::int32_t width) {
 
 std::string WorldEntryStageName(const std::string& file) {
     std::string name = file;
-    std::string::size_type dot = name.rfind('.');
-    if (dot != std::string::npos) name.erase(dot);
+    RemoveExtensionStr(name);
     std::string::size_type mark = name.rfind("-1");
     if (mark != std::string::npos) name.erase(mark);
     name += '.';
