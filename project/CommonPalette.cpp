@@ -60,6 +60,11 @@ void cCommonPalette::Load(cRecordFile& file) {
 }
 
 void cCommonPalette::Save(cRecordFile& file) {
+    // Records clamp their references as they are written: against this palette.
+    cPaletteScope scope;
+    cPaletteTables own;
+    Palette(own);
+    scope.SetTables(ePalette::Common, own);
     Normalize();
     cSaveData::Save(file);
     SaveRecordVector(file, Blocks);

@@ -121,6 +121,11 @@ void cStage::SaveLayersAndTexts(cRecordFile& file) {
 }
 
 void cStage::Save(cRecordFile& file) {
+    // Records clamp their references as they are written: against this stage.
+    cPaletteScope scope;
+    cPaletteTables own;
+    Palette(own);
+    scope.SetTables(ePalette::Stage, own);
     Normalize();
     SaveSettings(file);
     SaveTables(file);
@@ -128,6 +133,10 @@ void cStage::Save(cRecordFile& file) {
 }
 
 void cStage::SaveForReplay(cRecordFile& file, cStage& start) {
+    cPaletteScope scope;
+    cPaletteTables own;
+    Palette(own);
+    scope.SetTables(ePalette::Stage, own);
     Normalize();
     start.SaveSettings(file);
     SaveTables(file);
