@@ -1,7 +1,8 @@
 // Start-up dispatch between the two faces, the result codes of the DirectDraw
 // start-ups, and the release of everything at shutdown.
-#include "graphics/Graphics.h"
-#include "graphics/GraphicsHooks.h"
+#include "graphics/GraphicsInternal.h"
+
+#include "foundation/MessageBox.h"
 
 #include "foundation/ErrorLog.h"
 #include "platform/Presenter.h"
@@ -45,6 +46,7 @@ bool DDInit(int bDirect3DIn, cPresenter* hWnd, int nWidth, int nHeight, int nBpp
     }
     bDDInit = 1;
     bDDObjectsExist = 1;
+    InstallGraphicsSeams();
     return true;
 }
 
@@ -101,7 +103,7 @@ void DDRelease() {
         DDReleaseSurface(&BackBuffer);
         DDReleaseSurface(&PrimarySD);
         DDReleaseSurface(&ScreenCopySD);
-        if (lpDD->Release() != 0) GraphicsMessageBox("解放漏れがあります", "DirectDraw", MB_ICONERROR);
+        if (lpDD->Release() != 0) MesBox("解放漏れがあります", "DirectDraw", MB_ICONERROR);
         lpDD = nullptr;
     }
     delete lpDDCon;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "foundation/Containers.h"
-#include "graphics/BmpFileData.h"
+#include "project/SystemBmp.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/SurfaceData.h"
 

@@ -3,7 +3,7 @@
 // thread at a time, so none of it is locked.
 #pragma once
 
-#include "graphics/BmpFileData.h"
+#include "project/SystemBmp.h"
 #include "graphics/SurfaceData.h"
 #include "platform/DirectDraw.h"
 

@@ -44,6 +44,9 @@ void UnlockForCpu(DDSURFACEDATA* sd, CpuAccess& access);
 // format differs from the texture format.
 bool IsFullScreenBackBuffer(const DDSURFACEDATA* sd);
 
+// Lends the layer's drawing to the seams other subsystems left for it.
+void InstallGraphicsSeams();
+
 // SurfaceList bookkeeping.
 void SurfaceListAdd(DDSURFACEDATA* sd);
 void SurfaceListRemove(const DDSURFACEDATA* sd);

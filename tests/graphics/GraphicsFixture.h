@@ -4,7 +4,10 @@
 
 #include "fixtures/TempDir.h"
 #include "graphics/Graphics.h"
-#include "graphics/GraphicsHooks.h"
+#include "foundation/ErrorLog.h"
+#include "foundation/MessageBox.h"
+#include "foundation/Timing.h"
+#include "platform/Clock.h"
 #include "graphics/GraphicsInternal.h"
 #include "platform/Direct3D.h"
 #include "platform/DirectDraw.h"

@@ -15,7 +15,7 @@ std::string ReadAll(const std::string& name) {
     return ss.str();
 }
 
-class Init : public GraphicsTest {
+class GraphicsStartUp : public GraphicsTest {
 protected:
     void SetUp() override { SetErrorLog(true, "EC_Game.txt"); }
     void TearDown() override {
@@ -24,7 +24,7 @@ protected:
     }
 };
 
-TEST_F(Init, DirectDrawFullScreenAndWindow) {
+TEST_F(GraphicsStartUp, DirectDrawFullScreenAndWindow) {
     ASSERT_TRUE(StartDirectDraw(16));
     EXPECT_NE(lpDDCon, nullptr);
     EXPECT_EQ(lpDTCon, nullptr);
@@ -43,7 +43,7 @@ TEST_F(Init, DirectDrawFullScreenAndWindow) {
     EXPECT_EQ(nDesktopBpp, 32);
 }
 
-TEST_F(Init, A555DisplayGivesItsMasks) {
+TEST_F(GraphicsStartUp, A555DisplayGivesItsMasks) {
     DirectDrawSettings().format16 = PixelFormat::X1R5G5B5;
     ASSERT_TRUE(StartDirectDraw(16));
     const int want[3][2] = {{10, 31}, {5, 31}, {0, 31}};
@@ -53,7 +53,7 @@ TEST_F(Init, A555DisplayGivesItsMasks) {
     }
 }
 
-TEST_F(Init, DirectDrawFailuresGiveTheirCodesAndTags) {
+TEST_F(GraphicsStartUp, DirectDrawFailuresGiveTheirCodesAndTags) {
     DirectDrawSettings().failCreate = true;
     EXPECT_FALSE(StartDirectDraw(16));
     EXPECT_EQ(DDInitFullScreen(&window, 640, 480, 16, 1), DDINIT_CREATEEX_ERR);
@@ -67,7 +67,7 @@ TEST_F(Init, DirectDrawFailuresGiveTheirCodesAndTags) {
     for (int code : {0, 8, 9, 13}) EXPECT_TRUE(DDCheckInitResult(code)) << code;
 }
 
-TEST_F(Init, Direct3DFormatsByDepthAndMode) {
+TEST_F(GraphicsStartUp, Direct3DFormatsByDepthAndMode) {
     ASSERT_TRUE(StartDirect3D(16, true));
     EXPECT_EQ(lpDTCon->fmtDisplay, D3DFMT_A1R5G5B5);
     EXPECT_EQ(lpDTCon->fmtTexture, D3DFMT_A1R5G5B5);
@@ -85,7 +85,7 @@ TEST_F(Init, Direct3DFormatsByDepthAndMode) {
     EXPECT_FALSE(StartDirect3D(8));
 }
 
-TEST_F(Init, Direct3DRefusesOldDrivers) {
+TEST_F(GraphicsStartUp, Direct3DRefusesOldDrivers) {
     Direct3DSettings().ddiVersion = 8;
     EXPECT_FALSE(StartDirect3D(32));
     Direct3DSettings().ddiVersion = 9;
@@ -94,7 +94,7 @@ TEST_F(Init, Direct3DRefusesOldDrivers) {
     EXPECT_NE(ReadAll("EC_Game.txt").find("Device HAL-SOFT"), std::string::npos);
 }
 
-TEST_F(Init, TextureSizeRules) {
+TEST_F(GraphicsStartUp, TextureSizeRules) {
     Direct3DSettings().pow2Only = true;
     ASSERT_TRUE(StartDirect3D(32));
     int w = 640, h = 480;
@@ -119,33 +119,27 @@ TEST_F(Init, TextureSizeRules) {
     EXPECT_EQ(DDCheckTextureSize(16, 4097), 0);
 }
 
-int dueCalls = 0;
-bool DueEveryThirdCall(int, int, void*) {
-    return ++dueCalls % 3 == 0;
-}
-void NoSleep(unsigned) {}
-
-TEST_F(Init, PresentPacesOnlyWithoutVSyncAndReportsALostDevice) {
-    SetFrameDueTest(DueEveryThirdCall);
-    SetGraphicsSleep(NoSleep);
+TEST_F(GraphicsStartUp, PresentPacesOnlyWithoutVSyncAndReportsALostDevice) {
+    UseVirtualClock(1000, true); // every Sleep moves the clock on
+    ResetTimingState();
     ASSERT_TRUE(StartDirect3D(32));
     DDFillSurfaceColor(&BackBuffer, 0xFF336699u);
-    dueCalls = 0;
+    const DWORD start = timeGetTime();
     EXPECT_EQ(DDPresent(60, 0, nullptr), 1);
-    EXPECT_EQ(dueCalls, 0) << "with VSync the presentation paces the frame";
+    EXPECT_EQ(DDPresent(60, 0, nullptr), 1);
+    EXPECT_EQ(timeGetTime(), start) << "with VSync the presentation paces the frame";
     EXPECT_EQ(window.LastFrame()[0] & 0xFFFFFF, 0x336699u);
     nVSync = 0;
-    EXPECT_EQ(DDPresent(60, 0, nullptr), 1);
-    EXPECT_EQ(dueCalls, 3);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(DDPresent(60, 0, nullptr), 1);
+    EXPECT_GE(timeGetTime() - start, 3u * 16u) << "without it, frames wait for their time";
     ASSERT_TRUE(StartDirect3D(32, false));
     lpDevice->Lose();
     EXPECT_EQ(DDPresent(60, 0, nullptr), 0);
     EXPECT_TRUE(window.Minimised());
-    SetFrameDueTest(nullptr);
-    SetGraphicsSleep(nullptr);
+    UseRealClock();
 }
 
-TEST_F(Init, VirtualBackBufferCollectsTheFrame) {
+TEST_F(GraphicsStartUp, VirtualBackBufferCollectsTheFrame) {
     ASSERT_TRUE(StartDirect3D(32));
     DDFillSurfaceColor(&BackBuffer, 0xFF000000u);
     DDSetVirtualBackBuffer(1);
@@ -158,7 +152,7 @@ TEST_F(Init, VirtualBackBufferCollectsTheFrame) {
     DDSetVirtualBackBuffer(0);
 }
 
-TEST_F(Init, DrawStateWordsAreSetAndReset) {
+TEST_F(GraphicsStartUp, DrawStateWordsAreSetAndReset) {
     ASSERT_TRUE(StartDirect3D(32));
     DDSetDrawColor(0x80FFFFFFu);
     DDSetColorOp(D3DTOP_ADD);
@@ -172,7 +166,7 @@ TEST_F(Init, DrawStateWordsAreSetAndReset) {
     EXPECT_EQ(lpDTCon->dwAlphaOp, static_cast<DWORD>(D3DTOP_SELECTARG1));
 }
 
-TEST_F(Init, ReleaseIsSafeWhenNothingWasStarted) {
+TEST_F(GraphicsStartUp, ReleaseIsSafeWhenNothingWasStarted) {
     DDRelease();
     DDRelease();
     EXPECT_EQ(lpDD, nullptr);
