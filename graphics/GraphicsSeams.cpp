@@ -24,7 +24,8 @@ void PictureBltFast(DDSURFACEDATA* dst, std::int32_t x, std::int32_t y, std::int
 }
 
 void PictureBltStretch(DDSURFACEDATA* dst, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
-                       DDSURFACEDATA* src, std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh) {
+                       DDSURFACEDATA* src, std::int32_t sx, std::int32_t sy, std::int32_t sw,
+                       std::int32_t sh) {
     DDBltStretch(dst, x, y, w, h, src, sx, sy, sw, sh, 1);
 }
 

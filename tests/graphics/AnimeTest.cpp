@@ -1,7 +1,7 @@
 // Animation stepping and RandRange.
 #include "graphics/AnimeState.h"
-#include "platform/Random.h"
 #include "graphics/RandRange.h"
+#include "platform/Random.h"
 
 #include <gtest/gtest.h>
 #include <set>
