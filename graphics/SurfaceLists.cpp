@@ -10,15 +10,15 @@
 void DDReleaseSurface(DDSURFACEDATA* lpSD) {
     if (!lpSD) return;
     if (DTDATA* dt = lpSD->lpDT) {
-        if (!lpSD->lpAlias) {
-            SafeRelease(dt->lpTexture);
-            SafeRelease(dt->lpExtra);
-            SafeRelease(dt->lpVB);
-            SafeRelease(dt->lpSystemSurface);
-            SafeRelease(dt->lpSurface);
-            SurfaceListRemove(lpSD);
-            delete[] dt->lpPalMap;
-        }
+        // A linked record draws from another record's texture but owns what
+        // it made itself (its vertex buffer), so everything here is its own.
+        SafeRelease(dt->lpTexture);
+        SafeRelease(dt->lpExtra);
+        SafeRelease(dt->lpVB);
+        SafeRelease(dt->lpSystemSurface);
+        SafeRelease(dt->lpSurface);
+        SurfaceListRemove(lpSD);
+        delete[] dt->lpPalMap;
         delete dt;
         lpSD->lpDT = nullptr;
     }
