@@ -1,5 +1,9 @@
 #include "foundation/ErrorLog.h"
 
+#include "foundation/Fault.h"
+#include "foundation/MessageBox.h"
+#include "platform/Cp932.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <mutex>
@@ -25,13 +29,17 @@ LogState& State() {
 }
 
 constexpr std::size_t kLineBuffer = 1024;
+constexpr std::size_t kLogBuffer = 5120;
 
-bool AppendLine(const std::string& file, const std::string& text, const char* mode) {
+bool AppendLines(const std::string& file, const std::vector<std::string>& lines, const char* mode) {
     std::FILE* fp = std::fopen(file.c_str(), mode);
     if (!fp) return false;
     std::fseek(fp, 0, SEEK_END);
-    std::fwrite(text.data(), 1, text.size(), fp);
-    std::fputc('\n', fp);
+    for (const std::string& text : lines) {
+        std::string utf8 = Cp932ToUtf8(text);
+        std::fwrite(utf8.data(), 1, utf8.size(), fp);
+        std::fputc('\n', fp);
+    }
     std::fclose(fp);
     return true;
 }
@@ -72,17 +80,31 @@ void ErrorLogPuts(const std::string& text) {
     // The first line of a run empties the log left by the previous run.
     const char* mode = s.firstLineWritten ? "a" : "w";
     s.firstLineWritten = true;
-    AppendLine(s.logName, text, mode);
+    AppendLines(s.logName, {text}, mode);
 }
 
-void LogError(const std::string& text) { ErrorLogPuts(text); }
+void LogError(const std::string& text) {
+    ErrorLogPuts(text);
+}
 
 void ErrorLogPrintf(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    std::string s = FormatStringV(5120, format, args);
+    std::string s = FormatStringV(kLogBuffer, format, args);
     va_end(args);
     ErrorLogPuts(s);
+}
+
+void ErrorLogPrintfAndClose(HWND window, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string s = FormatStringV(kLogBuffer, format, args);
+    va_end(args);
+    ErrorLogPuts(s);
+    if (window && window == hMainWnd.load())
+        PostMainWindowClose();
+    else if (window)
+        PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
 bool SetReportFile(const std::string& fileName) {
@@ -94,9 +116,12 @@ bool SetReportFile(const std::string& fileName) {
     return true;
 }
 
-const std::string& ReportFileName() { return State().reportName; }
+std::string ReportFileName() {
+    std::lock_guard<std::mutex> lock(LogMutex());
+    return State().reportName;
+}
 
-bool ReportPuts(const std::string& text) {
+bool ReportPutsLines(const std::vector<std::string>& lines) {
     std::lock_guard<std::mutex> lock(LogMutex());
     const std::string& name = State().reportName;
     if (name.empty()) return false;
@@ -104,13 +129,17 @@ bool ReportPuts(const std::string& text) {
     std::FILE* probe = std::fopen(name.c_str(), "r");
     if (!probe) return false;
     std::fclose(probe);
-    return AppendLine(name, text, "a");
+    return AppendLines(name, lines, "a");
+}
+
+bool ReportPuts(const std::string& text) {
+    return ReportPutsLines({text});
 }
 
 bool ReportPrintf(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    std::string s = FormatStringV(5120, format, args);
+    std::string s = FormatStringV(kLogBuffer, format, args);
     va_end(args);
     return ReportPuts(s);
 }
@@ -122,5 +151,16 @@ bool ReportError(const char* format, ...) {
     va_end(args);
     bool ok = ReportPuts(s);
     ErrorLogPuts(s);
+    return ok;
+}
+
+bool ReportErrorBox(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string s = FormatStringV(kLineBuffer, format, args);
+    va_end(args);
+    bool ok = ReportPuts(s);
+    ErrorLogPuts(s);
+    ErrorBox(s.c_str());
     return ok;
 }
