@@ -25,21 +25,24 @@ bool DDInit(int bDirect3DIn, cPresenter* hWnd, int nWidth, int nHeight, int nBpp
     lpPictureTable = lpPictureTableIn;
     nSDCount = nSDCountIn;
     ReportError("VSync : %d", nVSyncIn);
+    // What a start-up that failed half-way made counts as existing objects too:
+    // a context left behind would make every draw take the wrong face.
+    const bool leftOver = bDDObjectsExist || lpDD || lpD3D || lpDTCon || lpDDCon;
 
     if (bDirect3D) {
         // A second start-up releases the objects of the first.
-        if (bDDObjectsExist) DDRelease();
+        if (leftOver) DDRelease();
         if (!DDInitDirect3D(hWnd, nWidth, nHeight, nBppIn, nBackBufferCountIn)) return false;
     } else {
         if (bWindowMode == 0) {
-            if (bDDObjectsExist) DDRelease();
+            if (leftOver) DDRelease();
             lpDDCon = new DDCONDATA();
             if (hWnd) hWnd->SetFullScreen(true); // the window becomes a top-most pop-up
             if (!DDCheckInitResult(DDInitFullScreen(hWnd, nWidth, nHeight, nBppIn, nBackBufferCountIn)))
                 return false;
         } else {
             if (lpDD) lpDD->RestoreDisplayMode();
-            if (bDDObjectsExist) DDRelease();
+            if (leftOver) DDRelease();
             lpDDCon = new DDCONDATA();
             if (!DDCheckInitResult(DDInitWindow(hWnd))) return false;
         }
@@ -119,4 +122,5 @@ void DDRelease() {
     delete lpDTCon;
     lpDTCon = nullptr;
     bDDObjectsExist = 0;
+    RemoveGraphicsSeams();
 }

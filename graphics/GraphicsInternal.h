@@ -46,6 +46,8 @@ bool IsFullScreenBackBuffer(const DDSURFACEDATA* sd);
 
 // Lends the layer's drawing to the seams other subsystems left for it.
 void InstallGraphicsSeams();
+// Takes them back when the layer is released.
+void RemoveGraphicsSeams();
 
 // SurfaceList bookkeeping.
 void SurfaceListAdd(DDSURFACEDATA* sd);

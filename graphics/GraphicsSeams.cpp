@@ -31,6 +31,15 @@ void PictureBltStretch(DDSURFACEDATA* dst, std::int32_t x, std::int32_t y, std::
 
 } // namespace
 
+void RemoveGraphicsSeams() {
+    pfnSetSystemSurfaceAlias = nullptr;
+    PictureDraw.GetSurfaceSize = nullptr;
+    PictureDraw.BltFast = nullptr;
+    PictureDraw.BltStretch = nullptr;
+    SetPresentationPacingQuery(nullptr);
+    SetTimingTextDrawer(nullptr);
+}
+
 void InstallGraphicsSeams() {
     pfnSetSystemSurfaceAlias = SetSystemSurfaceAlias;
     PictureDraw.GetSurfaceSize = SurfaceSize;

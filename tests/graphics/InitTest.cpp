@@ -166,6 +166,17 @@ TEST_F(GraphicsStartUp, DrawStateWordsAreSetAndReset) {
     EXPECT_EQ(lpDTCon->dwAlphaOp, static_cast<DWORD>(D3DTOP_SELECTARG1));
 }
 
+TEST_F(GraphicsStartUp, AFailedDirect3DStartUpLeavesNothingBehindForDirectDraw) {
+    EXPECT_FALSE(StartDirect3D(24)); // half-way: the device object and context exist
+    ASSERT_TRUE(StartDirectDraw(16));
+    EXPECT_EQ(lpDTCon, nullptr);
+    EXPECT_EQ(lpD3D, nullptr);
+    DDSURFACEDATA sd;
+    ASSERT_TRUE(DDCreateSurface(&sd, 4, 4, 0, 0, 0, 0, 0));
+    EXPECT_NE(sd.lpDDData, nullptr) << "the surface belongs to the DirectDraw face";
+    DDReleaseSurface(&sd);
+}
+
 TEST_F(GraphicsStartUp, ReleaseIsSafeWhenNothingWasStarted) {
     DDRelease();
     DDRelease();
