@@ -21,6 +21,11 @@ TEST(SdlPresenter, OpensPresentsAndTakesFramesFromAnotherThread) {
     frame.assign(640 * 480, 0x00ABCDEFu);
     std::thread game([&] { p.Present(frame.data(), 640, 480); });
     game.join();
+    SDL_Event e{};
+    bool woke = false;
+    while (SDL_PollEvent(&e))
+        if (e.type == p.FrameEventType()) woke = true;
+    EXPECT_TRUE(woke) << "the UI thread is told a frame waits";
     p.RenderPending();
     EXPECT_EQ(p.LastFrame()[5], 0x00ABCDEFu);
     p.Present(frame.data(), 320, 240); // the wrong size is ignored
