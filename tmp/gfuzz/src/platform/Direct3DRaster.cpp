@@ -1,0 +1,332 @@
+#include "platform/Direct3DRaster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+inline int Mul255(int a, int b) {
+    return (a * b + 127) / 255;
+}
+
+struct Channels {
+    int a, r, g, b;
+};
+
+inline Channels Split(std::uint32_t c) {
+    return {ArgbA(c), ArgbR(c), ArgbG(c), ArgbB(c)};
+}
+
+inline int Op(DWORD op, int x, int y) {
+    switch (op) {
+    case D3DTOP_SELECTARG1:
+        return x;
+    case D3DTOP_SELECTARG2:
+        return y;
+    case D3DTOP_MODULATE:
+        return Mul255(x, y);
+    case D3DTOP_MODULATE2X:
+        return std::min(255, Mul255(x, y) * 2);
+    case D3DTOP_MODULATE4X:
+        return std::min(255, Mul255(x, y) * 4);
+    case D3DTOP_ADD:
+        return std::min(255, x + y);
+    case D3DTOP_ADDSIGNED:
+        return std::clamp(x + y - 128, 0, 255);
+    case D3DTOP_SUBTRACT:
+        return std::max(0, x - y);
+    default:
+        return Mul255(x, y);
+    }
+}
+
+inline std::uint32_t Arg(DWORD which, std::uint32_t tex, std::uint32_t diffuse, std::uint32_t factor) {
+    switch (which & 0xF) {
+    case D3DTA_TEXTURE:
+        return tex;
+    case D3DTA_TFACTOR:
+        return factor;
+    default:
+        return diffuse; // diffuse, and "current" at stage 0
+    }
+}
+
+// The weight of the blending operations: the alpha of diffuse, texture or factor.
+inline int BlendWeight(DWORD op, std::uint32_t tex, std::uint32_t diffuse, std::uint32_t factor) {
+    switch (op) {
+    case D3DTOP_BLENDDIFFUSEALPHA:
+        return ArgbA(diffuse);
+    case D3DTOP_BLENDTEXTUREALPHA:
+        return ArgbA(tex);
+    case D3DTOP_BLENDFACTORALPHA:
+        return ArgbA(factor);
+    default:
+        return -1;
+    }
+}
+
+inline int OpWeighted(DWORD op, int weight, int x, int y) {
+    return weight < 0 ? Op(op, x, y) : Mul255(x, weight) + Mul255(y, 255 - weight);
+}
+
+inline Channels Combine(const RasterState& s, std::uint32_t tex, std::uint32_t diffuse) {
+    if (s.colorOp == D3DTOP_DISABLE) return Split(diffuse);
+    Channels x = Split(Arg(s.colorArg1, tex, diffuse, s.textureFactor));
+    Channels y = Split(Arg(s.colorArg2, tex, diffuse, s.textureFactor));
+    const int cw = BlendWeight(s.colorOp, tex, diffuse, s.textureFactor);
+    Channels out{0, OpWeighted(s.colorOp, cw, x.r, y.r), OpWeighted(s.colorOp, cw, x.g, y.g),
+                 OpWeighted(s.colorOp, cw, x.b, y.b)};
+    if (s.alphaOp == D3DTOP_DISABLE) {
+        out.a = ArgbA(diffuse);
+    } else {
+        int ax = ArgbA(Arg(s.alphaArg1, tex, diffuse, s.textureFactor));
+        int ay = ArgbA(Arg(s.alphaArg2, tex, diffuse, s.textureFactor));
+        out.a = OpWeighted(s.alphaOp, BlendWeight(s.alphaOp, tex, diffuse, s.textureFactor), ax, ay);
+    }
+    return out;
+}
+
+// Blend factor for one channel; `c` is the channel's own value for the colour factors.
+inline int Factor(DWORD f, const Channels& src, const Channels& dst, int srcC, int dstC) {
+    switch (f) {
+    case D3DBLEND_ZERO:
+        return 0;
+    case D3DBLEND_ONE:
+        return 255;
+    case D3DBLEND_SRCCOLOR:
+        return srcC;
+    case D3DBLEND_INVSRCCOLOR:
+        return 255 - srcC;
+    case D3DBLEND_SRCALPHA:
+        return src.a;
+    case D3DBLEND_INVSRCALPHA:
+        return 255 - src.a;
+    case D3DBLEND_DESTALPHA:
+        return dst.a;
+    case D3DBLEND_INVDESTALPHA:
+        return 255 - dst.a;
+    case D3DBLEND_DESTCOLOR:
+        return dstC;
+    case D3DBLEND_INVDESTCOLOR:
+        return 255 - dstC;
+    default:
+        return 255;
+    }
+}
+
+inline int BlendOne(const RasterState& s, const Channels& src, const Channels& dst, int sc, int dc) {
+    return std::min(255, Mul255(sc, Factor(s.srcBlend, src, dst, sc, dc)) +
+                             Mul255(dc, Factor(s.destBlend, src, dst, sc, dc)));
+}
+
+// Texel index for a texture coordinate (in texels) with sub-texel snapping.
+inline int TexelIndex(double t, int size, DWORD address) {
+    double snapped = std::floor(t * 256.0 + 0.5) / 256.0;
+    long long i = static_cast<long long>(std::floor(snapped));
+    if (address == D3DTADDRESS_CLAMP) return static_cast<int>(std::clamp<long long>(i, 0, size - 1));
+    long long m = i % size;
+    return static_cast<int>(m < 0 ? m + size : m);
+}
+
+inline std::uint32_t LerpColor(std::uint32_t a, std::uint32_t b, double f) {
+    if (a == b) return a;
+    auto mix = [f](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * f)); };
+    return MakeArgb(mix(ArgbA(a), ArgbA(b)), mix(ArgbR(a), ArgbR(b)), mix(ArgbG(a), ArgbG(b)),
+                    mix(ArgbB(a), ArgbB(b)));
+}
+
+// Combines, blends and writes one covered pixel.
+void Shade(cSurface& target, int px, int py, std::uint32_t tex, std::uint32_t diffuse,
+           const RasterState& state) {
+    const PixelFormat dstFmt = target.Format();
+    Channels src = Combine(state, tex, diffuse);
+    std::uint32_t out;
+    if (!state.blend) {
+        out = MakeArgb(src.a, src.r, src.g, src.b);
+    } else if (state.srcBlend == D3DBLEND_SRCALPHA && state.destBlend == D3DBLEND_INVSRCALPHA && src.a == 0) {
+        return; // fully transparent: the target stays as it is
+    } else {
+        Channels dst = Split(UnpackToArgb(dstFmt, target.Get(px, py)));
+        out = MakeArgb(BlendOne(state, src, dst, src.a, dst.a), BlendOne(state, src, dst, src.r, dst.r),
+                       BlendOne(state, src, dst, src.g, dst.g), BlendOne(state, src, dst, src.b, dst.b));
+    }
+    target.Set(px, py, PackArgb(dstFmt, out));
+}
+
+double Edge(const RasterVertex& a, const RasterVertex& b, double px, double py) {
+    return (static_cast<double>(b.x) - a.x) * (py - a.y) - (static_cast<double>(b.y) - a.y) * (px - a.x);
+}
+
+// A pixel centre on an edge belongs to the triangle on one side only, so two
+// triangles sharing an edge never both draw it.
+bool Owns(const RasterVertex& a, const RasterVertex& b, double w) {
+    if (w != 0) return w > 0;
+    double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
+    return dy > 0 || (dy == 0 && dx < 0);
+}
+
+// Any triangle: coverage by edge functions at pixel centres, texture
+// coordinates and colour interpolated across it.
+void RasterTriangle(cSurface& target, const cSurface* texture, RasterVertex a, RasterVertex b, RasterVertex c,
+                    const RasterState& state) {
+    double area = Edge(a, b, c.x, c.y);
+    if (area == 0) return;
+    if (area < 0) {
+        std::swap(b, c);
+        area = -area;
+    }
+    const int x0 = std::max(0, static_cast<int>(std::floor(std::min({a.x, b.x, c.x}))));
+    const int x1 = std::min(target.Width() - 1, static_cast<int>(std::ceil(std::max({a.x, b.x, c.x}))));
+    const int y0 = std::max(0, static_cast<int>(std::floor(std::min({a.y, b.y, c.y}))));
+    const int y1 = std::min(target.Height() - 1, static_cast<int>(std::ceil(std::max({a.y, b.y, c.y}))));
+    const int texW = texture ? texture->Width() : 1, texH = texture ? texture->Height() : 1;
+    for (int py = y0; py <= y1; ++py) {
+        for (int px = x0; px <= x1; ++px) {
+            double wa = Edge(b, c, px, py), wb = Edge(c, a, px, py), wc = Edge(a, b, px, py);
+            if (!Owns(b, c, wa) || !Owns(c, a, wb) || !Owns(a, b, wc)) continue;
+            wa /= area;
+            wb /= area;
+            wc /= area;
+            std::uint32_t tex = 0xFF000000u;
+            if (texture) {
+                double u = wa * a.u + wb * b.u + wc * c.u, v = wa * a.v + wb * b.v + wc * c.v;
+                tex =
+                    UnpackToArgb(texture->Format(), texture->Get(TexelIndex(u * texW, texW, state.addressU),
+                                                                 TexelIndex(v * texH, texH, state.addressV)));
+            }
+            std::uint32_t diffuse = a.diffuse;
+            if (a.diffuse != b.diffuse || a.diffuse != c.diffuse) {
+                auto mix = [&](int (*ch)(std::uint32_t)) {
+                    return static_cast<int>(
+                        std::lround(wa * ch(a.diffuse) + wb * ch(b.diffuse) + wc * ch(c.diffuse)));
+                };
+                diffuse = MakeArgb(mix(ArgbA), mix(ArgbR), mix(ArgbG), mix(ArgbB));
+            }
+            Shade(target, px, py, tex, diffuse, state);
+        }
+    }
+}
+
+} // namespace
+
+HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex (&v)[4],
+                   const RasterState& state) {
+    float xMin = std::min({v[0].x, v[1].x, v[2].x, v[3].x}),
+          xMax = std::max({v[0].x, v[1].x, v[2].x, v[3].x});
+    float yMin = std::min({v[0].y, v[1].y, v[2].y, v[3].y}),
+          yMax = std::max({v[0].y, v[1].y, v[2].y, v[3].y});
+    // Corner lookup: which vertex sits at each corner of the rectangle.
+    const RasterVertex* tl = nullptr;
+    const RasterVertex* tr = nullptr;
+    const RasterVertex* bl = nullptr;
+    const RasterVertex* br = nullptr;
+    for (const RasterVertex& p : v) {
+        bool left = p.x == xMin, right = p.x == xMax, top = p.y == yMin, bottom = p.y == yMax;
+        if (!(left || right) || !(top || bottom)) break;
+        if (left && top && !tl)
+            tl = &p;
+        else if (right && top && !tr)
+            tr = &p;
+        else if (left && bottom && !bl)
+            bl = &p;
+        else if (right && bottom && !br)
+            br = &p;
+    }
+    // Anything but an axis-aligned rectangle with axis-aligned texture
+    // coordinates (a rotated picture, say) is drawn as its two triangles.
+    if (!tl || !tr || !bl || !br || tl->u != bl->u || tr->u != br->u || tl->v != tr->v || bl->v != br->v) {
+        RasterTriangle(target, texture, v[0], v[1], v[2], state);
+        RasterTriangle(target, texture, v[1], v[3], v[2], state);
+        return D3D_OK;
+    }
+    if (!(xMax > xMin) || !(yMax > yMin)) return D3D_OK; // nothing covered
+    // Covered pixel centres: xMin <= px < xMax (top-left rule).
+    int x0 = std::max(0, static_cast<int>(std::ceil(xMin)));
+    int x1 = std::min(target.Width(), static_cast<int>(std::ceil(xMax)));
+    int y0 = std::max(0, static_cast<int>(std::ceil(yMin)));
+    int y1 = std::min(target.Height(), static_cast<int>(std::ceil(yMax)));
+    if (x0 >= x1 || y0 >= y1) return D3D_OK;
+
+    const int texW = texture ? texture->Width() : 1, texH = texture ? texture->Height() : 1;
+    const PixelFormat texFmt = texture ? texture->Format() : PixelFormat::Unknown;
+    const double spanX = static_cast<double>(xMax) - xMin, spanY = static_cast<double>(yMax) - yMin;
+    std::vector<int> texX(static_cast<std::size_t>(x1 - x0));
+    std::vector<double> fracX(static_cast<std::size_t>(x1 - x0));
+    for (int px = x0; px < x1; ++px) {
+        double f = (px - static_cast<double>(xMin)) / spanX;
+        fracX[px - x0] = f;
+        double u = tl->u + (static_cast<double>(tr->u) - tl->u) * f;
+        texX[px - x0] = TexelIndex(u * texW, texW, state.addressU);
+    }
+    const bool flatDiffuse =
+        tl->diffuse == tr->diffuse && tl->diffuse == bl->diffuse && tl->diffuse == br->diffuse;
+    const PixelFormat dstFmt = target.Format();
+
+    // The common case: the texture drawn as it is (white vertices, the stage
+    // passing the texture through) with ordinary alpha blending or none. Opaque
+    // texels are then copied as they are stored, transparent ones skipped.
+    auto passesTexture = [&](DWORD op, DWORD arg1, DWORD arg2, bool alpha) {
+        const int white = alpha ? ArgbA(tl->diffuse) : (tl->diffuse & 0xFFFFFF) == 0xFFFFFF ? 255 : 0;
+        if ((arg1 & 0xF) != D3DTA_TEXTURE) return false;
+        if (op == D3DTOP_SELECTARG1) return true;
+        return op == D3DTOP_MODULATE && (arg2 & 0xF) != D3DTA_TEXTURE && (arg2 & 0xF) != D3DTA_TFACTOR &&
+               white == 255;
+    };
+    const bool sameStorage =
+        texFmt == dstFmt || (texFmt == PixelFormat::A8R8G8B8 && dstFmt == PixelFormat::X8R8G8B8);
+    const bool both16 = BytesPerPixel(texFmt) == 2 && BytesPerPixel(dstFmt) == 2;
+    const bool ordinaryBlend =
+        !state.blend || (state.srcBlend == D3DBLEND_SRCALPHA && state.destBlend == D3DBLEND_INVSRCALPHA);
+    const bool direct = texture && flatDiffuse && (sameStorage || both16) && ordinaryBlend &&
+                        passesTexture(state.colorOp, state.colorArg1, state.colorArg2, false) &&
+                        passesTexture(state.alphaOp, state.alphaArg1, state.alphaArg2, true);
+    if (direct) {
+        const bool wide = BytesPerPixel(texFmt) == 4;
+        for (int py = y0; py < y1; ++py) {
+            double fy = (py - static_cast<double>(yMin)) / spanY;
+            int ty =
+                TexelIndex((tl->v + (static_cast<double>(bl->v) - tl->v) * fy) * texH, texH, state.addressV);
+            for (int px = x0; px < x1; ++px) {
+                std::uint32_t v = texture->Get(texX[px - x0], ty);
+                bool opaque = wide ? (v >> 24) == 255 : (v & 0x8000u) != 0;
+                bool clear = wide ? (v >> 24) == 0 : (v & 0x8000u) == 0;
+                if (!HasAlpha(texFmt)) opaque = true, clear = false;
+                if (state.blend && clear) continue;
+                if (opaque || !state.blend) {
+                    if (!sameStorage)
+                        v = PackArgb(dstFmt, UnpackToArgb(texFmt, v));
+                    else if (dstFmt == PixelFormat::X8R8G8B8)
+                        v |= 0xFF000000u;
+                    target.Set(px, py, v);
+                    continue;
+                }
+                Channels src = Split(UnpackToArgb(texFmt, v));
+                Channels dst = Split(UnpackToArgb(dstFmt, target.Get(px, py)));
+                target.Set(px, py,
+                           PackArgb(dstFmt, MakeArgb(BlendOne(state, src, dst, src.a, dst.a),
+                                                     BlendOne(state, src, dst, src.r, dst.r),
+                                                     BlendOne(state, src, dst, src.g, dst.g),
+                                                     BlendOne(state, src, dst, src.b, dst.b))));
+            }
+        }
+        return D3D_OK;
+    }
+
+    for (int py = y0; py < y1; ++py) {
+        double fy = (py - static_cast<double>(yMin)) / spanY;
+        double vv = tl->v + (static_cast<double>(bl->v) - tl->v) * fy;
+        int ty = TexelIndex(vv * texH, texH, state.addressV);
+        for (int px = x0; px < x1; ++px) {
+            std::uint32_t tex = texture ? UnpackToArgb(texFmt, texture->Get(texX[px - x0], ty)) : 0xFF000000u;
+            std::uint32_t diffuse = tl->diffuse;
+            if (!flatDiffuse) {
+                double fx = fracX[px - x0];
+                diffuse = LerpColor(LerpColor(tl->diffuse, tr->diffuse, fx),
+                                    LerpColor(bl->diffuse, br->diffuse, fx), fy);
+            }
+            Shade(target, px, py, tex, diffuse, state);
+        }
+    }
+    return D3D_OK;
+}

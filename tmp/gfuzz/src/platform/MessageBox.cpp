@@ -1,0 +1,89 @@
+#include "platform/MessageBox.h"
+
+#include "platform/Cp932.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <mutex>
+
+namespace {
+
+struct BoxState {
+    std::mutex m;
+    MessageBoxPresenter presenter;
+    std::deque<int> scripted;
+};
+
+BoxState& State() {
+    static BoxState s;
+    return s;
+}
+
+} // namespace
+
+int DefaultMessageBoxAnswer(UINT type) {
+    static const int buttons[6][3] = {
+        {IDOK, IDOK, IDOK},      {IDOK, IDCANCEL, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
+        {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO, IDNO},        {IDRETRY, IDCANCEL, IDCANCEL},
+    };
+    UINT kind = type & MB_TYPEMASK;
+    if (kind > 5) kind = 0;
+    UINT def = (type & MB_DEFMASK) >> 8;
+    if (def > 2) def = 0;
+    return buttons[kind][def];
+}
+
+bool IsHeadlessDisplay() {
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    if (driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0)) return true;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return !(x11 && *x11) && !(wayland && *wayland);
+}
+
+MessageBoxOutcome ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
+    MessageBoxOutcome outcome;
+    MessageBoxPresenter presenter;
+    {
+        std::lock_guard<std::mutex> lock(State().m);
+        if (!State().scripted.empty()) {
+            outcome.answer = State().scripted.front();
+            State().scripted.pop_front();
+            outcome.unattended = true;
+        } else {
+            presenter = State().presenter;
+        }
+    }
+    if (!outcome.unattended) {
+        if (presenter && !IsHeadlessDisplay()) {
+            outcome.answer = presenter(owner, text, caption, type);
+            return outcome;
+        }
+        outcome.answer = DefaultMessageBoxAnswer(type);
+        outcome.unattended = true;
+    }
+    std::fprintf(stderr, "[%s] %s -> %d\n", Cp932ToUtf8(caption).c_str(), Cp932ToUtf8(text).c_str(),
+                 outcome.answer);
+    return outcome;
+}
+
+int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
+    return ShowMessageBox(owner, text ? text : "", caption ? caption : "", type).answer;
+}
+
+void SetMessageBoxPresenter(MessageBoxPresenter presenter) {
+    std::lock_guard<std::mutex> lock(State().m);
+    State().presenter = std::move(presenter);
+}
+
+void PushScriptedMessageBoxAnswer(int answer) {
+    std::lock_guard<std::mutex> lock(State().m);
+    State().scripted.push_back(answer);
+}
+
+void ClearScriptedMessageBoxAnswers() {
+    std::lock_guard<std::mutex> lock(State().m);
+    State().scripted.clear();
+}

@@ -1,0 +1,145 @@
+#include "project/Database.h"
+
+#include "foundation/ErrorLog.h"
+#include "project/DataPath.h"
+
+cDatabase Database;
+DatabaseErrorBoxFn pfnDatabaseErrorBox = nullptr;
+
+namespace {
+
+// A database record needs at least its field count and string count.
+constexpr std::size_t kMinRecordBytes = 8;
+
+// Brings a vector to `count` copies of one default record, as the defaults hold it.
+template <class T> void FillDefaults(cVector<T>& records, std::size_t count, const T& prototype) {
+    records.clear();
+    records.resize(count, prototype);
+}
+
+// Every record class's constructor builds its default record (as its Init
+// does, where it has one). The values a new record gets in the editor are
+// kept rather than zeroed: a music track of an old file plays at 100 percent.
+template <class T> T FreshRecord() {
+    return T();
+}
+
+void ShowDatabaseLoadError(const std::string& path) {
+    std::string text =
+        bNewerVersion
+            ? FormatString(
+                  1024,
+                  "%s \202\314\223\307\202\335\215\236\202\335\202\311\216\270\224\163\202\265\202\334\202\265\202\275\201\111\n\203\134\203\164\203\147\202\346\202\350\217\343\210\312\202\314\203\157\201\133\203\127\203\207\203\223\202\314\203\164\203\100\203\103\203\213\202\315\216\147\227\160\202\305\202\253\202\334\202\271\202\361\201\102",
+                  path.c_str())
+            : FormatString(1024, "%s \202\314\223\307\202\335\215\236\202\335\202\311\216\270\224\163\202\265\202\334\202\265\202\275\201\111", path.c_str());
+    ReportError("%s", text.c_str());
+    if (pfnDatabaseErrorBox) pfnDatabaseErrorBox(text);
+}
+
+// Reads one database file into `records`. The vector is only replaced when the
+// whole file was good. At least the "none" record stays, so that record 0 is
+// always there.
+template <class T> bool LoadDatabaseFile(const std::string& path, cVector<T>& records) {
+    RecordFilePtr file = OpenRecordFileRead(path);
+    if (!file) {
+        ShowDatabaseLoadError(path);
+        return false;
+    }
+    std::uint32_t version = dwLoadVersion;
+    std::uint32_t count = file->ReadCount(kMinRecordBytes);
+    // Records already there are overwritten, missing ones appended as they are
+    // read, so that a file that turns out short allocates no more than it held.
+    cVector<T> loaded = records;
+    for (std::uint32_t i = 0; i < count && !file->Damaged(); ++i) {
+        if (i >= loaded.size()) loaded.push_back(FreshRecord<T>());
+        dwLoadVersion = version;
+        loaded[i].Load(*file);
+    }
+    loaded.resize(count > 0 ? count : 1, FreshRecord<T>());
+    bool damaged = file->Damaged();
+    CloseRecordFile(file);
+    if (damaged) {
+        ShowDatabaseLoadError(path);
+        return false;
+    }
+    if (bRemoveCR) {
+        for (T& record : loaded) {
+            record.RegisterFields(dwDataVersion);
+            record.RemoveStringCRs();
+        }
+    }
+    records = std::move(loaded);
+    return true;
+}
+
+} // namespace
+
+cDatabase::cDatabase() {
+    SetDefaults();
+}
+
+void cDatabase::SetDefaults() {
+    Reset();
+    FillDefaults(AnimeSet, 1, FreshRecord<cAnimeSet>());
+    FillDefaults(Anime, 2, FreshRecord<cAnime>());
+    Anime[0].strName = "\202\310\202\265";
+    Anime[1].strName = "\203\101\203\116\203\126\203\207\203\223A";
+    FillDefaults(Bmp_CharaExc, 2, FreshRecord<cBmp_CharaExc>());
+    FillDefaults(SwordType, 1, FreshRecord<cSwordType>());
+    FillDefaults(Effect, 2, FreshRecord<cEffect>());
+    FillDefaults(CharaEffect, 2, FreshRecord<cCharaEffect>());
+    FillDefaults(ScrEffect, 2, FreshRecord<cScrEffect>());
+    FillDefaults(Picture, 2, FreshRecord<cPicture>());
+    FillDefaults(Sound, 2, FreshRecord<cSound>());
+    FillDefaults(Bgm, 2, FreshRecord<cBgm>());
+    CharaEffectWork.clear();
+    ScrEffectWork.clear();
+}
+
+bool cDatabase::LoadAll() {
+    if (!LoadDatabaseFile(DataPath.At(DP_ANIME_SET), AnimeSet)) return false;
+    if (!LoadDatabaseFile(DataPath.At(DP_ANIME), Anime)) return false;
+    if (!LoadDatabaseFile(DataPath.At(DP_BMP_CHARA_EXC), Bmp_CharaExc)) return false;
+    if (!LoadDatabaseFile(DataPath.At(DP_SWORD_TYPE), SwordType)) return false;
+    if (!LoadDatabaseFile(DataPath.At(DP_EFFECT), Effect)) return false;
+    if (!LoadDatabaseFile(DataPath.At(DP_CHARA_EFFECT), CharaEffect)) return false;
+    if (!LoadDatabaseFile(DataPath.At(DP_SCR_EFFECT), ScrEffect)) return false;
+    if (!LoadDatabaseFile(DataPath.At(DP_PICTURE), Picture)) return false;
+    if (!LoadDatabaseFile(DataPath.At(DP_SOUND), Sound)) return false;
+    if (!LoadDatabaseFile(DataPath.At(DP_BGM), Bgm)) return false;
+    ClearFirstEffectKinds();
+    return true;
+}
+
+void cDatabase::ClearFirstEffectKinds() {
+    CharaEffect.At(0).nKind = 0;
+    ScrEffect.At(0).nKind = 0;
+}
+
+void cDatabase::MakeWorkCopies() {
+    CharaEffectWork = CharaEffect;
+    ScrEffectWork = ScrEffect;
+}
+
+void BuildAnimeTable(AnimeFrameTableType& target) {
+    BuildAnimeTable(Database.Anime, target);
+}
+
+void BuildEffectTable(AnimeFrameTableType& target) {
+    BuildEffectTable(Database.Effect, target);
+}
+
+void BuildCharaEffectTables(CharaEffectTable& right, CharaEffectTable& left) {
+    BuildCharaEffectTables(Database.CharaEffect, Database.CharaEffectWork, right, left);
+}
+
+void BuildScrEffectTables(ScrEffectTable& right, ScrEffectTable& left) {
+    BuildScrEffectTables(Database.ScrEffect, Database.ScrEffectWork, right, left);
+}
+
+void BuildRuntimeTables() {
+    BuildAnimeTable(AnimeFrameTable);
+    BuildEffectTable(EffectFrameTable);
+    BuildCharaEffectTables(CharaEffectTableR, CharaEffectTableL);
+    BuildScrEffectTables(ScrEffectTableR, ScrEffectTableL);
+}

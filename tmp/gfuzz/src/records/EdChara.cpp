@@ -1,0 +1,205 @@
+#include "records/EdChara.h"
+
+#include "records/PaletteInherit.h"
+#include "records/RecordContext.h"
+#include "records/RecordVector.h"
+
+#include <algorithm>
+
+cEdChara::cEdChara() {
+    Init();
+}
+
+void cEdChara::Init() {
+    Reset();
+    CarriedItem = 0;
+    InheritFlags.assign(kCharaInheritGroups, 0);
+    mhp = 10;
+    Field37 = 10;
+    Control = 1;
+    Field25c = 1;
+    Field18 = 3;
+    Field22 = 1;
+    def = 0;
+    GraphicKind = 1;
+    GraphicIndex = 0;
+    CharaScale = 1;
+    FixedFacing = 1;
+    Field45 = 1;
+}
+
+void cEdChara::RegisterFields(std::uint32_t v) {
+    ClearFields();
+    AddByte(&PaletteSource);
+    AddShort(&PaletteIndex);
+    AddString(&Name);
+    AddByte(&CondCombine);
+    AddByte(&CondOnce);
+    AddByte(&Facing);
+    AddByte(&ObjectCount);
+    AddShort(&OffsetBaseX);
+    AddShort(&OffsetStepX);
+    AddShort(&OffsetBaseY);
+    AddShort(&OffsetStepY);
+    AddByte(&OffsetMirrorX);
+    AddByte(&OffsetMirrorY);
+    AddShort(&GraphicIndex);
+    AddByte(&GraphicKind);
+    AddShort(&CellBase);
+    AddShort(&AnimeSet);
+    AddByte(&Field18);
+    AddByte(&Transparent);
+    AddShort(&CharaEffectA);
+    if (v >= 196) AddByte(&CharaEffectAParam);
+    AddByte(&Field22);
+    AddShort(&CharaEffectB);
+    if (v >= 196) AddByte(&CharaEffectBParam);
+    AddByte(&MarkShow);
+    AddShort(&MarkNumber);
+    AddByte(&Control);
+    AddByte(&Field25b);
+    AddByte(&Field25c);
+    AddByte(&Field25d);
+    AddByte(&Flying);
+    AddByte(&FixedFacing);
+    AddByte(&Invincible);
+    if (v >= 285) AddByte(&TintSelect);
+    AddByte(&BlockChara);
+    AddByte(&CharaScale);
+    if (v >= 210) AddByte(&ScrollSync);
+    AddByte(&Field33);
+    AddByte(&Field34);
+    AddInt(&mhp);
+    AddInt(&msp);
+    AddShort(&Field37);
+    if (v >= 201) AddByte(&HitRange);
+    AddInt(&power);
+    AddByte(&imp);
+    AddShort(&Effect);
+    if (v >= 168) AddInt(&def);
+    AddByte(&impd);
+    AddInt(&getsc);
+    AddByte(&Field45);
+    AddByte(&Field46);
+    AddShort(&Field47);
+    AddByte(&Field48);
+    AddByte(&Field49);
+}
+
+namespace {
+
+// A group added by a later version: the flags from `pos` on move up one place
+// (the last falls off) and the new group is inherited.
+void InsertFlag(cVector<std::uint8_t>& flags, std::size_t pos) {
+    flags.resize(kCharaInheritGroups, 0);
+    std::copy_backward(flags.begin() + static_cast<std::ptrdiff_t>(pos), flags.end() - 1, flags.end());
+    flags[pos] = 1;
+}
+
+} // namespace
+
+void cEdChara::Load(cRecordFile& file) {
+    cSaveData::Load(file);
+    file.Read(&Column, 2);
+    file.Read(&Row, 2);
+    file.Read(&CarriedItem, 4);
+    LoadByteVector(file, InheritFlags);
+    LoadConds(file, Conds);
+    LoadFlows(file, Flows);
+    if (file.Damaged()) return;
+    if (!RecordContext().EditorStarted() && !RecordContext().KeepFlows()) DropFlagged(Flows);
+
+    const std::uint32_t v = dwLoadVersion;
+    if (v < 818) {
+        if (v < 168) {
+            def = 0;
+            InsertFlag(InheritFlags, 27);
+        }
+        if (v < 196) {
+            CharaEffectAParam = 0;
+            CharaEffectBParam = 0;
+        }
+        if (v < 201) {
+            HitRange = 0;
+            InsertFlag(InheritFlags, 24);
+        }
+        if (v < 206 && static_cast<std::int8_t>(HitRange) >= 2) ++HitRange;
+        if (v < 210) {
+            ScrollSync = 0;
+            InsertFlag(InheritFlags, 21);
+        }
+        if (v < 219 && GraphicKind == 3)
+            GraphicIndex = static_cast<std::int16_t>(std::min(GraphicIndex + 1, 119));
+        if (v < 285) TintSelect = 1;
+    }
+    // A flag vector stored shorter or longer is brought to its fixed size.
+    InheritFlags.resize(kCharaInheritGroups, 0);
+    Inherit();
+    ClampRefs();
+}
+
+void cEdChara::Save(cRecordFile& file) {
+    ClampRefs();
+    cSaveData::Save(file);
+    file.Write(&Column, 2);
+    file.Write(&Row, 2);
+    file.Write(&CarriedItem, 4);
+    SaveByteVector(file, InheritFlags);
+    SaveConds(file, Conds);
+    SaveFlows(file, Flows);
+}
+
+void cEdChara::Inherit() {
+    InheritFromTemplate(
+        *this, kCharaInheritGroups,
+        [](const cRecordContext& ctx, ePalette palette, std::int64_t index) {
+            return ctx.PaletteChara(palette, index);
+        },
+        CopyCharaGroup);
+}
+
+void cEdChara::ClampRefs() {
+    const cRecordContext& ctx = RecordContext();
+    if (auto palette = PaletteFromSource(PaletteSource);
+        palette && OutsideTable(PaletteIndex, ctx.PaletteCharaCount(*palette))) {
+        PaletteSource = 0;
+        PaletteIndex = 0;
+    }
+    if (GraphicKind == 4 && OutsideTable(GraphicIndex, ctx.DatabaseSize(eDatabase::Bmp_CharaExc)))
+        GraphicIndex = 1;
+    if (CharaScale < 1) CharaScale = 1;
+    if (OutsideTable(AnimeSet, ctx.DatabaseSize(eDatabase::AnimeSet))) AnimeSet = 0;
+    if (OutsideTable(CharaEffectA, ctx.DatabaseSize(eDatabase::CharaEffect))) CharaEffectA = 0;
+    if (OutsideTable(CharaEffectB, ctx.DatabaseSize(eDatabase::CharaEffect))) CharaEffectB = 0;
+    if (OutsideTable(Effect, ctx.DatabaseSize(eDatabase::Effect))) Effect = 0;
+    // A player-controlled character is one object and never a block character.
+    if (Control == 0) {
+        ObjectCount = 0;
+        BlockChara = 0;
+    }
+    for (auto& flow : Flows) flow.FixParams();
+    Flows.erase(std::remove_if(Flows.begin(), Flows.end(), [](const cEdFlow& f) { return f.IsEmpty(); }),
+                Flows.end());
+}
+
+void cEdChara::ClampFlowRefs() {
+    for (auto& flow : Flows) flow.ClampCmdRefs();
+}
+
+double cEdChara::GetOffsetX(std::int32_t i, std::int32_t dir) const {
+    const double v = static_cast<double>(OffsetStepX) * i + OffsetBaseX;
+    return (dir == 1 && OffsetMirrorX) ? -v : v;
+}
+
+double cEdChara::GetOffsetY(std::int32_t i, std::int32_t dir) const {
+    const double v = static_cast<double>(OffsetStepY) * i + OffsetBaseY;
+    return (dir == 1 && OffsetMirrorY) ? -v : v;
+}
+
+void LoadCharas(cRecordFile& file, cVector<cEdChara>& out) {
+    LoadRecords(file, out, kMinCharaBytes);
+}
+
+void SaveCharas(cRecordFile& file, cVector<cEdChara>& charas) {
+    SaveRecordVector(file, charas);
+}
