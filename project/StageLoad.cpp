@@ -10,6 +10,7 @@
 #include "project/Stage.h"
 
 #include <atomic>
+#include <cctype>
 #include <cstring>
 #include <memory>
 
@@ -77,6 +78,15 @@ void CopyStartOfAttempt(cStage& start, cStage& playing) {
 
 } // namespace
 
+bool IsReplayPath(const std::string& path) {
+    std::string ext;
+    if (!GetExtension(ext, path) || ext.size() < 4) return false;
+    for (int i = 0; i < 4; ++i)
+        ext[static_cast<std::size_t>(i)] =
+            static_cast<char>(std::tolower(static_cast<unsigned char>(ext[static_cast<std::size_t>(i)])));
+    return ext.compare(0, 4, "rpl4") == 0;
+}
+
 bool LoadStageFile(const std::string& path, cStage& out) {
     return out.LoadFromFile(path);
 }
@@ -109,7 +119,8 @@ int LoadStageForPlay(const std::string& path, int bSearch, cStage* start) {
     std::string found = path;
     if (bSearch && !FindVersionedFileStr(found, path, "stg4")) return 0;
     MakeRelativePathStr(found);
-    if (!CheckStageEndMarker(found)) return 0;
+    // A replay begins with its stage; its last bytes are play data, not the marker.
+    if (!IsReplayPath(found) && !CheckStageEndMarker(found)) return 0;
 
     auto job = std::make_shared<cStageLoadJob>();
     job->path = found;

@@ -199,3 +199,24 @@ TEST_F(StageLoading, FileLoadErrorNotesANewerFile) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StageLoading, ReplayFileGivesTheStageItHolds) {
+    EXPECT_TRUE(IsReplayPath("user_data\\rpl4\\a__2026__12_10__14_50.rpl4_818"));
+    EXPECT_TRUE(IsReplayPath("A.RPL4_818"));
+    EXPECT_FALSE(IsReplayPath("a.stg4_818"));
+    EXPECT_FALSE(IsReplayPath("rpl4"));
+    cStage playing = PlayableStage(44);
+    cStage start = PlayableStage(45);
+    RecordFilePtr f = OpenRecordMemoryWrite();
+    playing.SaveForReplay(*f, start);
+    f->WriteU32(1); // the recorder and the play data follow
+    f->WriteU32(0x12345678);
+    WriteFile("r.rpl4_818", f->Bytes());
+    ASSERT_EQ(LoadStageForPlay("r.rpl4_818", 0, nullptr), 1);
+    EXPECT_EQ(Stage.nMapWidth, 45);
+    EXPECT_EQ(NewCloses(), 0u);
+}
+
+} // namespace

@@ -204,3 +204,19 @@ TEST(Stage, DamagedFileLeavesTheStageAsItWas) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Stage, NegativeMapSizeIsDamage) {
+    for (auto [w, h] : {std::pair{-1, 10}, {10, -1}}) {
+        cStage src;
+        src.nMapWidth = w;
+        src.nMapHeight = h;
+        cStage s;
+        s.nMapWidth = 3;
+        EXPECT_FALSE(s.LoadFromBytes(StageFile(src)));
+        EXPECT_EQ(s.nMapWidth, 3);
+    }
+}
+
+} // namespace
