@@ -232,3 +232,23 @@ TEST(WorldMap, FindEventEntryByStageName) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WorldMap, EveryTruncationIsRefused) {
+    cWorldMap src;
+    src.Chips.resize(2);
+    src.Events.resize(2);
+    src.Events[1].Entries.resize(3);
+    std::vector<std::uint8_t> bytes = src.SaveToBytes();
+    cWorldMap map;
+    map.nStartX = 4;
+    for (std::size_t n = 0; n < bytes.size(); ++n) {
+        std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n));
+        ASSERT_FALSE(map.LoadFromBytes(cut)) << n;
+        ASSERT_EQ(map.nStartX, 4);
+    }
+    EXPECT_TRUE(map.LoadFromBytes(bytes));
+}
+
+} // namespace
