@@ -8,7 +8,7 @@ packages=(
   libboost-dev libpng-dev libjpeg-dev zlib1g-dev
   libsdl2-dev libvorbis-dev libfluidsynth-dev timgm6mb-soundfont
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev python3
   xvfb x11-utils imagemagick
 )
 missing=()

@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
 # Set-up, build and every test: the command the README gives and CI runs.
+#  1. the normal build and the whole test suite;
+#  2. the whole test suite again under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan);
+#  3. every fuzz target, built with clang, for FUZZ_SECONDS (default 20) each (tools/fuzz.sh).
+# Any failure, sanitizer finding or fuzz crash ends the script with an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -7,3 +11,10 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_SANITIZE=ON -DBRINDLE_BENCH=OFF
+cmake --build build-asan -j "$jobs"
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --output-on-failure -j "$jobs")
+
+bash tools/fuzz.sh "${FUZZ_SECONDS:-20}"

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (tests/fuzz/*.cpp) with clang, ASan and UBSan,
+# and runs each over its seeds for a fixed time; any crash, hang, leak or
+# sanitizer finding fails. Seeds: tests/fuzz/corpus/<target>/ plus the demo
+# game's files that tests/fuzz/<target>.seeds names (globs under the demo
+# folder). New inputs libFuzzer finds stay in the build folder.
+#
+# clang cannot compile our UTF-8 literals to CP932, so the build runs on a
+# mirror of the sources whose literals tools/cp932_sources.py has escaped.
+#
+# usage: tools/fuzz.sh [seconds per target, default 20]
+# env:   FUZZ_BUILD_DIR (build-fuzz), DEMO_DIR (build/demo), FUZZ_JOBS (nproc),
+#        FUZZ_TARGETS (names to run, default all)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+seconds=${1:-20}
+dir=$root/${FUZZ_BUILD_DIR:-build-fuzz}
+demo=${DEMO_DIR:-$root/build/demo}
+jobs=${FUZZ_JOBS:-$(nproc)}
+
+python3 tools/cp932_sources.py . "$dir/src"
+CC=clang CXX=clang++ cmake -S "$dir/src" -B "$dir/out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DBRINDLE_FUZZ=ON -DBRINDLE_BENCH=OFF >/dev/null
+cmake --build "$dir/out" --target fuzz_targets -j "$(nproc)"
+
+targets=${FUZZ_TARGETS:-$(cd tests/fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')}
+run_one() {
+    local name=$1 work=$dir/run/$1
+    rm -rf "$work/crashes" && mkdir -p "$work/corpus" "$work/crashes" "$work/cwd"
+    local seeds=()
+    [ -d "$root/tests/fuzz/corpus/$name" ] && seeds+=("$root/tests/fuzz/corpus/$name")
+    if [ -f "$root/tests/fuzz/$name.seeds" ] && [ -d "$demo" ]; then
+        mkdir -p "$work/demo-seeds"
+        while read -r pattern; do
+            [ -z "$pattern" ] && continue
+            (cd "$demo" && for f in $pattern; do [ -f "$f" ] && cp "$f" "$work/demo-seeds/" || true; done)
+        done <"$root/tests/fuzz/$name.seeds"
+        seeds+=("$work/demo-seeds")
+    fi
+    # The targets run in a scratch folder: readers may log or write files.
+    if (cd "$work/cwd" && "$dir/out/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+            -malloc_limit_mb=256 -print_final_stats=1 -artifact_prefix="$work/crashes/" \
+            "$work/corpus" "${seeds[@]}" >"$work/log.txt" 2>&1); then
+        echo "fuzz $name: ok, $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$work/log.txt" | grep -o '[0-9]*$') runs in ${seconds}s"
+    else
+        echo "fuzz $name: FAILED (log: $work/log.txt, input: $work/crashes/)"
+        tail -n 40 "$work/log.txt"
+        return 1
+    fi
+}
+export -f run_one
+export dir demo root seconds
+printf '%s\n' $targets | xargs -P "$jobs" -I{} bash -c 'run_one {}'
