@@ -93,6 +93,8 @@ int cWorldMap::SetSize(std::int32_t width, std::int32_t height) {
 void cWorldMap::FitCells() {
     // A file's pitch, shift and cell count are not trusted: the grid is laid
     // out again from the width, reading each cell where that layout puts it.
+    nWidth = std::clamp(nWidth, 1, kMaxSide);
+    nHeight = std::clamp(nHeight, 1, kMaxSide);
     cVector<std::int32_t> stored;
     stored.swap(Cells);
     std::int32_t shift = PitchShiftForWidth(nWidth);

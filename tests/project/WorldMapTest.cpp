@@ -252,3 +252,20 @@ TEST(WorldMap, EveryTruncationIsRefused) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WorldMap, NormalizeKeepsASizeSetByHandInRange) {
+    cWorldMap map;
+    map.nWidth = 0;
+    map.nHeight = -4;
+    map.Events.resize(1);
+    map.Normalize();
+    EXPECT_EQ(map.nWidth, 1);
+    EXPECT_EQ(map.nHeight, 1);
+    EXPECT_EQ(map.Cells.size(), 1u);
+    EXPECT_EQ(map.nStartX, 0);
+    EXPECT_EQ(map.Events.size(), 1u); // (0, 0) is inside
+}
+
+} // namespace
