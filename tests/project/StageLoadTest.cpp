@@ -220,3 +220,27 @@ TEST_F(StageLoading, ReplayFileGivesTheStageItHolds) {
 }
 
 } // namespace
+
+namespace {
+
+int g_handled = 0;
+
+LRESULT CountingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_USER + 7) ++g_handled;
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST_F(StageLoading, CallerKeepsHandlingItsMessagesDuringTheLoad) {
+    ASSERT_TRUE(RegisterWindowClass("StageLoadingTestWindow", CountingProc));
+    HWND wnd = CreateWindowA("StageLoadingTestWindow", "test");
+    ASSERT_NE(wnd, nullptr);
+    WriteFile("h.stg4_818", PlayableStage(40).SaveToBytes());
+    g_handled = 0;
+    PostMessageA(wnd, WM_USER + 7, 0, 0);
+    EXPECT_EQ(LoadStageForPlay("h.stg4_818", 0, nullptr), 1);
+    EXPECT_EQ(g_handled, 1);
+    DestroyWindow(wnd);
+    UnregisterWindowClass("StageLoadingTestWindow");
+}
+
+} // namespace
