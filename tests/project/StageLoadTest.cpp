@@ -28,9 +28,8 @@ std::string ReadAll(const std::string& name) {
 }
 
 void WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(name).parent_path().empty()
-                                            ? std::filesystem::path(".")
-                                            : std::filesystem::path(name).parent_path());
+    std::filesystem::path parent = std::filesystem::path(name).parent_path();
+    if (!parent.empty()) std::filesystem::create_directories(parent);
     std::ofstream f(name, std::ios::binary);
     f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
