@@ -1,0 +1,120 @@
+// Start-up dispatch between the two faces, the result codes of the DirectDraw
+// start-ups, and the release of everything at shutdown.
+#include "graphics/Graphics.h"
+#include "graphics/GraphicsHooks.h"
+
+#include "foundation/ErrorLog.h"
+#include "platform/Presenter.h"
+
+bool DDInit(int bDirect3DIn, cPresenter* hWnd, int nWidth, int nHeight, int nBppIn, int nVSyncIn,
+            int bWindowModeIn, int nBackBufferCountIn, int nRefreshRateIn, int bUseRefreshRateIn,
+            DDSURFACEDATA* lpSystemSDIn, BMPFILEDATA* lpPictureTableIn, int nSDCountIn) {
+    bDirect3D = bDirect3DIn;
+    hDrawWnd = hWnd;
+    nScreenWidth = nWidth;
+    nScreenHeight = nHeight;
+    nBpp = nBppIn;
+    nBytePP = nBppIn / 8;
+    nVSync = nVSyncIn;
+    bWindowMode = bWindowModeIn;
+    nBackBufferCount = nBackBufferCountIn;
+    nRefreshRate = nRefreshRateIn;
+    bUseRefreshRate = bUseRefreshRateIn;
+    lpSystemSD = lpSystemSDIn;
+    lpPictureTable = lpPictureTableIn;
+    nSDCount = nSDCountIn;
+    ReportError("VSync : %d", nVSyncIn);
+
+    if (bDirect3D) {
+        // A second start-up releases the objects of the first.
+        if (bDDObjectsExist) DDRelease();
+        if (!DDInitDirect3D(hWnd, nWidth, nHeight, nBppIn, nBackBufferCountIn)) return false;
+    } else {
+        if (bWindowMode == 0) {
+            if (bDDObjectsExist) DDRelease();
+            lpDDCon = new DDCONDATA();
+            if (hWnd) hWnd->SetFullScreen(true); // the window becomes a top-most pop-up
+            if (!DDCheckInitResult(DDInitFullScreen(hWnd, nWidth, nHeight, nBppIn, nBackBufferCountIn)))
+                return false;
+        } else {
+            if (lpDD) lpDD->RestoreDisplayMode();
+            if (bDDObjectsExist) DDRelease();
+            lpDDCon = new DDCONDATA();
+            if (!DDCheckInitResult(DDInitWindow(hWnd))) return false;
+        }
+    }
+    bDDInit = 1;
+    bDDObjectsExist = 1;
+    return true;
+}
+
+bool DDCheckInitResult(int code) {
+    const char* tag = nullptr;
+    switch (code) {
+    case DDINIT_CREATEEX_ERR:
+        tag = "CREATEEX_ERR";
+        break;
+    case DDINIT_SETCOOPLEVEL_ERR:
+        tag = "SETCOOPLEVEL_ERR";
+        break;
+    case DDINIT_SETDISPLAYMODE_ERR:
+        tag = "SETDISPLAYMODE_ERR";
+        break;
+    case DDINIT_CREATESURFACE_ERR:
+        tag = "CREATESURFACE_ERR";
+        break;
+    case DDINIT_GETATTACHEDSURFACE_ERR:
+        tag = "GETATTACHEDSURFACE_ERR";
+        break;
+    case DDINIT_CREATEPALETTE_ERR:
+        tag = "CREATEPALETTE_ERR";
+        break;
+    case DDINIT_SETPALETTE_ERR:
+        tag = "SETPALETTE_ERR";
+        break;
+    case DDINIT_CLIPPER_ERR:
+        tag = "CLIPPER_ERR";
+        break;
+    case DDINIT_SETHWND_ERR:
+        tag = "SETHWND_ERR";
+        break;
+    case DDINIT_SETCLIPPER_ERR:
+        tag = "SETCLIPPER_ERR";
+        break;
+    default:
+        return true;
+    }
+    ErrorLogPuts(tag);
+    return false;
+}
+
+static void ReleaseSystemTable() {
+    if (!lpSystemSD) return;
+    for (int i = 0; i < nSDCount; ++i) DDReleaseSurface(&lpSystemSD[i]);
+}
+
+void DDRelease() {
+    if (lpDD) {
+        ReleaseSystemTable();
+        SafeRelease(lpClipper);
+        SafeRelease(lpDDPalette);
+        DDReleaseSurface(&BackBuffer);
+        DDReleaseSurface(&PrimarySD);
+        DDReleaseSurface(&ScreenCopySD);
+        if (lpDD->Release() != 0) GraphicsMessageBox("解放漏れがあります", "DirectDraw", MB_ICONERROR);
+        lpDD = nullptr;
+    }
+    delete lpDDCon;
+    lpDDCon = nullptr;
+    if (lpD3D) {
+        ReleaseSystemTable();
+        DDReleaseSurface(&WorkSD);
+        DDReleaseSurface(&VirBackBuffer);
+        DDReleaseSurface(&BackBuffer);
+        SafeRelease(lpDevice);
+        SafeRelease(lpD3D);
+    }
+    delete lpDTCon;
+    lpDTCon = nullptr;
+    bDDObjectsExist = 0;
+}

@@ -1,0 +1,49 @@
+// Helpers shared by the graphics layer's own files; not for other subsystems.
+#pragma once
+
+#include "graphics/Graphics.h"
+
+#include <cstdint>
+#include <string>
+
+// The real path of a picture named as the game names it.
+std::string PicturePath(const char* szFile);
+
+inline cDirectDrawSurface* DDSurfaceOf(const DDSURFACEDATA* sd) {
+    return sd && sd->lpDDData ? sd->lpDDData->lpSurface : nullptr;
+}
+
+// Copies a C string into a fixed field, cut to fit.
+void CopyName(char (&field)[260], const char* text);
+
+// Column (or row) of the stored picture that destination column x shows when
+// the picture is kept as strips of `period` each reversed.
+inline int MirrorIndex(int x, int period) {
+    if (period <= 0) return x;
+    int k = x / period;
+    return (k + 1) * period - (x % period) - 1;
+}
+
+// Four vertices of a quad (x, y, w, h) with edges shifted by -0.5, the
+// diffuse colour and the texture coordinates (u0, v0)-(u1, v1), in strip order.
+void WriteQuadVertices(std::uint8_t* out, float x, float y, float w, float h, DWORD diffuse, float u0,
+                       float v0, float u1, float v1);
+
+// The surface a CPU copy reads or writes for a Direct3D record: the back
+// buffer's surface, a render target's system copy (fetched), or the texture.
+// Released and (for a render target) uploaded by UnlockForCpu.
+struct CpuAccess {
+    cDirect3DSurface* surface = nullptr;
+    bool renderTarget = false;
+    bool ok = false;
+};
+CpuAccess LockForCpu(DDSURFACEDATA* sd);
+void UnlockForCpu(DDSURFACEDATA* sd, CpuAccess& access);
+
+// True when the record is the full-screen Direct3D back buffer, whose 16-bit
+// format differs from the texture format.
+bool IsFullScreenBackBuffer(const DDSURFACEDATA* sd);
+
+// SurfaceList bookkeeping.
+void SurfaceListAdd(DDSURFACEDATA* sd);
+void SurfaceListRemove(const DDSURFACEDATA* sd);

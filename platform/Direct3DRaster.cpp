@@ -1,0 +1,197 @@
+#include "platform/Direct3DRaster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+inline int Mul255(int a, int b) {
+    return (a * b + 127) / 255;
+}
+
+struct Channels {
+    int a, r, g, b;
+};
+
+inline Channels Split(std::uint32_t c) {
+    return {ArgbA(c), ArgbR(c), ArgbG(c), ArgbB(c)};
+}
+
+inline int Op(DWORD op, int x, int y) {
+    switch (op) {
+    case D3DTOP_SELECTARG1:
+        return x;
+    case D3DTOP_SELECTARG2:
+        return y;
+    case D3DTOP_MODULATE:
+        return Mul255(x, y);
+    case D3DTOP_MODULATE2X:
+        return std::min(255, Mul255(x, y) * 2);
+    case D3DTOP_MODULATE4X:
+        return std::min(255, Mul255(x, y) * 4);
+    case D3DTOP_ADD:
+        return std::min(255, x + y);
+    case D3DTOP_ADDSIGNED:
+        return std::clamp(x + y - 128, 0, 255);
+    case D3DTOP_SUBTRACT:
+        return std::max(0, x - y);
+    default:
+        return Mul255(x, y);
+    }
+}
+
+inline std::uint32_t Arg(DWORD which, std::uint32_t tex, std::uint32_t diffuse, std::uint32_t factor) {
+    switch (which & 0xF) {
+    case D3DTA_TEXTURE:
+        return tex;
+    case D3DTA_TFACTOR:
+        return factor;
+    default:
+        return diffuse; // diffuse, and "current" at stage 0
+    }
+}
+
+inline Channels Combine(const RasterState& s, std::uint32_t tex, std::uint32_t diffuse) {
+    if (s.colorOp == D3DTOP_DISABLE) return Split(diffuse);
+    Channels x = Split(Arg(s.colorArg1, tex, diffuse, s.textureFactor));
+    Channels y = Split(Arg(s.colorArg2, tex, diffuse, s.textureFactor));
+    Channels out{0, Op(s.colorOp, x.r, y.r), Op(s.colorOp, x.g, y.g), Op(s.colorOp, x.b, y.b)};
+    if (s.alphaOp == D3DTOP_DISABLE) {
+        out.a = ArgbA(diffuse);
+    } else {
+        int ax = ArgbA(Arg(s.alphaArg1, tex, diffuse, s.textureFactor));
+        int ay = ArgbA(Arg(s.alphaArg2, tex, diffuse, s.textureFactor));
+        out.a = Op(s.alphaOp, ax, ay);
+    }
+    return out;
+}
+
+// Blend factor for one channel; `c` is the channel's own value for the colour factors.
+inline int Factor(DWORD f, const Channels& src, const Channels& dst, int srcC, int dstC) {
+    switch (f) {
+    case D3DBLEND_ZERO:
+        return 0;
+    case D3DBLEND_ONE:
+        return 255;
+    case D3DBLEND_SRCCOLOR:
+        return srcC;
+    case D3DBLEND_INVSRCCOLOR:
+        return 255 - srcC;
+    case D3DBLEND_SRCALPHA:
+        return src.a;
+    case D3DBLEND_INVSRCALPHA:
+        return 255 - src.a;
+    case D3DBLEND_DESTALPHA:
+        return dst.a;
+    case D3DBLEND_INVDESTALPHA:
+        return 255 - dst.a;
+    case D3DBLEND_DESTCOLOR:
+        return dstC;
+    case D3DBLEND_INVDESTCOLOR:
+        return 255 - dstC;
+    default:
+        return 255;
+    }
+}
+
+inline int BlendOne(const RasterState& s, const Channels& src, const Channels& dst, int sc, int dc) {
+    return std::min(255, Mul255(sc, Factor(s.srcBlend, src, dst, sc, dc)) +
+                             Mul255(dc, Factor(s.destBlend, src, dst, sc, dc)));
+}
+
+// Texel index for a texture coordinate (in texels) with sub-texel snapping.
+inline int TexelIndex(double t, int size, DWORD address) {
+    double snapped = std::floor(t * 256.0 + 0.5) / 256.0;
+    long long i = static_cast<long long>(std::floor(snapped));
+    if (address == D3DTADDRESS_CLAMP) return static_cast<int>(std::clamp<long long>(i, 0, size - 1));
+    long long m = i % size;
+    return static_cast<int>(m < 0 ? m + size : m);
+}
+
+inline std::uint32_t LerpColor(std::uint32_t a, std::uint32_t b, double f) {
+    if (a == b) return a;
+    auto mix = [f](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * f)); };
+    return MakeArgb(mix(ArgbA(a), ArgbA(b)), mix(ArgbR(a), ArgbR(b)), mix(ArgbG(a), ArgbG(b)),
+                    mix(ArgbB(a), ArgbB(b)));
+}
+
+} // namespace
+
+HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex (&v)[4],
+                   const RasterState& state) {
+    float xMin = std::min({v[0].x, v[1].x, v[2].x, v[3].x}),
+          xMax = std::max({v[0].x, v[1].x, v[2].x, v[3].x});
+    float yMin = std::min({v[0].y, v[1].y, v[2].y, v[3].y}),
+          yMax = std::max({v[0].y, v[1].y, v[2].y, v[3].y});
+    // Corner lookup: which vertex sits at each corner of the rectangle.
+    const RasterVertex* tl = nullptr;
+    const RasterVertex* tr = nullptr;
+    const RasterVertex* bl = nullptr;
+    const RasterVertex* br = nullptr;
+    for (const RasterVertex& p : v) {
+        bool left = p.x == xMin, right = p.x == xMax, top = p.y == yMin, bottom = p.y == yMax;
+        if (!(left || right) || !(top || bottom)) return D3DERR_INVALIDCALL;
+        if (left && top && !tl)
+            tl = &p;
+        else if (right && top && !tr)
+            tr = &p;
+        else if (left && bottom && !bl)
+            bl = &p;
+        else if (right && bottom && !br)
+            br = &p;
+    }
+    if (!tl || !tr || !bl || !br) return D3DERR_INVALIDCALL;
+    if (!(xMax > xMin) || !(yMax > yMin)) return D3D_OK; // nothing covered
+    // Covered pixel centres: xMin <= px < xMax (top-left rule).
+    int x0 = std::max(0, static_cast<int>(std::ceil(xMin)));
+    int x1 = std::min(target.Width(), static_cast<int>(std::ceil(xMax)));
+    int y0 = std::max(0, static_cast<int>(std::ceil(yMin)));
+    int y1 = std::min(target.Height(), static_cast<int>(std::ceil(yMax)));
+    if (x0 >= x1 || y0 >= y1) return D3D_OK;
+
+    const int texW = texture ? texture->Width() : 1, texH = texture ? texture->Height() : 1;
+    const PixelFormat texFmt = texture ? texture->Format() : PixelFormat::Unknown;
+    const double spanX = static_cast<double>(xMax) - xMin, spanY = static_cast<double>(yMax) - yMin;
+    std::vector<int> texX(static_cast<std::size_t>(x1 - x0));
+    std::vector<double> fracX(static_cast<std::size_t>(x1 - x0));
+    for (int px = x0; px < x1; ++px) {
+        double f = (px - static_cast<double>(xMin)) / spanX;
+        fracX[px - x0] = f;
+        double u = tl->u + (static_cast<double>(tr->u) - tl->u) * f;
+        texX[px - x0] = TexelIndex(u * texW, texW, state.addressU);
+    }
+    const bool flatDiffuse =
+        tl->diffuse == tr->diffuse && tl->diffuse == bl->diffuse && tl->diffuse == br->diffuse;
+    const PixelFormat dstFmt = target.Format();
+
+    for (int py = y0; py < y1; ++py) {
+        double fy = (py - static_cast<double>(yMin)) / spanY;
+        double vv = tl->v + (static_cast<double>(bl->v) - tl->v) * fy;
+        int ty = TexelIndex(vv * texH, texH, state.addressV);
+        for (int px = x0; px < x1; ++px) {
+            std::uint32_t tex = texture ? UnpackToArgb(texFmt, texture->Get(texX[px - x0], ty)) : 0xFF000000u;
+            std::uint32_t diffuse = tl->diffuse;
+            if (!flatDiffuse) {
+                double fx = fracX[px - x0];
+                diffuse = LerpColor(LerpColor(tl->diffuse, tr->diffuse, fx),
+                                    LerpColor(bl->diffuse, br->diffuse, fx), fy);
+            }
+            Channels src = Combine(state, tex, diffuse);
+            std::uint32_t out;
+            if (!state.blend) {
+                out = MakeArgb(src.a, src.r, src.g, src.b);
+            } else if (state.srcBlend == D3DBLEND_SRCALPHA && state.destBlend == D3DBLEND_INVSRCALPHA &&
+                       src.a == 0) {
+                continue; // fully transparent: the target stays as it is
+            } else {
+                Channels dst = Split(UnpackToArgb(dstFmt, target.Get(px, py)));
+                out = MakeArgb(
+                    BlendOne(state, src, dst, src.a, dst.a), BlendOne(state, src, dst, src.r, dst.r),
+                    BlendOne(state, src, dst, src.g, dst.g), BlendOne(state, src, dst, src.b, dst.b));
+            }
+            target.Set(px, py, PackArgb(dstFmt, out));
+        }
+    }
+    return D3D_OK;
+}

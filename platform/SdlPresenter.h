@@ -1,0 +1,48 @@
+// The presenter on an SDL2 window. SDL's renderer belongs to the thread that
+// opened the window (the UI thread): a frame presented there is drawn at once;
+// a frame presented from another thread is kept and drawn by the UI thread's
+// next RenderPending(). Under SDL's dummy video driver no window is visible
+// but every call works, which is how headless runs use it.
+#pragma once
+
+#include "platform/Presenter.h"
+
+#include <mutex>
+#include <thread>
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+class cSdlPresenter : public cPresenter {
+public:
+    ~cSdlPresenter() override;
+
+    bool Open(const std::string& titleUtf8, int width, int height, bool fullScreen) override;
+    void Close() override;
+    bool SetFullScreen(bool fullScreen) override;
+    void Present(const std::uint32_t* xrgb, int width, int height) override;
+    void Minimise() override;
+    void Restore() override;
+
+    // Draws the newest frame handed over by another thread; UI thread only.
+    void RenderPending();
+    SDL_Window* Window() const { return window_; }
+    // A copy of the newest frame (for tests and screenshots).
+    std::vector<std::uint32_t> LastFrame();
+
+protected:
+    void ApplyCursor(bool visible) override;
+
+private:
+    void RenderLocked();
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    std::thread::id owner_;
+    std::mutex mutex_;
+    std::vector<std::uint32_t> frame_;
+    bool pending_ = false;
+    bool initedVideo_ = false;
+};

@@ -1,0 +1,172 @@
+// The stage's registered fields by file version, its defaults, the values
+// older files get for the fields they lack, and the level arithmetic.
+#include "project/Stage.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+template <std::size_t N> void SetWords(std::int32_t (&dst)[N], std::initializer_list<std::int32_t> values) {
+    std::copy(values.begin(), values.end(), dst);
+}
+
+// More sub-steps than this per frame are beyond what a frame can run; a
+// level outside 1.. this still gives finite, positive speeds.
+constexpr std::int32_t kMaxSubSteps = 100;
+
+} // namespace
+
+void cStage::RegisterFields(std::uint32_t v) {
+    ClearFields();
+    AddString(&strText);
+    AddInt(&nMapWidth);
+    AddInt(nWords2, 2);
+    AddInt(&nMapHeight);
+    AddInt(&bScrollMinX);
+    AddInt(&bScrollMaxX);
+    AddInt(&bScrollMinY);
+    AddInt(&bScrollMaxY);
+    AddInt(&nScrollMinX);
+    AddInt(&nScrollMaxX);
+    AddInt(&nScrollMinY);
+    AddInt(&nScrollMaxY);
+    AddInt(&nFps);
+    AddInt(&bTimeLimit);
+    AddInt(&nTimeLimit);
+    AddInt(&nWord16);
+    AddInt(&bAutoScrollX);
+    AddInt(&bAutoScrollY);
+    AddInt(&nAutoScrollSpeedX);
+    AddInt(&nAutoScrollSpeedY);
+    AddInt(&dAccel, 2);
+    AddInt(&nLevel);
+    AddInt(&nWord23);
+    AddInt(&nBgm);
+    if (v >= 166) AddInt(&nBgmOption);
+    if (v >= 199) AddInt(&bBgmKeep);
+    AddInt(nWords27, 3);
+    if (v >= 183) AddInt(&nWordB);
+    if (v >= 184) AddInt(&nWordA);
+    AddInt(&nWord32);
+    if (v >= 225) AddInt(&nWord33);
+    AddInt(nWords34, 2);
+    if (v >= 200) AddInt(nHeroHitSize, 4);
+    AddInt(nHeroSizeP, 2);
+    if (v >= 155) AddInt(nHeroSizeP2, 2);
+    AddInt(nHeroSizeMode3, 4);
+    if (v >= 200) AddInt(bHeroHitBottom, 2);
+    if (v >= 155) AddInt(bHeroSizeFlags, 2);
+    if (v >= 200) AddInt(&nWord52);
+    AddInt(nWords53, 3);
+    if (v >= 200) AddInt(&nWord56);
+    AddInt(nWords57, 3);
+    if (v >= 200) AddInt(nCharaHitSize, 4);
+    AddInt(nCharaSizeQ, 2);
+    if (v >= 155) AddInt(nCharaSizeQ2, 2);
+    AddInt(nWords68, 2);
+    if (v >= 200) AddInt(bCharaHitBottom, 2);
+    if (v >= 155) AddInt(bCharaSizeFlags, 2);
+    AddInt(nWords74, 11);
+    AddInt(nViewWords, 2);
+    AddInt(&nSubSteps);
+    AddInt(&dSubSteps, 2);
+    AddInt(&dSubSteps2, 2);
+    AddInt(&dSpeedCap, 2);
+    AddInt(&dAccelStep, 2);
+    AddInt(&dSpeedStep, 2);
+    AddInt(&nJumpSteps);
+    AddInt(&nCharaOption);
+    AddInt(nFrameCounts, 4);
+}
+
+void cStage::Init() {
+    Reset();
+    Blocks.clear();
+    Charas.clear();
+    Items.clear();
+    PaletteBlocks.assign(1, cEdBlock());
+    PaletteCharas.assign(1, cEdChara());
+    PaletteItems.assign(1, cEdItem());
+
+    nFps = 60;
+    nTimeLimit = 200;
+    nWord16 = 20;
+    dAccel = 0.4;
+    nLevel = 10;
+    SetWords(nWords27, {1, 0, 0});
+    nWordB = 1;
+    nWord33 = 1;
+    SetWords(nWords34, {1, 1});
+    SetWords(nHeroHitSize, {16, 24, 16, 16});
+    SetWords(nHeroSizeP, {16, 24});
+    SetWords(nHeroSizeP2, {16, 16});
+    SetWords(nHeroSizeMode3, {12, 8, 16, 16});
+    SetWords(bHeroHitBottom, {1, 0});
+    SetWords(bHeroSizeFlags, {1, 0});
+    SetWords(nCharaHitSize, {16, 24, 16, 16});
+    SetWords(nCharaSizeQ, {12, 24});
+    SetWords(nCharaSizeQ2, {12, 16});
+    SetWords(nWords68, {30, 30});
+    SetWords(bCharaHitBottom, {1, 0});
+    SetWords(bCharaSizeFlags, {1, 0});
+    SetWords(nWords74, {28, 28, 16, 16, 16, 16, 16, 16, 16, 16, 1});
+    nCharaOption = 1;
+    SetWords(nFrameCounts, {30, 0, 30, 0});
+    SetLevel(nLevel);
+
+    Backgrounds.assign(1, cEdBackground());
+    Backgrounds[0].Reset();
+    Backgrounds[0].Fill = 1;
+    Texts.clear();
+    Switches.assign(5, 1);
+    Params1.Set(0, 0, 0, 0, 0, 0, 0, 0);
+    Params2.Set(0, 0, 0, 0, 0, 0, 0, 0);
+    Params3.Set(0, 0, 0, 0, 0, 0, 0, 0);
+    Params4.Set(1, 1, 1, 1, 0, 0, 0, 0);
+    Params5.Set(1, 1, 1, 1, 10, 10, 10, 10);
+}
+
+void cStage::SetLevel(std::int32_t level) {
+    nLevel = level;
+    const bool fixedCap = level >= 11 && level <= 19;
+    std::int32_t l = fixedCap ? level - 10 : level;
+    l = std::clamp(l, 1, kMaxSubSteps);
+    nSubSteps = l;
+    dSubSteps = l;
+    nSpeedCapInt = 6 * l;
+    dSubSteps2 = static_cast<double>(l) * l;
+    dSpeedCap = fixedCap ? 60.0 : 6.0 * l;
+    dSpeedStep = dSpeedCap / l;
+    nJumpSteps = 8 * l;
+    dAccelStep = dAccel / (static_cast<double>(l) * l);
+}
+
+void cStage::ApplyOlderDefaults(std::uint32_t v) {
+    if (v < 155) {
+        std::memcpy(nHeroSizeP2, nHeroSizeP, sizeof nHeroSizeP2);
+        std::memcpy(nCharaSizeQ2, nCharaSizeQ, sizeof nCharaSizeQ2);
+        SetWords(bHeroSizeFlags, {0, 0});
+        SetWords(bCharaSizeFlags, {0, 0});
+    }
+    if (v < 166) nBgmOption = 1;
+    if (v < 181) {
+        Switches.resize(5, 0);
+        Switches[3] = 0;
+        Switches[4] = 0;
+    }
+    if (v < 183) nWordB = 1;
+    if (v < 184) nWordA = 0;
+    if (v < 199) bBgmKeep = 0;
+    if (v < 200) {
+        SetWords(nHeroHitSize, {16, 24, 16, 16});
+        SetWords(bHeroHitBottom, {1, 0});
+        nWord52 = 0;
+        nWord56 = 5;
+        SetWords(nCharaHitSize, {16, 30, 16, 30});
+        SetWords(bCharaHitBottom, {1, 1});
+    }
+    if (v < 208) nWord208 = 0;
+    if (v < 225) nWord33 = 0;
+    if (v < 754) Texts.resize(1000);
+}

@@ -1,0 +1,160 @@
+#include "platform/Direct3D.h"
+#include "platform/Direct3DX.h"
+#include "platform/Presenter.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Direct3DFace : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Direct3DSettings() = {};
+        window.Open("t", 640, 480, false);
+        d3d = Direct3DCreate9(D3D_SDK_VERSION);
+        ASSERT_NE(d3d, nullptr);
+        pp.Windowed = TRUE;
+        pp.BackBufferFormat = D3DFMT_X8R8G8B8;
+        pp.Flags = D3DPRESENTFLAG_LOCKABLE_BACKBUFFER;
+        ASSERT_EQ(
+            d3d->CreateDevice(0, D3DDEVTYPE_HAL, &window, D3DCREATE_HARDWARE_VERTEXPROCESSING, &pp, &device),
+            D3D_OK);
+        device->CreateVertexBuffer(112, D3DUSAGE_WRITEONLY, 0, D3DPOOL_MANAGED, &vb, nullptr);
+    }
+    void TearDown() override {
+        SafeRelease(vb);
+        EXPECT_EQ(device->Release(), 0u);
+        d3d->Release();
+        Direct3DSettings() = {};
+    }
+    void Quad(float x, float y, float w, float h, float u0, float v0, float u1, float v1, DWORD color) {
+        float px[4][2] = {{x, y}, {x, y + h}, {x + w, y}, {x + w, y + h}};
+        float uv[4][2] = {{u0, v0}, {u0, v1}, {u1, v0}, {u1, v1}};
+        void* p = nullptr;
+        vb->Lock(0, 0, &p, 0);
+        auto* b = static_cast<std::uint8_t*>(p);
+        for (int i = 0; i < 4; ++i) {
+            float f[4] = {px[i][0] - 0.5f, px[i][1] - 0.5f, 0, 1};
+            std::memcpy(b + i * 28, f, 16);
+            std::memcpy(b + i * 28 + 16, &color, 4);
+            std::memcpy(b + i * 28 + 20, uv[i], 8);
+        }
+        device->SetStreamSource(0, vb, 0, 28);
+        device->SetFVF(D3DFVF_XYZRHW | D3DFVF_DIFFUSE | D3DFVF_TEX1);
+        ASSERT_EQ(device->DrawPrimitive(D3DPT_TRIANGLESTRIP, 0, 2), D3D_OK);
+    }
+    cMemoryPresenter window;
+    cDirect3D9* d3d = nullptr;
+    cDirect3DDevice* device = nullptr;
+    cDirect3DVertexBuffer* vb = nullptr;
+    D3DPRESENT_PARAMETERS pp{};
+};
+
+TEST_F(Direct3DFace, QuadOnHalfPixelEdgesCoversExactlyItsPixels) {
+    cDirect3DSurface* back = nullptr;
+    ASSERT_EQ(device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back), D3D_OK);
+    device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000u, 1, 0);
+    device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG2);
+    device->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
+    device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG2);
+    device->SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);
+    ASSERT_EQ(device->BeginScene(), D3D_OK);
+    Quad(2, 3, 4, 2, 0, 0, 1, 1, 0xFF00FF00u);
+    device->EndScene();
+    const cSurface& px = back->Pixels();
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 10; ++x) {
+            bool inside = x >= 2 && x < 6 && y >= 3 && y < 5;
+            EXPECT_EQ(px.Get(x, y) & 0xFFFFFFu, inside ? 0x00FF00u : 0u) << x << "," << y;
+        }
+    back->Release();
+}
+
+TEST_F(Direct3DFace, TexturePointSamplingAndAlphaBlending) {
+    cDirect3DTexture* tex = nullptr;
+    ASSERT_EQ(device->CreateTexture(4, 1, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
+    cSurface& t = tex->Level()->Pixels();
+    t.Set(0, 0, 0xFFFF0000u);
+    t.Set(1, 0, 0x00FFFFFFu); // transparent
+    t.Set(2, 0, 0x800000FFu); // half
+    t.Set(3, 0, 0xFF00FF00u);
+    device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000u, 1, 0);
+    device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    device->SetTexture(0, tex);
+    device->BeginScene();
+    Quad(0, 0, 4, 1, 0, 0, 1, 1, 0xFFFFFFFFu); // same size
+    Quad(0, 1, 8, 1, 0, 0, 1, 1, 0xFFFFFFFFu); // stretched twice
+    Quad(0, 2, 4, 1, 1, 0, 0, 1, 0xFFFFFFFFu); // mirrored
+    device->EndScene();
+    cDirect3DSurface* back = nullptr;
+    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back);
+    const cSurface& px = back->Pixels();
+    auto rgb = [&](int x, int y) { return px.Get(x, y) & 0xFFFFFFu; };
+    EXPECT_EQ(rgb(0, 0), 0xFF0000u);
+    EXPECT_EQ(rgb(1, 0), 0x000000u);
+    EXPECT_EQ(rgb(2, 0), 0x000080u);
+    EXPECT_EQ(rgb(3, 0), 0x00FF00u);
+    std::uint32_t stretched[8] = {0xFF0000, 0xFF0000, 0, 0, 0x80, 0x80, 0xFF00, 0xFF00};
+    for (int x = 0; x < 8; ++x) EXPECT_EQ(rgb(x, 1), stretched[x]) << x;
+    std::uint32_t mirrored[4] = {0xFF00, 0x80, 0, 0xFF0000};
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(rgb(x, 2), mirrored[x]) << x;
+    back->Release();
+    tex->Release();
+}
+
+TEST_F(Direct3DFace, DefaultPoolRenderTargetsCannotBeLocked) {
+    cDirect3DTexture* rt = nullptr;
+    ASSERT_EQ(
+        device->CreateTexture(8, 8, 1, D3DUSAGE_RENDERTARGET, D3DFMT_A8R8G8B8, D3DPOOL_DEFAULT, &rt, nullptr),
+        D3D_OK);
+    D3DLOCKED_RECT lr{};
+    EXPECT_EQ(rt->LockRect(0, &lr, nullptr, 0), D3DERR_INVALIDCALL);
+    cDirect3DTexture* sys = nullptr;
+    ASSERT_EQ(
+        device->CreateTexture(8, 8, 1, D3DUSAGE_DYNAMIC, D3DFMT_A8R8G8B8, D3DPOOL_SYSTEMMEM, &sys, nullptr),
+        D3D_OK);
+    EXPECT_EQ(sys->LockRect(0, &lr, nullptr, 0), D3D_OK);
+    sys->UnlockRect(0);
+    rt->Release();
+    sys->Release();
+}
+
+TEST_F(Direct3DFace, CapsRulesRefuseTextures) {
+    Direct3DSettings().pow2Only = true;
+    Direct3DSettings().maxTextureWidth = 1024;
+    device->Release();
+    vb->Release();
+    vb = nullptr;
+    ASSERT_EQ(
+        d3d->CreateDevice(0, D3DDEVTYPE_HAL, &window, D3DCREATE_HARDWARE_VERTEXPROCESSING, &pp, &device),
+        D3D_OK);
+    cDirect3DTexture* t = nullptr;
+    EXPECT_EQ(device->CreateTexture(640, 512, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &t, nullptr),
+              D3DERR_INVALIDCALL);
+    EXPECT_EQ(device->CreateTexture(2048, 512, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &t, nullptr),
+              D3DERR_INVALIDCALL);
+    ASSERT_EQ(device->CreateTexture(1024, 512, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &t, nullptr), D3D_OK);
+    t->Release();
+}
+
+TEST_F(Direct3DFace, LostDeviceResetsOnlyAfterDefaultPoolIsReleased) {
+    cDirect3DTexture* rt = nullptr;
+    device->CreateTexture(8, 8, 1, D3DUSAGE_RENDERTARGET, D3DFMT_A8R8G8B8, D3DPOOL_DEFAULT, &rt, nullptr);
+    device->Lose();
+    EXPECT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3DERR_DEVICELOST);
+    EXPECT_EQ(device->TestCooperativeLevel(), D3DERR_DEVICELOST);
+    EXPECT_EQ(device->Reset(&pp), D3DERR_DEVICELOST);
+    device->AllowReset();
+    EXPECT_EQ(device->TestCooperativeLevel(), D3DERR_DEVICENOTRESET);
+    EXPECT_EQ(device->Reset(&pp), D3DERR_INVALIDCALL); // the render target is still held
+    rt->Release();
+    EXPECT_EQ(device->Reset(&pp), D3D_OK);
+    EXPECT_EQ(device->TestCooperativeLevel(), D3D_OK);
+    EXPECT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+    EXPECT_EQ(window.FramesPresented(), 1u);
+}
+
+} // namespace
