@@ -5,9 +5,12 @@
 #include "fixtures/TempDir.h"
 
 #include "platform/Cp932.h"
+#include "project/CommonPalette.h"
 #include "project/Database.h"
+#include "project/Stage.h"
 #include "project/SystemBmp.h"
 #include "project/SystemData.h"
+#include "project/WorldMap.h"
 #include "tools/makedemo/DatabaseWriter.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +43,7 @@ protected:
         cSystemData::BgmRecordCount = savedBgmCount_;
         Database.SetDefaults();
         SystemData.SetDefaults();
+        CommonPalette = cCommonPalette();
     }
 
     TempDir dir_;
@@ -72,6 +76,42 @@ TEST_F(DemoProject, SystemDataLoadsAndSavesToTheSameBytes) {
     EXPECT_EQ(sys.GameTitle, "ブリンドル デモ");
     EXPECT_EQ(sys.IniKeys.size(), 10u);
     EXPECT_EQ(sys.ScreenMusic.At(0), 1); // the title tune, kept by the music-number check
+}
+
+TEST_F(DemoProject, PaletteStagesAndWorldMapLoadAndSaveToTheSameBytes) {
+    CommonPalette = cCommonPalette();
+    ASSERT_TRUE(CommonPalette.LoadFromFile("data\\CommonPalette.cplt4"));
+    BindPalettesToDefaultContext();
+    EXPECT_EQ(CommonPalette.SaveToBytes(), ReadFile("data/CommonPalette.cplt4"));
+    ASSERT_GE(CommonPalette.Charas.size(), 4u);
+    EXPECT_EQ(CommonPalette.Charas[1].Control, 0); // the hero
+    EXPECT_FALSE(CommonPalette.Charas[2].Flows.empty());
+
+    int stages = 0;
+    for (const auto& entry : fs::directory_iterator("data/stg4")) {
+        SCOPED_TRACE(entry.path().string());
+        cStage stage;
+        ASSERT_TRUE(stage.LoadFromFile("data\\stg4\\" + entry.path().filename().string()));
+        EXPECT_EQ(stage.SaveToBytes(), ReadFile(entry.path()));
+        ASSERT_TRUE(stage.HasHero());
+        const cEdChara& hero = stage.Charas.At(stage.FindHero());
+        EXPECT_GT(hero.Column, 0); // placed where the map has it, above the ground
+        EXPECT_EQ(hero.Row, 11);
+        EXPECT_GT(stage.Blocks.size(), 20u);
+        ++stages;
+    }
+    EXPECT_GE(stages, 3);
+    EXPECT_TRUE(fs::is_regular_file("data/stg4/c01-1.stg4_818")); // the first challenge stage
+
+    cWorldMap map;
+    ASSERT_TRUE(map.LoadFromFile("data\\WorldMap.dat"));
+    EXPECT_EQ(map.SaveToBytes(), ReadFile("data/WorldMap.dat"));
+    ASSERT_EQ(map.Events.size(), 2u);
+    for (const cWorldEvent& event : map.Events) {
+        std::string file = event.Entries.At(0).strFile; // data\stg4\name.stg4, played as its newest version
+        std::replace(file.begin(), file.end(), '\\', '/');
+        EXPECT_TRUE(fs::is_regular_file(file + "_818")) << file;
+    }
 }
 
 // Windows-style CP932 name of the player's tables -> the demo's file on disk.

@@ -3,8 +3,15 @@
 #include "tools/makedemo/DatabaseWriter.h"
 #include "tools/makedemo/DemoFolder.h"
 
+#include "tools/makedemo/Stages.h"
+
+#include "project/CommonPalette.h"
 #include "project/Database.h"
+#include "project/Stage.h"
 #include "project/SystemData.h"
+#include "project/WorldMap.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -51,6 +58,36 @@ void FillSystemData(cSystemData& sys) {
     sys.nChallengeStages = 1;
 }
 
+// A record as the player keeps it: saved, read back through the player's
+// loader (which fills in templates, clamps and pads), and saved again.
+template <class T> bool Settle(T& record, const char* what) {
+    std::vector<std::uint8_t> first = record.SaveToBytes();
+    if (!record.LoadFromBytes(first)) {
+        std::fprintf(stderr, "makedemo: the player refuses its own %s\n", what);
+        return false;
+    }
+    return true;
+}
+
+bool WritePlayContent(const std::filesystem::path& root) {
+    CommonPalette = cCommonPalette();
+    BuildCommonPalette(CommonPalette);
+    BindPalettesToDefaultContext();
+    if (!Settle(CommonPalette, "common palette") ||
+        !WriteDemoFile(root, "default/CommonPalette.cplt4", CommonPalette.SaveToBytes()))
+        return false;
+    for (const DemoStage& layout : DemoStages()) {
+        cStage stage;
+        BuildStage(layout, stage);
+        if (!Settle(stage, layout.file.c_str()) ||
+            !WriteDemoFile(root, "default/stg4/" + layout.file, stage.SaveToBytes()))
+            return false;
+    }
+    cWorldMap map;
+    BuildWorldMap(map);
+    return Settle(map, "world map") && WriteDemoFile(root, "default/WorldMap.dat", map.SaveToBytes());
+}
+
 } // namespace
 
 bool WriteDemoRecords(const std::filesystem::path& root) {
@@ -77,5 +114,5 @@ bool WriteDemoRecords(const std::filesystem::path& root) {
     cSystemData::BgmRecordCount = DemoBgmCount;
     cSystemData& sys = SystemData;
     FillSystemData(sys);
-    return WriteDemoFile(root, "default/System.dat", sys.SaveToBytes());
+    return WriteDemoFile(root, "default/System.dat", sys.SaveToBytes()) && WritePlayContent(root);
 }
