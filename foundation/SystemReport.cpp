@@ -77,3 +77,7 @@ void GetVideoMemoryMB(std::uint64_t* total, std::uint64_t* free) {
     if (total) *total = f.hasVideoMemory ? f.vramTotal : 0;
     if (free) *free = f.hasVideoMemory ? f.vramFree : 0;
 }
+
+int GetDDIVersion() {
+    return CurrentDisplayFacts(false).ddiVersion;
+}

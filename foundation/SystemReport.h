@@ -62,6 +62,8 @@ struct DisplayFacts {
     unsigned refreshRate = 0;
     // The Direct3D-like face's own lines (device, capabilities), already formatted.
     std::vector<std::string> deviceLines;
+    // The display driver's DDI version; the software presentation offers 9.
+    int ddiVersion = 9;
 };
 // The graphics layer tells the report about the display; without it the
 // report says a 32-bit window.
@@ -69,3 +71,5 @@ using DisplayFactsSource = std::function<DisplayFacts(bool verbose)>;
 void SetDisplayFactsSource(DisplayFactsSource source);
 std::vector<std::string> FormatDisplayReport(const DisplayFacts& facts);
 bool ReportDisplayInfo(bool verbose);
+// The DDI version of the display driver (the Direct3D start-up needs 9 or more).
+int GetDDIVersion();

@@ -15,6 +15,7 @@ struct VirtualClock {
     std::atomic<bool> active{false};
     std::atomic<bool> sleepAdvances{true};
     std::atomic<DWORD> now{0};
+    std::atomic<int> sleepers{0};
 };
 
 VirtualClock& Virtual() {
@@ -38,7 +39,9 @@ void VirtualSleep(DWORD ms) {
     }
     std::unique_lock<std::mutex> lock(v.m);
     DWORD until = v.now.load() + ms;
+    v.sleepers.fetch_add(1);
     v.cv.wait(lock, [&] { return !v.active.load() || static_cast<std::int32_t>(v.now.load() - until) >= 0; });
+    v.sleepers.fetch_sub(1);
 }
 
 } // namespace
@@ -94,6 +97,10 @@ void UseRealClock() {
     std::lock_guard<std::mutex> lock(v.m);
     v.active = false;
     v.cv.notify_all();
+}
+
+int VirtualClockSleepers() {
+    return Virtual().sleepers.load();
 }
 
 bool IsVirtualClock() {

@@ -23,5 +23,7 @@ UINT timeEndPeriod(UINT periodMs);
 void UseVirtualClock(DWORD startMs, bool sleepAdvances);
 void UseRealClock();
 bool IsVirtualClock();
+// How many threads wait in Sleep for the virtual clock to move on.
+int VirtualClockSleepers();
 void AdvanceVirtualClock(DWORD milliseconds);
 void SetVirtualClock(DWORD nowMs);

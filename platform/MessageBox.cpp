@@ -37,7 +37,7 @@ int DefaultMessageBoxAnswer(UINT type) {
 
 bool IsHeadlessDisplay() {
     const char* driver = std::getenv("SDL_VIDEODRIVER");
-    if (driver && std::strcmp(driver, "dummy") == 0) return true;
+    if (driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0)) return true;
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return !(x11 && *x11) && !(wayland && *wayland);

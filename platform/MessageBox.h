@@ -1,6 +1,6 @@
 // Message boxes. A box is answered by a presenter: the program's own window
 // installs one that draws the box and waits for the user. With no presenter,
-// in a headless run (SDL's dummy video driver, or no display at all), or when
+// in a headless run (SDL's dummy or offscreen video driver, or no display), or when
 // a test has queued scripted answers, the box is answered without a user: a
 // scripted answer first, else the box's default button. Every box answered
 // without a user is written to stderr.
@@ -46,8 +46,8 @@ MessageBoxOutcome ShowMessageBox(HWND owner, const std::string& text, const std:
 
 // The answer of the box's default button.
 int DefaultMessageBoxAnswer(UINT type);
-// True when no user can answer a box: SDL_VIDEODRIVER=dummy, or neither
-// DISPLAY nor WAYLAND_DISPLAY is set.
+// True when no user can answer a box: SDL_VIDEODRIVER is "dummy" or
+// "offscreen", or neither DISPLAY nor WAYLAND_DISPLAY is set.
 bool IsHeadlessDisplay();
 
 using MessageBoxPresenter =

@@ -10,7 +10,10 @@
 //
 // A UI thread that also pumps another event source (the SDL window) can ask to
 // be woken when a message arrives (SetMessageArrivalHook) and can wait for
-// messages with a timeout (WaitForMessage).
+// messages with a timeout (WaitForMessage). Its loop then takes both kinds in
+// turn: the window's events, then PeekMessageA/DispatchMessageA until the
+// queue is empty, then a wait on the window's events that the hook ends (for
+// SDL: the hook pushes a user event, the loop waits in SDL_WaitEventTimeout).
 #pragma once
 
 #include "platform/Types.h"

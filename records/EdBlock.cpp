@@ -1,5 +1,6 @@
 #include "records/EdBlock.h"
 
+#include "records/PaletteInherit.h"
 #include "records/RecordContext.h"
 #include "records/RecordVector.h"
 
@@ -65,17 +66,12 @@ void cEdBlock::Save(cRecordFile& file) {
 }
 
 void cEdBlock::Inherit() {
-    if (PaletteIndex == 0 || PaletteSource == 0) return;
-    const auto palette = PaletteFromSource(PaletteSource);
-    if (!palette) return;
-    const cEdBlock* from = RecordContext().PaletteBlock(*palette, PaletteIndex);
-    if (!from) {
-        PaletteSource = 0;
-        return;
-    }
-    const cEdBlock source = *from; // the template may be this very record
-    for (std::size_t i = 0; i < InheritFlags.size() && i < kBlockInheritGroups; ++i)
-        if (InheritFlags[i]) CopyBlockGroup(i, *this, source);
+    InheritFromTemplate(
+        *this, kBlockInheritGroups,
+        [](const cRecordContext& ctx, ePalette palette, std::int64_t index) {
+            return ctx.PaletteBlock(palette, index);
+        },
+        CopyBlockGroup);
 }
 
 void cEdBlock::ClampPaletteRef() {

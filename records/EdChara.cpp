@@ -1,5 +1,6 @@
 #include "records/EdChara.h"
 
+#include "records/PaletteInherit.h"
 #include "records/RecordContext.h"
 #include "records/RecordVector.h"
 
@@ -149,17 +150,12 @@ void cEdChara::Save(cRecordFile& file) {
 }
 
 void cEdChara::Inherit() {
-    if (PaletteIndex == 0 || PaletteSource == 0) return;
-    const auto palette = PaletteFromSource(PaletteSource);
-    if (!palette) return;
-    const cEdChara* from = RecordContext().PaletteChara(*palette, PaletteIndex);
-    if (!from) {
-        PaletteSource = 0; // the index stays
-        return;
-    }
-    const cEdChara source = *from; // the template may be this very record
-    for (std::size_t i = 0; i < InheritFlags.size() && i < kCharaInheritGroups; ++i)
-        if (InheritFlags[i]) CopyCharaGroup(i, *this, source);
+    InheritFromTemplate(
+        *this, kCharaInheritGroups,
+        [](const cRecordContext& ctx, ePalette palette, std::int64_t index) {
+            return ctx.PaletteChara(palette, index);
+        },
+        CopyCharaGroup);
 }
 
 void cEdChara::ClampRefs() {

@@ -1,5 +1,6 @@
 #include "records/EdItem.h"
 
+#include "records/PaletteInherit.h"
 #include "records/RecordContext.h"
 #include "records/RecordVector.h"
 
@@ -68,17 +69,12 @@ void cEdItem::Save(cRecordFile& file) {
 }
 
 void cEdItem::Inherit() {
-    if (PaletteIndex == 0 || PaletteSource == 0) return;
-    const auto palette = PaletteFromSource(PaletteSource);
-    if (!palette) return;
-    const cEdItem* from = RecordContext().PaletteItem(*palette, PaletteIndex);
-    if (!from) {
-        PaletteSource = 0;
-        return;
-    }
-    const cEdItem source = *from; // the template may be this very record
-    for (std::size_t i = 0; i < InheritFlags.size() && i < kItemInheritGroups; ++i)
-        if (InheritFlags[i]) CopyItemGroup(i, *this, source);
+    InheritFromTemplate(
+        *this, kItemInheritGroups,
+        [](const cRecordContext& ctx, ePalette palette, std::int64_t index) {
+            return ctx.PaletteItem(palette, index);
+        },
+        CopyItemGroup);
 }
 
 void cEdItem::ClampRefs() {

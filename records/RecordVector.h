@@ -6,6 +6,7 @@
 
 #include "foundation/SaveData.h"
 
+#include <algorithm>
 #include <cstddef>
 
 // Nesting of flows inside commands deeper than this marks the file damaged.
@@ -29,7 +30,9 @@ private:
 template <class T> void LoadRecords(cRecordFile& file, cVector<T>& out, std::size_t minBytes) {
     std::uint32_t n = file.ReadCount(minBytes);
     cVector<T> items;
-    items.reserve(n);
+    // Room grows with the elements really read, so a count that only claims
+    // many elements costs nothing before the file runs out.
+    items.reserve(std::min<std::uint32_t>(n, 256));
     for (std::uint32_t i = 0; i < n && !file.Damaged(); ++i) {
         items.emplace_back();
         items.back().Load(file);

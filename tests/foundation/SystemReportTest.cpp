@@ -71,6 +71,7 @@ TEST(SystemReport, DisplayLinesComeFromTheGraphicsLayer) {
     // No graphics layer yet: a 32-bit window, no video-memory lines.
     ASSERT_TRUE(ReportDisplayInfo(true));
     EXPECT_EQ(ReadLines("Report_Game.txt"), (std::vector<std::string>{"Mode : Window", "Bpp : 32"}));
+    EXPECT_EQ(GetDDIVersion(), 9);
     std::uint64_t total = 1, free = 1;
     GetVideoMemoryMB(&total, &free);
     EXPECT_EQ(total, 0u);
@@ -87,11 +88,13 @@ TEST(SystemReport, DisplayLinesComeFromTheGraphicsLayer) {
         f.vramFree = 3ull << 19;
         f.refreshRate = 60;
         f.deviceLines = {"TextureMem : 256MB"};
+        f.ddiVersion = 8;
         return f;
     });
     ASSERT_TRUE(SetReportFile("Report_Game.txt"));
     ASSERT_TRUE(ReportDisplayInfo(true));
     EXPECT_TRUE(askedVerbose);
+    EXPECT_EQ(GetDDIVersion(), 8);
     EXPECT_EQ(ReadLines("Report_Game.txt"),
               (std::vector<std::string>{"Mode : Fullscreen", "Bpp : 16", "VRAM Total : 256.000MB",
                                         "VRAM Free : 1.500MB", "RR : 60", "TextureMem : 256MB"}));

@@ -20,7 +20,7 @@ TEST(Clock, VirtualClockIsDrivenBySleepOrByTheTest) {
         Sleep(10);
         woke = true;
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    while (VirtualClockSleepers() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     EXPECT_FALSE(woke.load());
     AdvanceVirtualClock(9);
     std::this_thread::sleep_for(std::chrono::milliseconds(10));

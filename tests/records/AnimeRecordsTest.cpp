@@ -95,7 +95,7 @@ TEST(AnimeSet, DefaultSetAndRoundTrip) {
     EXPECT_EQ(set.Slots[3].Frames[0].nCell, 44);
 }
 
-TEST(Anime, VersionBefore55KeepsTheSettingDefaults) {
+TEST(AnimeRecord, VersionBefore55KeepsTheSettingDefaults) {
     ByteBuilder b;
     b.u32(54);
     PutAnime(b, 54, "old", {{1, 3, 0}, {2, 4, 1}});
@@ -117,7 +117,7 @@ TEST(Anime, VersionBefore55KeepsTheSettingDefaults) {
     EXPECT_EQ(anime.Frames.size(), 1u);
 }
 
-TEST(Anime, DamagedFrameCountLeavesTheRecord) {
+TEST(AnimeRecord, DamagedFrameCountLeavesTheRecord) {
     ByteBuilder b;
     b.u32(818).u32(3).u16(0).u8(1).u16(0).u32(1).str("x").u32(1000).u32(3).i32(1).i32(1).i32(0).u32(0);
     cAnime anime;
