@@ -1,6 +1,7 @@
 // Pictures: the own BMP reader (1, 4, 8, 24 and 32 bits) and the PNG and
 // JPEG readers, through the dispatch on the first bytes and each directly.
-// A picture that decodes has exactly its pixels, of an allowed size.
+// Any bytes either decode into a picture whose buffers match its allowed
+// size, or are refused with nothing kept.
 #include "FuzzCheck.h"
 
 #include "platform/Image.h"
@@ -8,7 +9,10 @@
 namespace {
 
 void Check(bool ok, const cImage& img) {
-    if (!ok) return;
+    if (!ok) {
+        FuzzRequire(img.argb.empty() && img.indices.empty(), "a refused picture kept pixels");
+        return;
+    }
     FuzzRequire(ImageSizeAllowed(img.width, img.height), "a picture of a refused size");
     const std::size_t pixels = static_cast<std::size_t>(img.width) * static_cast<std::size_t>(img.height);
     FuzzRequire(img.argb.size() == pixels, "pixel count does not match the size");
