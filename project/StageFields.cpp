@@ -19,9 +19,14 @@ constexpr std::int32_t kMaxSubSteps = 100;
 
 void cStage::RegisterFields(std::uint32_t v) {
     ClearFields();
+    // A group of words is stored as one field per word (the file's field
+    // count counts each); a double is one field of two words.
+    auto AddWords = [this](auto& words) {
+        for (std::int32_t& w : words) AddInt(&w);
+    };
     AddString(&strText);
     AddInt(&nMapWidth);
-    AddInt(nWords2, 2);
+    AddWords(nWords2);
     AddInt(&nMapHeight);
     AddInt(&bScrollMinX);
     AddInt(&bScrollMaxX);
@@ -45,30 +50,30 @@ void cStage::RegisterFields(std::uint32_t v) {
     AddInt(&nBgm);
     if (v >= 166) AddInt(&bBgmLoop);
     if (v >= 199) AddInt(&bBgmKeep);
-    AddInt(nWords27, 3);
+    AddWords(nWords27);
     if (v >= 183) AddInt(&nWordB);
     if (v >= 184) AddInt(&nWordA);
     AddInt(&nWord32);
     if (v >= 225) AddInt(&nWord33);
-    AddInt(nWords34, 2);
-    if (v >= 200) AddInt(nHeroHitSize, 4);
-    AddInt(nHeroSizeP, 2);
-    if (v >= 155) AddInt(nHeroSizeP2, 2);
-    AddInt(nHeroSizeMode3, 4);
-    if (v >= 200) AddInt(bHeroHitBottom, 2);
-    if (v >= 155) AddInt(bHeroSizeFlags, 2);
+    AddWords(nWords34);
+    if (v >= 200) AddWords(nHeroHitSize);
+    AddWords(nHeroSizeP);
+    if (v >= 155) AddWords(nHeroSizeP2);
+    AddWords(nHeroSizeMode3);
+    if (v >= 200) AddWords(bHeroHitBottom);
+    if (v >= 155) AddWords(bHeroSizeFlags);
     if (v >= 200) AddInt(&nWord52);
-    AddInt(nWords53, 3);
+    AddWords(nWords53);
     if (v >= 200) AddInt(&nWord56);
-    AddInt(nWords57, 3);
-    if (v >= 200) AddInt(nCharaHitSize, 4);
-    AddInt(nCharaSizeQ, 2);
-    if (v >= 155) AddInt(nCharaSizeQ2, 2);
-    AddInt(nWords68, 2);
-    if (v >= 200) AddInt(bCharaHitBottom, 2);
-    if (v >= 155) AddInt(bCharaSizeFlags, 2);
-    AddInt(nWords74, 11);
-    AddInt(nViewWords, 2);
+    AddWords(nWords57);
+    if (v >= 200) AddWords(nCharaHitSize);
+    AddWords(nCharaSizeQ);
+    if (v >= 155) AddWords(nCharaSizeQ2);
+    AddWords(nWords68);
+    if (v >= 200) AddWords(bCharaHitBottom);
+    if (v >= 155) AddWords(bCharaSizeFlags);
+    AddWords(nWords74);
+    AddWords(nViewWords);
     AddInt(&nSubSteps);
     AddInt(&dSubSteps, 2);
     AddInt(&dSubSteps2, 2);
@@ -77,7 +82,7 @@ void cStage::RegisterFields(std::uint32_t v) {
     AddInt(&dSpeedStep, 2);
     AddInt(&nJumpSteps);
     AddInt(&nCharaOption);
-    AddInt(nFrameCounts, 4);
+    AddWords(nFrameCounts);
 }
 
 void cStage::Init() {

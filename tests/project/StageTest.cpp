@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -217,6 +218,61 @@ TEST(Stage, NegativeMapSizeIsDamage) {
         EXPECT_FALSE(s.LoadFromBytes(StageFile(src)));
         EXPECT_EQ(s.nMapWidth, 3);
     }
+}
+
+// Every stored word of the stage is a field of its own (a double is one field of
+// eight bytes): a current file counts 98 fields, and a version-154 file, laid out
+// word by word, counts 71 and loads into the right members.
+TEST(Stage, GroupedWordsAreOneFieldEach) {
+    cStage cur;
+    const std::vector<std::uint8_t> saved = cur.SaveToBytes();
+    std::uint32_t fieldCount = 0;
+    std::memcpy(&fieldCount, saved.data() + 4, 4);
+    EXPECT_EQ(fieldCount, 98u);
+
+    ByteBuilder b;
+    b.u32(154).u32(71);
+    b.i32(40).i32(2).i32(3).i32(30);             // width, 2 words, height
+    for (int i = 0; i < 8; ++i) b.i32(0);        // scroll flags and range
+    b.i32(60).i32(0).i32(200).i32(20);           // fps, time limit, word
+    for (int i = 0; i < 4; ++i) b.i32(0);        // automatic scroll
+    b.f64(0.4).i32(10).i32(0).i32(0);            // accel, level, word, music
+    b.i32(1).i32(0).i32(0);                      // 3 words
+    b.i32(0);                                    // word
+    b.i32(1).i32(1);                             // 2 words
+    b.i32(21).i32(23);                           // P
+    b.i32(12).i32(8).i32(16).i32(16);            // 4 words
+    b.i32(0).i32(0).i32(0);                      // 3 words
+    b.i32(0).i32(0).i32(0);                      // 3 words
+    b.i32(13).i32(25);                           // Q
+    b.i32(30).i32(30);                           // 2 words
+    for (int i = 0; i < 11; ++i) b.i32(100 + i); // 11 words
+    b.i32(5).i32(6);                             // view words
+    b.i32(10).f64(10).f64(100).f64(60).f64(0.004).f64(6).i32(80);
+    b.i32(1);                          // character option
+    b.i32(31).i32(32).i32(33).i32(34); // frame counts
+    b.u32(1).str("");                  // strText
+    b.u32(0);                          // switches
+    for (int g = 0; g < 5; ++g) {
+        b.u32(8);
+        for (int i = 0; i < 8; ++i) b.i32(g * 10 + i);
+        b.u32(0);
+    }
+    for (int i = 0; i < 6; ++i) b.u32(0); // palette and placement tables
+    b.u32(0).u32(0);                      // backgrounds, texts; no end marker before 173
+
+    cStage s;
+    ASSERT_TRUE(s.LoadFromBytes(b.get()));
+    EXPECT_EQ(s.nMapWidth, 40);
+    EXPECT_EQ(s.nWords2[1], 3);
+    EXPECT_EQ(s.nMapHeight, 30);
+    EXPECT_EQ(s.nHeroSizeP[0], 21);
+    EXPECT_EQ(s.nHeroSizeP2[1], 23); // the copy of P
+    EXPECT_EQ(s.nCharaSizeQ[1], 25);
+    EXPECT_EQ(s.nWords74[10], 110);
+    EXPECT_EQ(s.nViewWords[1], 6);
+    EXPECT_EQ(s.nFrameCounts[3], 34);
+    EXPECT_EQ(s.Params5.nValue[7], 47);
 }
 
 } // namespace
