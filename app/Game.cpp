@@ -107,7 +107,8 @@ int cGame::RunFrame() {
     try {
         SwitchScene(nCurrentScene);
     } catch (const char* text) {
-        ErrorLogPrintfAndClose(hMainWnd.load(), "%s", text ? text : "");
+        ErrorLogPrintf("%s", text ? text : "");
+        PostMainWindowClose();
     }
     if (cScene* scene = Scene(nCurrentScene))
         scene->Run();

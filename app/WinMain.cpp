@@ -137,6 +137,7 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
     lock.Listen([hwnd] { PostMessageA(hwnd, WM_CLOSE, 0, 0); });
 
     WPARAM exitCode = 0;
+    bool ran = false;
     if (!InitProgram(commandLine, nCmdShow)) {
         ShutdownProgram();
         if (IsWindow(hwnd)) DestroyWindow(hwnd);
@@ -152,6 +153,7 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
         }
         exitCode = PumpMessages(presenter);
         ShutdownProgram();
+        ran = true;
     }
     lock.Release();
     StopWindowEvents();
@@ -159,6 +161,6 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
     unsigned long long presented = presenter.FramesPresented();
     presenter.Close();
     UnregisterWindowClass(kClassName);
-    ReportScriptedCloseEnd(presented);
+    if (ran) ReportScriptedCloseEnd(presented);
     return static_cast<int>(exitCode);
 }
