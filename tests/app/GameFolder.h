@@ -30,13 +30,15 @@ inline bool WriteGameFolder(const std::filesystem::path& root, const std::string
     fs::create_directories(root / "bmp");
     cDatabase db;
     fs::path d = data / "database";
-    bool ok = WriteDatabaseFile(d / "AnimeSet.dat", db.AnimeSet) && WriteDatabaseFile(d / "Anime.dat", db.Anime) &&
+    bool ok = WriteDatabaseFile(d / "AnimeSet.dat", db.AnimeSet) &&
+              WriteDatabaseFile(d / "Anime.dat", db.Anime) &&
               WriteDatabaseFile(d / "Bmp_CharaExc.dat", db.Bmp_CharaExc) &&
-              WriteDatabaseFile(d / "SwordType.dat", db.SwordType) && WriteDatabaseFile(d / "Effect.dat", db.Effect) &&
+              WriteDatabaseFile(d / "SwordType.dat", db.SwordType) &&
+              WriteDatabaseFile(d / "Effect.dat", db.Effect) &&
               WriteDatabaseFile(d / "CharaEffect.dat", db.CharaEffect) &&
               WriteDatabaseFile(d / "ScrEffect.dat", db.ScrEffect) &&
-              WriteDatabaseFile(d / "Picture.dat", db.Picture) && WriteDatabaseFile(d / "Sound.dat", db.Sound) &&
-              WriteDatabaseFile(d / "Bgm.dat", db.Bgm);
+              WriteDatabaseFile(d / "Picture.dat", db.Picture) &&
+              WriteDatabaseFile(d / "Sound.dat", db.Sound) && WriteDatabaseFile(d / "Bgm.dat", db.Bgm);
     cSystemData system;
     cWorldMap worldMap;
     cCommonPalette palette;

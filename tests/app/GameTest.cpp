@@ -1,8 +1,8 @@
 // The frame driver: which scenes exist after each frame's switch, that a slot
 // without a scene is never called (also after a failed allocation), and that
 // frames are paced at 60 a second on the millisecond clock.
-#include "app/FpsMeter.h"
 #include "app/Game.h"
+#include "app/FpsMeter.h"
 #include "app/SystemIni.h"
 #include "foundation/Fault.h"
 #include "foundation/Timing.h"

@@ -57,9 +57,7 @@ struct PlayerRun {
         ::waitpid(pid, &status, 0);
         return false;
     }
-    double Seconds() const {
-        return (timeGetTime() - started) / 1000.0;
-    }
+    double Seconds() const { return (timeGetTime() - started) / 1000.0; }
     bool EndedNormallyWith(int code) const { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
 };
 
@@ -98,8 +96,8 @@ TEST_F(PlayerRunTest, HeadlessRunStartsRunsFramesAndClosesInOrder) {
 
     std::string report = ReadText(game / "Report_Game.txt");
     EXPECT_EQ(report.rfind("App : ver 818\n", 0), 0u) << report;
-    for (const char* line : {"\nOS : ", "\nVSync : 0\n", "\nMode : Window\n", "\nScripted close after 90 frames\n",
-                             "\nScripted close done: threads ended, "})
+    for (const char* line : {"\nOS : ", "\nVSync : 0\n", "\nMode : Window\n",
+                             "\nScripted close after 90 frames\n", "\nScripted close done: threads ended, "})
         EXPECT_NE(report.find(line), std::string::npos) << line << "\n" << report;
     std::size_t at = report.find("threads ended, ");
     ASSERT_NE(at, std::string::npos);
@@ -149,7 +147,8 @@ TEST_F(PlayerRunTest, ASecondCopyAsksTheFirstToCloseInOrderAndThenRuns) {
     ASSERT_TRUE(b.Wait(60));
     EXPECT_TRUE(b.EndedNormallyWith(0));
     std::string report = ReadText(second / "Report_Game.txt");
-    EXPECT_NE(report.find(Cp932ToUtf8("[二重起動]")), std::string::npos) << "the box was answered Yes unattended";
+    EXPECT_NE(report.find(Cp932ToUtf8("[二重起動]")), std::string::npos)
+        << "the box was answered Yes unattended";
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
 }
 
