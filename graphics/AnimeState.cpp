@@ -16,7 +16,7 @@ void cAnimeState::SetAnimeTable(const ANIMEFRAME* const* table) {
         for (std::size_t f = 0; f <= pictures; ++f) {
             ANIMEFRAME& dst = out.At(static_cast<std::int64_t>(f));
             dst.nCell = frames[f].nCell;
-            dst.nWait = frames[f].nWait;
+            dst.nTicks = frames[f].nTicks;
             dst.bNoInterrupt = frames[f].bNoInterrupt;
         }
     }
@@ -49,7 +49,7 @@ int cAnimeState::ChangeAnime(int n, int force) {
 int cAnimeState::StepAnime() {
     if (table_.empty()) return 0;
     ++nTick_;
-    if (nTick_ >= Current().nWait) {
+    if (nTick_ >= Current().nTicks) {
         nTick_ = 0;
         const std::int32_t frames = static_cast<std::int32_t>(table_.At(nAnime_).size());
         // An animation read without its control frame stays on its last frame.
@@ -57,7 +57,7 @@ int cAnimeState::StepAnime() {
         const ANIMEFRAME& f = Current();
         switch (f.nCell) {
         case ANIME_JUMP:
-            SetAnime(f.nWait, 1);
+            SetAnime(f.nTicks, 1);
             break;
         case ANIME_LOOP:
             nFrame_ = 0;
@@ -65,7 +65,7 @@ int cAnimeState::StepAnime() {
         case ANIME_HOLD:
             if (nFrame_ > 0) --nFrame_; // back to the last picture frame
             break;
-        default:
+        default: // ANIME_ENDED stays where it is; picture frames need nothing
             break;
         }
     }

@@ -4,10 +4,7 @@
 #pragma once
 
 #include "foundation/Containers.h"
-#include "graphics/AnimeFrame.h"
-
-// Fault lines name the element size the animation tables were built with.
-template <> struct ElementLogSize<cVector<ANIMEFRAME>> { static constexpr std::int64_t value = 16; };
+#include "records/AnimeFrame.h"
 
 class cAnimeState {
 public:

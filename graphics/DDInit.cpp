@@ -1,7 +1,8 @@
 // Start-up dispatch between the two faces, the result codes of the DirectDraw
 // start-ups, and the release of everything at shutdown.
-#include "graphics/Graphics.h"
-#include "graphics/GraphicsHooks.h"
+#include "graphics/GraphicsInternal.h"
+
+#include "foundation/MessageBox.h"
 
 #include "foundation/ErrorLog.h"
 #include "platform/Presenter.h"
@@ -24,27 +25,31 @@ bool DDInit(int bDirect3DIn, cPresenter* hWnd, int nWidth, int nHeight, int nBpp
     lpPictureTable = lpPictureTableIn;
     nSDCount = nSDCountIn;
     ReportError("VSync : %d", nVSyncIn);
+    // What a start-up that failed half-way made counts as existing objects too:
+    // a context left behind would make every draw take the wrong face.
+    const bool leftOver = bDDObjectsExist || lpDD || lpD3D || lpDTCon || lpDDCon;
 
     if (bDirect3D) {
         // A second start-up releases the objects of the first.
-        if (bDDObjectsExist) DDRelease();
+        if (leftOver) DDRelease();
         if (!DDInitDirect3D(hWnd, nWidth, nHeight, nBppIn, nBackBufferCountIn)) return false;
     } else {
         if (bWindowMode == 0) {
-            if (bDDObjectsExist) DDRelease();
+            if (leftOver) DDRelease();
             lpDDCon = new DDCONDATA();
             if (hWnd) hWnd->SetFullScreen(true); // the window becomes a top-most pop-up
             if (!DDCheckInitResult(DDInitFullScreen(hWnd, nWidth, nHeight, nBppIn, nBackBufferCountIn)))
                 return false;
         } else {
             if (lpDD) lpDD->RestoreDisplayMode();
-            if (bDDObjectsExist) DDRelease();
+            if (leftOver) DDRelease();
             lpDDCon = new DDCONDATA();
             if (!DDCheckInitResult(DDInitWindow(hWnd))) return false;
         }
     }
     bDDInit = 1;
     bDDObjectsExist = 1;
+    InstallGraphicsSeams();
     return true;
 }
 
@@ -101,7 +106,7 @@ void DDRelease() {
         DDReleaseSurface(&BackBuffer);
         DDReleaseSurface(&PrimarySD);
         DDReleaseSurface(&ScreenCopySD);
-        if (lpDD->Release() != 0) GraphicsMessageBox("解放漏れがあります", "DirectDraw", MB_ICONERROR);
+        if (lpDD->Release() != 0) MesBox("解放漏れがあります", "DirectDraw", MB_ICONERROR);
         lpDD = nullptr;
     }
     delete lpDDCon;
@@ -117,4 +122,5 @@ void DDRelease() {
     delete lpDTCon;
     lpDTCon = nullptr;
     bDDObjectsExist = 0;
+    RemoveGraphicsSeams();
 }

@@ -1,9 +1,12 @@
 // The end of a Direct3D frame, the virtual back buffer, the three drawing-state
 // words and the texture size rules.
 #include "graphics/Graphics.h"
-#include "graphics/GraphicsHooks.h"
+
+#include "foundation/MessageBox.h"
 
 #include "foundation/ErrorLog.h"
+#include "foundation/Timing.h"
+#include "platform/Clock.h"
 #include "platform/Presenter.h"
 
 void DDSetVirtualBackBuffer(int bOn) {
@@ -36,7 +39,7 @@ int DDPresent(int nFps, int a, void* b) {
     if (!lpDTCon || !lpDevice) return 1;
     if (lpDTCon->bVirBackBuffer) DDFlushVirtualBackBuffer(&BackBuffer, &VirBackBuffer);
     if (nVSync == 0)
-        while (!GraphicsFrameDue(nFps, a, b)) GraphicsSleep(1);
+        while (!IsNextFrameDue(static_cast<DWORD>(nFps), a != 0, b)) Sleep(1);
     DDEndScene();
     HRESULT hr = lpDevice->Present(nullptr, nullptr, nullptr, nullptr);
     if (hr == D3DERR_DEVICELOST) {

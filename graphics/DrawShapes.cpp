@@ -1,6 +1,7 @@
 // Circle outlines, surface locks and message boxes over the game screen.
-#include "graphics/GraphicsHooks.h"
 #include "graphics/GraphicsInternal.h"
+
+#include "foundation/MessageBox.h"
 
 #include "foundation/ErrorLog.h"
 #include "platform/Presenter.h"
@@ -72,7 +73,7 @@ int DDMesBox(const char* szText, const char* szCaption, unsigned uType) {
         ErrorLogPrintf("DDMesBox 失敗! %s, %s", szText, szCaption);
         return 0;
     }
-    GraphicsMessageBox(szText ? szText : "", szCaption ? szCaption : "", uType);
+    MesBox(szText, szCaption, uType);
     DDSetDialogBoxMode(0);
     return 1;
 }

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "foundation/Containers.h"
-#include "graphics/BmpFileData.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/SurfaceData.h"
+#include "project/SystemBmp.h"
 
 class cPresenter;
 

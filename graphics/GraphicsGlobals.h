@@ -3,9 +3,9 @@
 // thread at a time, so none of it is locked.
 #pragma once
 
-#include "graphics/BmpFileData.h"
 #include "graphics/SurfaceData.h"
 #include "platform/DirectDraw.h"
+#include "project/SystemBmp.h"
 
 #include <cstdint>
 #include <list>

@@ -44,6 +44,11 @@ void UnlockForCpu(DDSURFACEDATA* sd, CpuAccess& access);
 // format differs from the texture format.
 bool IsFullScreenBackBuffer(const DDSURFACEDATA* sd);
 
+// Lends the layer's drawing to the seams other subsystems left for it.
+void InstallGraphicsSeams();
+// Takes them back when the layer is released.
+void RemoveGraphicsSeams();
+
 // SurfaceList bookkeeping.
 void SurfaceListAdd(DDSURFACEDATA* sd);
 void SurfaceListRemove(const DDSURFACEDATA* sd);

@@ -1,6 +1,6 @@
 #include "graphics/RandRange.h"
 
-#include "graphics/GameRand.h"
+#include "platform/Random.h"
 
 int RandRange(int a, int b) {
     const int low = a < b ? a : b;

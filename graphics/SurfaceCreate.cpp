@@ -1,7 +1,8 @@
 // Empty surfaces: work areas, screen copies and every record made with a size
 // instead of a picture.
-#include "graphics/GraphicsHooks.h"
 #include "graphics/GraphicsInternal.h"
+
+#include "foundation/MessageBox.h"
 
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
@@ -47,7 +48,7 @@ bool CreateDirectDrawSurface(DDSURFACEDATA* sd, int w, int h, int bColorKey, int
 }
 
 void TextureFailureBox() {
-    if (lpDTCon && !lpDTCon->strTextureError.empty()) GraphicsErrorBox(lpDTCon->strTextureError);
+    if (lpDTCon && !lpDTCon->strTextureError.empty()) ErrorBox(lpDTCon->strTextureError.c_str());
     PostMainWindowClose();
 }
 

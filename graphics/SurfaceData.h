@@ -2,6 +2,7 @@
 // with its back-end parts, and the two back-end contexts.
 #pragma once
 
+#include "foundation/Containers.h"
 #include "platform/Direct3D.h"
 #include "platform/DirectDrawSurface.h"
 
@@ -47,6 +48,9 @@ struct DDSURFACEDATA {
     DDSURFACEDATA* lpAlias = nullptr;
     int bLost = 0;
 };
+
+// Fault lines name the record size the program was built with.
+template <> struct ElementLogSize<DDSURFACEDATA> { static constexpr std::int64_t value = 564; };
 
 struct RGBTRIPLE {
     BYTE rgbtBlue = 0, rgbtGreen = 0, rgbtRed = 0;

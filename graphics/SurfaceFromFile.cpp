@@ -1,6 +1,7 @@
 // Surfaces loaded from picture files, on either face.
-#include "graphics/GraphicsHooks.h"
 #include "graphics/GraphicsInternal.h"
+
+#include "foundation/MessageBox.h"
 
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
@@ -117,7 +118,7 @@ int DDCreateSurfaceFromFile(DDSURFACEDATA* lpSD, const char* szFile, int bColorK
         HRESULT hr = LoadTexture(dt, path, tw, th, D3DUSAGE_DYNAMIC, D3DPOOL_SYSTEMMEM, key);
         if (FAILED(hr)) {
             ErrorLogPrintf("D3DXCreateTextureFromFileEx Err %x %s", static_cast<unsigned>(hr), szFile);
-            if (!lpDTCon->strTextureError.empty()) GraphicsErrorBox(lpDTCon->strTextureError);
+            if (!lpDTCon->strTextureError.empty()) ErrorBox(lpDTCon->strTextureError.c_str());
             PostMainWindowClose();
             return DDSURFACE_CREATE_ERR;
         }

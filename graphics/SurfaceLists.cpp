@@ -1,7 +1,8 @@
 // Release of surface records, the record lists of pictures with their load
 // records, and loading of the system picture table.
-#include "graphics/GraphicsHooks.h"
 #include "graphics/GraphicsInternal.h"
+
+#include "foundation/MessageBox.h"
 
 #include "foundation/ErrorLog.h"
 #include "platform/Image.h"
@@ -9,15 +10,15 @@
 void DDReleaseSurface(DDSURFACEDATA* lpSD) {
     if (!lpSD) return;
     if (DTDATA* dt = lpSD->lpDT) {
-        if (!lpSD->lpAlias) {
-            SafeRelease(dt->lpTexture);
-            SafeRelease(dt->lpExtra);
-            SafeRelease(dt->lpVB);
-            SafeRelease(dt->lpSystemSurface);
-            SafeRelease(dt->lpSurface);
-            SurfaceListRemove(lpSD);
-            delete[] dt->lpPalMap;
-        }
+        // A linked record draws from another record's texture but owns what
+        // it made itself (its vertex buffer), so everything here is its own.
+        SafeRelease(dt->lpTexture);
+        SafeRelease(dt->lpExtra);
+        SafeRelease(dt->lpVB);
+        SafeRelease(dt->lpSystemSurface);
+        SafeRelease(dt->lpSurface);
+        SurfaceListRemove(lpSD);
+        delete[] dt->lpPalMap;
         delete dt;
         lpSD->lpDT = nullptr;
     }
@@ -140,14 +141,14 @@ bool DDLoadSurfaces(DDSURFACEDATA* lpSDTable, const int* pnIndices, int nCount) 
         if (std::string(b.szFile) == "E") {
             if (!DDCreateSurface(sd, b.nWorkWidth, b.nWorkHeight, b.nSet1, b.nSet2, b.nSet3, b.nSet4, 0) &&
                 !b.bOptional) {
-                GraphicsOutOfMemoryQuit();
+                OutOfMemoryQuit();
                 return false;
             }
         } else {
             int r = DDCreateSurfaceFromFile(sd, b.szFile, b.nSet1, nBpp, b.nSet2, b.nSet3, b.nSet4, b.nSet5,
                                             b.nSet7, b.nSet8, 0);
             if (!DDCheckSurfaceResult(r) && !b.bOptional) {
-                GraphicsErrorBox(FormatString(1024, "%s の読み込みに失敗！", b.szFile));
+                ErrorBoxPrintf("%s の読み込みに失敗！", b.szFile);
                 return false;
             }
         }

@@ -52,17 +52,37 @@ inline std::uint32_t Arg(DWORD which, std::uint32_t tex, std::uint32_t diffuse, 
     }
 }
 
+// The weight of the blending operations: the alpha of diffuse, texture or factor.
+inline int BlendWeight(DWORD op, std::uint32_t tex, std::uint32_t diffuse, std::uint32_t factor) {
+    switch (op) {
+    case D3DTOP_BLENDDIFFUSEALPHA:
+        return ArgbA(diffuse);
+    case D3DTOP_BLENDTEXTUREALPHA:
+        return ArgbA(tex);
+    case D3DTOP_BLENDFACTORALPHA:
+        return ArgbA(factor);
+    default:
+        return -1;
+    }
+}
+
+inline int OpWeighted(DWORD op, int weight, int x, int y) {
+    return weight < 0 ? Op(op, x, y) : Mul255(x, weight) + Mul255(y, 255 - weight);
+}
+
 inline Channels Combine(const RasterState& s, std::uint32_t tex, std::uint32_t diffuse) {
     if (s.colorOp == D3DTOP_DISABLE) return Split(diffuse);
     Channels x = Split(Arg(s.colorArg1, tex, diffuse, s.textureFactor));
     Channels y = Split(Arg(s.colorArg2, tex, diffuse, s.textureFactor));
-    Channels out{0, Op(s.colorOp, x.r, y.r), Op(s.colorOp, x.g, y.g), Op(s.colorOp, x.b, y.b)};
+    const int cw = BlendWeight(s.colorOp, tex, diffuse, s.textureFactor);
+    Channels out{0, OpWeighted(s.colorOp, cw, x.r, y.r), OpWeighted(s.colorOp, cw, x.g, y.g),
+                 OpWeighted(s.colorOp, cw, x.b, y.b)};
     if (s.alphaOp == D3DTOP_DISABLE) {
         out.a = ArgbA(diffuse);
     } else {
         int ax = ArgbA(Arg(s.alphaArg1, tex, diffuse, s.textureFactor));
         int ay = ArgbA(Arg(s.alphaArg2, tex, diffuse, s.textureFactor));
-        out.a = Op(s.alphaOp, ax, ay);
+        out.a = OpWeighted(s.alphaOp, BlendWeight(s.alphaOp, tex, diffuse, s.textureFactor), ax, ay);
     }
     return out;
 }
@@ -116,6 +136,78 @@ inline std::uint32_t LerpColor(std::uint32_t a, std::uint32_t b, double f) {
                     mix(ArgbB(a), ArgbB(b)));
 }
 
+// Combines, blends and writes one covered pixel.
+void Shade(cSurface& target, int px, int py, std::uint32_t tex, std::uint32_t diffuse,
+           const RasterState& state) {
+    const PixelFormat dstFmt = target.Format();
+    Channels src = Combine(state, tex, diffuse);
+    std::uint32_t out;
+    if (!state.blend) {
+        out = MakeArgb(src.a, src.r, src.g, src.b);
+    } else if (state.srcBlend == D3DBLEND_SRCALPHA && state.destBlend == D3DBLEND_INVSRCALPHA && src.a == 0) {
+        return; // fully transparent: the target stays as it is
+    } else {
+        Channels dst = Split(UnpackToArgb(dstFmt, target.Get(px, py)));
+        out = MakeArgb(BlendOne(state, src, dst, src.a, dst.a), BlendOne(state, src, dst, src.r, dst.r),
+                       BlendOne(state, src, dst, src.g, dst.g), BlendOne(state, src, dst, src.b, dst.b));
+    }
+    target.Set(px, py, PackArgb(dstFmt, out));
+}
+
+double Edge(const RasterVertex& a, const RasterVertex& b, double px, double py) {
+    return (static_cast<double>(b.x) - a.x) * (py - a.y) - (static_cast<double>(b.y) - a.y) * (px - a.x);
+}
+
+// A pixel centre on an edge belongs to the triangle on one side only, so two
+// triangles sharing an edge never both draw it.
+bool Owns(const RasterVertex& a, const RasterVertex& b, double w) {
+    if (w != 0) return w > 0;
+    double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
+    return dy > 0 || (dy == 0 && dx < 0);
+}
+
+// Any triangle: coverage by edge functions at pixel centres, texture
+// coordinates and colour interpolated across it.
+void RasterTriangle(cSurface& target, const cSurface* texture, RasterVertex a, RasterVertex b, RasterVertex c,
+                    const RasterState& state) {
+    double area = Edge(a, b, c.x, c.y);
+    if (area == 0) return;
+    if (area < 0) {
+        std::swap(b, c);
+        area = -area;
+    }
+    const int x0 = std::max(0, static_cast<int>(std::floor(std::min({a.x, b.x, c.x}))));
+    const int x1 = std::min(target.Width() - 1, static_cast<int>(std::ceil(std::max({a.x, b.x, c.x}))));
+    const int y0 = std::max(0, static_cast<int>(std::floor(std::min({a.y, b.y, c.y}))));
+    const int y1 = std::min(target.Height() - 1, static_cast<int>(std::ceil(std::max({a.y, b.y, c.y}))));
+    const int texW = texture ? texture->Width() : 1, texH = texture ? texture->Height() : 1;
+    for (int py = y0; py <= y1; ++py) {
+        for (int px = x0; px <= x1; ++px) {
+            double wa = Edge(b, c, px, py), wb = Edge(c, a, px, py), wc = Edge(a, b, px, py);
+            if (!Owns(b, c, wa) || !Owns(c, a, wb) || !Owns(a, b, wc)) continue;
+            wa /= area;
+            wb /= area;
+            wc /= area;
+            std::uint32_t tex = 0xFF000000u;
+            if (texture) {
+                double u = wa * a.u + wb * b.u + wc * c.u, v = wa * a.v + wb * b.v + wc * c.v;
+                tex =
+                    UnpackToArgb(texture->Format(), texture->Get(TexelIndex(u * texW, texW, state.addressU),
+                                                                 TexelIndex(v * texH, texH, state.addressV)));
+            }
+            std::uint32_t diffuse = a.diffuse;
+            if (a.diffuse != b.diffuse || a.diffuse != c.diffuse) {
+                auto mix = [&](int (*ch)(std::uint32_t)) {
+                    return static_cast<int>(
+                        std::lround(wa * ch(a.diffuse) + wb * ch(b.diffuse) + wc * ch(c.diffuse)));
+                };
+                diffuse = MakeArgb(mix(ArgbA), mix(ArgbR), mix(ArgbG), mix(ArgbB));
+            }
+            Shade(target, px, py, tex, diffuse, state);
+        }
+    }
+}
+
 } // namespace
 
 HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex (&v)[4],
@@ -131,7 +223,7 @@ HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex
     const RasterVertex* br = nullptr;
     for (const RasterVertex& p : v) {
         bool left = p.x == xMin, right = p.x == xMax, top = p.y == yMin, bottom = p.y == yMax;
-        if (!(left || right) || !(top || bottom)) return D3DERR_INVALIDCALL;
+        if (!(left || right) || !(top || bottom)) break;
         if (left && top && !tl)
             tl = &p;
         else if (right && top && !tr)
@@ -141,7 +233,13 @@ HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex
         else if (right && bottom && !br)
             br = &p;
     }
-    if (!tl || !tr || !bl || !br) return D3DERR_INVALIDCALL;
+    // Anything but an axis-aligned rectangle with axis-aligned texture
+    // coordinates (a rotated picture, say) is drawn as its two triangles.
+    if (!tl || !tr || !bl || !br || tl->u != bl->u || tr->u != br->u || tl->v != tr->v || bl->v != br->v) {
+        RasterTriangle(target, texture, v[0], v[1], v[2], state);
+        RasterTriangle(target, texture, v[1], v[3], v[2], state);
+        return D3D_OK;
+    }
     if (!(xMax > xMin) || !(yMax > yMin)) return D3D_OK; // nothing covered
     // Covered pixel centres: xMin <= px < xMax (top-left rule).
     int x0 = std::max(0, static_cast<int>(std::ceil(xMin)));
@@ -165,6 +263,56 @@ HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex
         tl->diffuse == tr->diffuse && tl->diffuse == bl->diffuse && tl->diffuse == br->diffuse;
     const PixelFormat dstFmt = target.Format();
 
+    // The common case: the texture drawn as it is (white vertices, the stage
+    // passing the texture through) with ordinary alpha blending or none. Opaque
+    // texels are then copied as they are stored, transparent ones skipped.
+    auto passesTexture = [&](DWORD op, DWORD arg1, DWORD arg2, bool alpha) {
+        const int white = alpha ? ArgbA(tl->diffuse) : (tl->diffuse & 0xFFFFFF) == 0xFFFFFF ? 255 : 0;
+        if ((arg1 & 0xF) != D3DTA_TEXTURE) return false;
+        if (op == D3DTOP_SELECTARG1) return true;
+        return op == D3DTOP_MODULATE && (arg2 & 0xF) != D3DTA_TEXTURE && (arg2 & 0xF) != D3DTA_TFACTOR &&
+               white == 255;
+    };
+    const bool sameStorage =
+        texFmt == dstFmt || (texFmt == PixelFormat::A8R8G8B8 && dstFmt == PixelFormat::X8R8G8B8);
+    const bool both16 = BytesPerPixel(texFmt) == 2 && BytesPerPixel(dstFmt) == 2;
+    const bool ordinaryBlend =
+        !state.blend || (state.srcBlend == D3DBLEND_SRCALPHA && state.destBlend == D3DBLEND_INVSRCALPHA);
+    const bool direct = texture && flatDiffuse && (sameStorage || both16) && ordinaryBlend &&
+                        passesTexture(state.colorOp, state.colorArg1, state.colorArg2, false) &&
+                        passesTexture(state.alphaOp, state.alphaArg1, state.alphaArg2, true);
+    if (direct) {
+        const bool wide = BytesPerPixel(texFmt) == 4;
+        for (int py = y0; py < y1; ++py) {
+            double fy = (py - static_cast<double>(yMin)) / spanY;
+            int ty =
+                TexelIndex((tl->v + (static_cast<double>(bl->v) - tl->v) * fy) * texH, texH, state.addressV);
+            for (int px = x0; px < x1; ++px) {
+                std::uint32_t v = texture->Get(texX[px - x0], ty);
+                bool opaque = wide ? (v >> 24) == 255 : (v & 0x8000u) != 0;
+                bool clear = wide ? (v >> 24) == 0 : (v & 0x8000u) == 0;
+                if (!HasAlpha(texFmt)) opaque = true, clear = false;
+                if (state.blend && clear) continue;
+                if (opaque || !state.blend) {
+                    if (!sameStorage)
+                        v = PackArgb(dstFmt, UnpackToArgb(texFmt, v));
+                    else if (dstFmt == PixelFormat::X8R8G8B8)
+                        v |= 0xFF000000u;
+                    target.Set(px, py, v);
+                    continue;
+                }
+                Channels src = Split(UnpackToArgb(texFmt, v));
+                Channels dst = Split(UnpackToArgb(dstFmt, target.Get(px, py)));
+                target.Set(px, py,
+                           PackArgb(dstFmt, MakeArgb(BlendOne(state, src, dst, src.a, dst.a),
+                                                     BlendOne(state, src, dst, src.r, dst.r),
+                                                     BlendOne(state, src, dst, src.g, dst.g),
+                                                     BlendOne(state, src, dst, src.b, dst.b))));
+            }
+        }
+        return D3D_OK;
+    }
+
     for (int py = y0; py < y1; ++py) {
         double fy = (py - static_cast<double>(yMin)) / spanY;
         double vv = tl->v + (static_cast<double>(bl->v) - tl->v) * fy;
@@ -177,20 +325,7 @@ HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex
                 diffuse = LerpColor(LerpColor(tl->diffuse, tr->diffuse, fx),
                                     LerpColor(bl->diffuse, br->diffuse, fx), fy);
             }
-            Channels src = Combine(state, tex, diffuse);
-            std::uint32_t out;
-            if (!state.blend) {
-                out = MakeArgb(src.a, src.r, src.g, src.b);
-            } else if (state.srcBlend == D3DBLEND_SRCALPHA && state.destBlend == D3DBLEND_INVSRCALPHA &&
-                       src.a == 0) {
-                continue; // fully transparent: the target stays as it is
-            } else {
-                Channels dst = Split(UnpackToArgb(dstFmt, target.Get(px, py)));
-                out = MakeArgb(
-                    BlendOne(state, src, dst, src.a, dst.a), BlendOne(state, src, dst, src.r, dst.r),
-                    BlendOne(state, src, dst, src.g, dst.g), BlendOne(state, src, dst, src.b, dst.b));
-            }
-            target.Set(px, py, PackArgb(dstFmt, out));
+            Shade(target, px, py, tex, diffuse, state);
         }
     }
     return D3D_OK;

@@ -1,7 +1,7 @@
-// Draws one quad (a strip of two triangles whose four corners form an
-// axis-aligned rectangle, as every draw of the program is) into a render
-// target: point sampling, the texture-stage operations of stage 0 and alpha
-// blending. Pixel centres lie on whole coordinates, so a quad whose corners
+// Draws one quad (a strip of two triangles) into a render target: point
+// sampling, the texture-stage operations of stage 0 and alpha blending. The
+// usual quad, an axis-aligned rectangle, is filled row by row; any other shape
+// (a rotated picture) as its two triangles. Pixel centres lie on whole coordinates, so a quad whose corners
 // sit on x - 0.5 covers exactly the pixels from x on, and a texel is chosen by
 // the texture coordinate at the pixel centre (with 1/256 texel precision).
 #pragma once
@@ -24,7 +24,6 @@ struct RasterState {
     DWORD addressU = D3DTADDRESS_WRAP, addressV = D3DTADDRESS_WRAP;
 };
 
-// Reads four vertices of a strip; D3DERR_INVALIDCALL when they are not the
-// corners of an axis-aligned rectangle.
+// Reads the four vertices of a strip, in strip order.
 HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex (&v)[4],
                    const RasterState& state);

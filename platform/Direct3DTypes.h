@@ -166,6 +166,9 @@ enum D3DTEXTUREOP : std::uint32_t {
     D3DTOP_ADD = 7,
     D3DTOP_ADDSIGNED = 8,
     D3DTOP_SUBTRACT = 10,
+    D3DTOP_BLENDDIFFUSEALPHA = 12, // arg1 x diffuse alpha + arg2 x (1 - diffuse alpha)
+    D3DTOP_BLENDTEXTUREALPHA = 13, // the same by the texture's alpha
+    D3DTOP_BLENDFACTORALPHA = 14,  // the same by the texture factor's alpha
 };
 
 constexpr DWORD D3DTA_DIFFUSE = 0;

@@ -34,6 +34,10 @@ bool cSdlPresenter::Open(const std::string& titleUtf8, int width, int height, bo
     height_ = height;
     fullScreen_ = fullScreen;
     owner_ = std::this_thread::get_id();
+    if (frameEvent_ == 0) {
+        Uint32 type = SDL_RegisterEvents(1);
+        frameEvent_ = type == static_cast<Uint32>(-1) ? 0 : type;
+    }
     frame_.assign(static_cast<std::size_t>(width) * height, 0);
     return true;
 }
@@ -62,7 +66,13 @@ void cSdlPresenter::Present(const std::uint32_t* xrgb, int width, int height) {
     frame_.assign(xrgb, xrgb + static_cast<std::size_t>(width) * height);
     pending_ = true;
     ++frames_;
-    if (std::this_thread::get_id() == owner_) RenderLocked();
+    if (std::this_thread::get_id() == owner_) {
+        RenderLocked();
+    } else if (frameEvent_) {
+        SDL_Event e{};
+        e.type = frameEvent_;
+        SDL_PushEvent(&e);
+    }
 }
 
 void cSdlPresenter::RenderPending() {

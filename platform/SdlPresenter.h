@@ -26,7 +26,10 @@ public:
     void Restore() override;
 
     // Draws the newest frame handed over by another thread; UI thread only.
+    // Such a frame also pushes an SDL event of FrameEventType(), so a UI
+    // thread waiting on SDL events wakes up to draw it.
     void RenderPending();
+    std::uint32_t FrameEventType() const { return frameEvent_; }
     SDL_Window* Window() const { return window_; }
     // A copy of the newest frame (for tests and screenshots).
     std::vector<std::uint32_t> LastFrame();
@@ -45,4 +48,5 @@ private:
     std::vector<std::uint32_t> frame_;
     bool pending_ = false;
     bool initedVideo_ = false;
+    std::uint32_t frameEvent_ = 0;
 };

@@ -1,16 +1,7 @@
 #include "project/SystemData.h"
 
 #include "foundation/StringVector.h"
-
-namespace {
-
-std::uint32_t NoBgmRecords() {
-    return 0;
-}
-
-} // namespace
-
-std::uint32_t (*cSystemData::BgmRecordCount)() = NoBgmRecords;
+#include "project/Database.h"
 
 cSystemData SystemData;
 
@@ -142,7 +133,7 @@ void cSystemData::Save(cRecordFile& file) {
 }
 
 void cSystemData::CheckMusicNumbers() {
-    const std::uint32_t count = BgmRecordCount ? BgmRecordCount() : 0;
+    const std::uint64_t count = Database.Bgm.size();
     for (std::int32_t& music : ScreenMusic)
         if (static_cast<std::uint32_t>(music) >= count) music = 0;
 }

@@ -129,12 +129,8 @@ public:
     // 1 when status display k shows `value` of `max` at its warning level.
     std::int32_t IsGaugeLow(std::int32_t k, std::int32_t value, std::int32_t max) const;
 
-    // Screen music numbers outside the Bgm database become 0.
+    // Screen music numbers outside the Bgm database (Database.Bgm) become 0.
     void CheckMusicNumbers();
-
-    // The number of records of the Bgm database, which the music-number check
-    // needs. The database sets this once it has loaded; until then there are none.
-    static std::uint32_t (*BgmRecordCount)();
 
 private:
     // Present only in files of versions 221 to 259: read and dropped.

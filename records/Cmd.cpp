@@ -1,6 +1,6 @@
 #include "records/Cmd.h"
 
-#include "foundation/ErrorLog.h"
+#include "foundation/MessageBox.h"
 
 void cCmd::RegisterFields(std::uint32_t) {
     ClearFields();
@@ -23,6 +23,6 @@ std::int32_t cCmd::GetCmdNum(std::int32_t n, const cVector<cCmd>& list) {
         ++seen;
     }
     // A cursor beyond the enabled items is a caller's mistake; the first item keeps the menu usable.
-    if (IsErrorLogEnabled()) ErrorLogPuts("cCmd::GetCmdNum 番号が不正です！");
+    DebugErrorBoxPrintf("cCmd::GetCmdNum 番号が不正です！");
     return 0;
 }

@@ -1,7 +1,7 @@
 // Animation stepping and RandRange.
 #include "graphics/AnimeState.h"
-#include "graphics/GameRand.h"
 #include "graphics/RandRange.h"
+#include "platform/Random.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -15,7 +15,7 @@ std::vector<int> Steps(cAnimeState& s, int n) {
     return out;
 }
 
-class Anime : public ::testing::Test {
+class AnimeStepping : public ::testing::Test {
 protected:
     // 0: loop 5 (2 ticks), 6 (1 tick); 1: hold on 8 after 7; 2: 9 then jump to 4;
     // 3: a no-interrupt frame; 4: 11 then loop.
@@ -29,26 +29,26 @@ protected:
     void SetUp() override { s.SetAnimeTable(table); }
 };
 
-TEST_F(Anime, BuildsTheTableWithItsControlFrames) {
+TEST_F(AnimeStepping, BuildsTheTableWithItsControlFrames) {
     ASSERT_EQ(s.Table().size(), 5u);
     EXPECT_EQ(s.Table()[0].size(), 3u);
-    EXPECT_EQ(s.Table()[2][1].nWait, 4);
+    EXPECT_EQ(s.Table()[2][1].nTicks, 4);
     EXPECT_EQ(s.Anime(), 0);
     EXPECT_EQ(s.Frame(), 0);
     EXPECT_EQ(s.Tick(), 0);
 }
 
-TEST_F(Anime, LoopReturnsFrameZeroTwiceAfterTheFirstRound) {
+TEST_F(AnimeStepping, LoopReturnsFrameZeroTwiceAfterTheFirstRound) {
     EXPECT_EQ(Steps(s, 8), (std::vector<int>{5, 6, 5, 5, 6, 5, 5, 6}));
 }
 
-TEST_F(Anime, HoldRepeatsTheLastPictureFrame) {
+TEST_F(AnimeStepping, HoldRepeatsTheLastPictureFrame) {
     s.SetAnime(1, 0);
     EXPECT_EQ(Steps(s, 8), (std::vector<int>{8, 8, 8, 8, 8, 8, 8, 8}));
     EXPECT_EQ(s.GetAnimeCell(), 8);
 }
 
-TEST_F(Anime, JumpStartsTheNamedAnimationInTheSameStep) {
+TEST_F(AnimeStepping, JumpStartsTheNamedAnimationInTheSameStep) {
     s.SetAnime(2, 0);
     EXPECT_EQ(s.StepAnime(), 11);
     EXPECT_EQ(s.Anime(), 4);
@@ -56,7 +56,7 @@ TEST_F(Anime, JumpStartsTheNamedAnimationInTheSameStep) {
     EXPECT_EQ(Steps(s, 2), (std::vector<int>{11, 11})); // a wait of 0 shows one tick
 }
 
-TEST_F(Anime, NoInterruptFramesRefuseUnforcedStarts) {
+TEST_F(AnimeStepping, NoInterruptFramesRefuseUnforcedStarts) {
     s.SetAnime(3, 0);
     s.StepAnime();
     EXPECT_EQ(s.SetAnime(0, 0), 0);
@@ -69,7 +69,15 @@ TEST_F(Anime, NoInterruptFramesRefuseUnforcedStarts) {
     EXPECT_EQ(s.GetAnimeCell(), 5);
 }
 
-TEST(AnimeEmpty, AnEmptyTableStepsToZero) {
+TEST(AnimeSteppingEdges, AnEndedAnimationStaysEnded) {
+    const ANIMEFRAME once[2] = {{4, 2, 0}, {ANIME_ENDED, 0, 0}};
+    const ANIMEFRAME* table[2] = {once, nullptr};
+    cAnimeState s;
+    s.SetAnimeTable(table);
+    EXPECT_EQ(Steps(s, 5), (std::vector<int>{4, ANIME_ENDED, ANIME_ENDED, ANIME_ENDED, ANIME_ENDED}));
+}
+
+TEST(AnimeSteppingEdges, AnEmptyTableStepsToZero) {
     cAnimeState s;
     s.SetAnimeTable(static_cast<const ANIMEFRAME* const*>(nullptr));
     EXPECT_EQ(s.StepAnime(), 0);

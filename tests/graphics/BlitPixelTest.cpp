@@ -10,10 +10,14 @@ constexpr std::uint32_t kKey = 0xFF00FF;
 
 std::uint32_t Rgb(char c) {
     switch (c) {
-    case 'R': return 0xFF0000;
-    case 'G': return 0x00FF00;
-    case 'B': return 0x0000FF;
-    default: return kKey;
+    case 'R':
+        return 0xFF0000;
+    case 'G':
+        return 0x00FF00;
+    case 'B':
+        return 0x0000FF;
+    default:
+        return kKey;
     }
 }
 
@@ -60,7 +64,8 @@ protected:
     }
     std::uint32_t Stored(char c) const {
         std::uint32_t rgb = c == '.' ? 0x404040 : Rgb(c);
-        if (d3d) return PackArgb(bpp == 16 ? PixelFormat::A1R5G5B5 : PixelFormat::A8R8G8B8, 0xFF000000u | rgb);
+        if (d3d)
+            return PackArgb(bpp == 16 ? PixelFormat::A1R5G5B5 : PixelFormat::A8R8G8B8, 0xFF000000u | rgb);
         return bpp == 16 ? PackArgb(PixelFormat::R5G6B5, rgb) : rgb;
     }
     void Check(const Expect& want) {

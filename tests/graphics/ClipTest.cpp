@@ -22,8 +22,8 @@ struct Rects {
 };
 
 std::ostream& operator<<(std::ostream& o, const Rects& r) {
-    return o << "dst(" << r.x << "," << r.y << "," << r.w << "," << r.h << ") src(" << r.sx << "," << r.sy << ","
-             << r.sw << "," << r.sh << ")";
+    return o << "dst(" << r.x << "," << r.y << "," << r.w << "," << r.h << ") src(" << r.sx << "," << r.sy
+             << "," << r.sw << "," << r.sh << ")";
 }
 
 struct ClipCase {
@@ -36,8 +36,16 @@ struct ClipCase {
 
 const ClipCase kCases[] = {
     {"inside", false, {10, 20, 32, 32, 0, 0, 32, 32}, true, {10, 20, 32, 32, 0, 0, 32, 32}},
-    {"source starts left of its picture", false, {10, 20, 32, 32, -8, 0, 32, 32}, true, {10, 20, 24, 32, 0, 0, 24, 32}},
-    {"source runs past its picture", false, {10, 20, 32, 32, 48, 40, 32, 32}, true, {10, 20, 16, 24, 48, 40, 16, 24}},
+    {"source starts left of its picture",
+     false,
+     {10, 20, 32, 32, -8, 0, 32, 32},
+     true,
+     {10, 20, 24, 32, 0, 0, 24, 32}},
+    {"source runs past its picture",
+     false,
+     {10, 20, 32, 32, 48, 40, 32, 32},
+     true,
+     {10, 20, 16, 24, 48, 40, 16, 24}},
     {"left of the screen", false, {-10, 0, 32, 32, 0, 0, 32, 32}, true, {0, 0, 22, 32, 10, 0, 22, 32}},
     {"above the screen", false, {0, -5, 32, 32, 0, 0, 32, 32}, true, {0, 0, 32, 27, 0, 5, 32, 27}},
     {"past the right edge", false, {630, 0, 32, 32, 0, 0, 32, 32}, true, {630, 0, 10, 32, 0, 0, 10, 32}},
@@ -50,14 +58,29 @@ const ClipCase kCases[] = {
     {"zero source height", false, {0, 0, 32, 32, 0, 0, 32, 0}, false, {}},
     {"stretch inside", false, {0, 0, 64, 64, 0, 0, 32, 32}, true, {0, 0, 64, 64, 0, 0, 32, 32}},
     {"stretch left of the screen", false, {-16, 0, 64, 64, 0, 0, 32, 32}, true, {0, 0, 48, 64, 8, 0, 24, 32}},
-    {"stretch past the right edge", false, {600, 0, 64, 64, 0, 0, 32, 32}, true, {600, 0, 40, 64, 0, 0, 20, 32}},
+    {"stretch past the right edge",
+     false,
+     {600, 0, 64, 64, 0, 0, 32, 32},
+     true,
+     {600, 0, 40, 64, 0, 0, 20, 32}},
     {"stretch wholly outside", false, {700, 0, 64, 64, 0, 0, 32, 32}, false, {}},
     {"stretch source cut", false, {0, 0, 64, 64, 48, 0, 32, 32}, true, {0, 0, 32, 64, 48, 0, 16, 32}},
-    {"Direct3D stretch is not cut by the screen", true, {-16, 0, 64, 64, 0, 0, 32, 32}, true,
+    {"Direct3D stretch is not cut by the screen",
+     true,
+     {-16, 0, 64, 64, 0, 0, 32, 32},
+     true,
      {-16, 0, 64, 64, 0, 0, 32, 32}},
     {"Direct3D mirrored source", true, {0, 0, 64, 32, 32, 0, -32, 32}, true, {0, 0, 64, 32, 32, 0, -32, 32}},
-    {"Direct3D mirrored source cut", true, {0, 0, 64, 32, 80, 0, -32, 32}, true, {0, 0, 32, 32, 64, 0, -16, 32}},
-    {"Direct3D same size still clips", true, {-10, 0, 32, 32, 0, 0, 32, 32}, true, {0, 0, 22, 32, 10, 0, 22, 32}},
+    {"Direct3D mirrored source cut",
+     true,
+     {0, 0, 64, 32, 80, 0, -32, 32},
+     true,
+     {0, 0, 32, 32, 64, 0, -16, 32}},
+    {"Direct3D same size still clips",
+     true,
+     {-10, 0, 32, 32, 0, 0, 32, 32},
+     true,
+     {0, 0, 22, 32, 10, 0, 22, 32}},
     {"DirectDraw refuses a mirrored source", false, {0, 0, 64, 32, 32, 0, -32, 32}, false, {}},
 };
 

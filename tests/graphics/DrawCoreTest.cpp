@@ -58,7 +58,7 @@ TEST_F(Direct3DDraw, CpuPathMatchesTheDevicePath) {
 }
 
 TEST_F(Direct3DDraw, FillsAreClippedToTheSurface) {
-    ASSERT_TRUE(DDCreateSurface(&dst, 4, 4, 0, 0, 0, 0, 0));                  // render target
+    ASSERT_TRUE(DDCreateSurface(&dst, 4, 4, 0, 0, 0, 0, 0));                   // render target
     ASSERT_TRUE(DDCreateSurface(&sys, 4, 4, 0, 0, DTMEMORYTYPE_SYSTEM, 0, 0)); // filled by the CPU
     for (DDSURFACEDATA* d : {&dst, &sys}) {
         DDFillSurfaceColor(d, 0xFF000000u);
@@ -146,7 +146,8 @@ TEST_F(DirectDrawFill, FillsAreClippedAndEmptySurfacesStartTransparent) {
     EXPECT_EQ(At(sd, 3, 3), 0u); // palette colour 0
     DDFillRectPal(&sd, -1, 2, 3, 5, 5);
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(At(sd, x, y), (x < 2 && y >= 2) ? 0xF800u : 0u) << x << "," << y;
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(At(sd, x, y), (x < 2 && y >= 2) ? 0xF800u : 0u) << x << "," << y;
     DDFillRectPal(&sd, 0, 0, 4, 4, 256); // not a palette index: logged, colour 0
     EXPECT_EQ(At(sd, 0, 3), 0u);
     DDReleaseSurface(&sd);

@@ -3,8 +3,12 @@
 #pragma once
 
 #include "fixtures/TempDir.h"
+#include "foundation/ErrorLog.h"
+#include "foundation/MessageBox.h"
+#include "foundation/Timing.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsInternal.h"
+#include "platform/Clock.h"
 #include "platform/Direct3D.h"
 #include "platform/DirectDraw.h"
 #include "platform/ImageBuilders.h"

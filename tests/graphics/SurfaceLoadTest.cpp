@@ -3,29 +3,35 @@
 #include "GraphicsFixture.h"
 
 #include "foundation/ErrorLog.h"
-#include "graphics/GraphicsHooks.h"
+#include <fstream>
+#include <sstream>
 
 #include <algorithm>
 #include <cstring>
 
-
 namespace {
 
-std::vector<std::uint8_t> GoodBmp() { return MakeBmp(4, 4, 24, std::vector<std::uint32_t>(16, 0x123456)); }
-
-int boxes = 0;
-std::string lastBox;
-int CountingBox(const std::string& text, const std::string&, unsigned) {
-    ++boxes;
-    lastBox = text;
-    return 1;
+std::vector<std::uint8_t> GoodBmp() {
+    return MakeBmp(4, 4, 24, std::vector<std::uint32_t>(16, 0x123456));
 }
 
-class Loading : public GraphicsTest, public ::testing::WithParamInterface<bool> {
+// Boxes answered in a headless run are written to the report.
+int BoxesInReport(std::string* last = nullptr) {
+    std::ifstream f("Report_Game.txt");
+    std::string line;
+    int n = 0;
+    while (std::getline(f, line))
+        if (line.rfind("MessageBox [", 0) == 0) {
+            ++n;
+            if (last) *last = line;
+        }
+    return n;
+}
+
+class PictureLoading : public GraphicsTest, public ::testing::WithParamInterface<bool> {
 protected:
     void SetUp() override {
-        boxes = 0;
-        SetGraphicsMessageBox(CountingBox);
+        SetReportFile("Report_Game.txt");
         SetErrorLog(true, "EC_Game.txt");
         ASSERT_TRUE(GetParam() ? StartDirect3D(32) : StartDirectDraw(32));
     }
@@ -33,14 +39,13 @@ protected:
         for (auto& sd : table) DDReleaseSurface(&sd);
         DDReleaseSurface(&sd);
         GraphicsTest::TearDown();
-        SetGraphicsMessageBox(nullptr);
         SetErrorLog(false, "");
     }
     DDSURFACEDATA sd;
     DDSURFACEDATA table[3];
 };
 
-TEST_P(Loading, DamagedPicturesAreRefusedCleanly) {
+TEST_P(PictureLoading, DamagedPicturesAreRefusedCleanly) {
     auto good = GoodBmp();
     auto png = MakePng(4, 4, std::vector<std::uint32_t>(16, 0xFF102030u));
     auto jpeg = MakeJpeg(8, 8, std::vector<std::uint32_t>(64, 0x808080u));
@@ -62,7 +67,7 @@ TEST_P(Loading, DamagedPicturesAreRefusedCleanly) {
     EXPECT_EQ(sd.nWidth, 4);
 }
 
-TEST_P(Loading, TableLoadingStopsOnlyForPicturesThatAreNotOptional) {
+TEST_P(PictureLoading, TableLoadingStopsOnlyForPicturesThatAreNotOptional) {
     WriteFile("good.bmp", GoodBmp());
     BMPFILEDATA pictures[3];
     std::strcpy(pictures[0].szFile, "good.bmp");
@@ -77,16 +82,17 @@ TEST_P(Loading, TableLoadingStopsOnlyForPicturesThatAreNotOptional) {
     EXPECT_TRUE(DDLoadSurfaces(table, all, 3));
     EXPECT_EQ(table[0].nWidth, 4);
     EXPECT_EQ(table[1].nWidth, 16);
-    EXPECT_EQ(boxes, 0);
+    EXPECT_EQ(BoxesInReport(), 0);
     pictures[2].bOptional = 0;
     EXPECT_FALSE(DDLoadSurfaces(table, all, 3));
-    EXPECT_EQ(boxes, 1);
-    EXPECT_NE(lastBox.find("missing.bmp"), std::string::npos);
+    std::string box;
+    EXPECT_EQ(BoxesInReport(&box), 1);
+    EXPECT_NE(box.find("missing.bmp"), std::string::npos);
     lpPictureTable = nullptr;
     nSDCount = 0;
 }
 
-TEST_P(Loading, ListsKeepPicturesAndLoadRecordsInStep) {
+TEST_P(PictureLoading, ListsKeepPicturesAndLoadRecordsInStep) {
     cList<DDSURFACEDATA> sds;
     cList<BMPFILEDATA> bmps;
     EXPECT_TRUE(DDListAddSurface(sds, bmps, 8, 8, 1, 0, 0, 0));
@@ -104,8 +110,9 @@ TEST_P(Loading, ListsKeepPicturesAndLoadRecordsInStep) {
     DDReleaseSurfaceList(sds);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothFaces, Loading, ::testing::Values(false, true),
-                         [](const auto& info) { return std::string(info.param ? "Direct3D" : "DirectDraw"); });
+INSTANTIATE_TEST_SUITE_P(BothFaces, PictureLoading, ::testing::Values(false, true), [](const auto& info) {
+    return std::string(info.param ? "Direct3D" : "DirectDraw");
+});
 
 class Direct3DFaults : public GraphicsTest {
 protected:

@@ -4,7 +4,9 @@
 namespace {
 
 // Cell colour of font column c, row r: every cell a colour of its own.
-std::uint32_t CellColour(int c, int r) { return 0x100000u * static_cast<std::uint32_t>(r + 1) + 0x10u * (c + 1); }
+std::uint32_t CellColour(int c, int r) {
+    return 0x100000u * static_cast<std::uint32_t>(r + 1) + 0x10u * (c + 1);
+}
 
 class TextAndCircles : public GraphicsTest, public ::testing::WithParamInterface<bool> {
 protected:
@@ -87,7 +89,8 @@ TEST_P(TextAndCircles, CirclesOfRadiusZeroOneAndFive) {
     EXPECT_TRUE(marked(3, 4));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothFaces, TextAndCircles, ::testing::Values(false, true),
-                         [](const auto& info) { return std::string(info.param ? "Direct3D" : "DirectDraw"); });
+INSTANTIATE_TEST_SUITE_P(BothFaces, TextAndCircles, ::testing::Values(false, true), [](const auto& info) {
+    return std::string(info.param ? "Direct3D" : "DirectDraw");
+});
 
 } // namespace

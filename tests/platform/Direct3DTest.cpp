@@ -105,6 +105,93 @@ TEST_F(Direct3DFace, TexturePointSamplingAndAlphaBlending) {
     tex->Release();
 }
 
+TEST_F(Direct3DFace, SixteenBitTexturesDrawIntoA565BackBuffer) {
+    pp.BackBufferFormat = D3DFMT_R5G6B5;
+    pp.Windowed = FALSE;
+    pp.BackBufferWidth = 640;
+    pp.BackBufferHeight = 480;
+    ASSERT_EQ(device->Reset(&pp), D3D_OK);
+    cDirect3DTexture* tex = nullptr;
+    ASSERT_EQ(device->CreateTexture(4, 1, 1, 0, D3DFMT_A1R5G5B5, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
+    const std::uint32_t texels[4] = {0xFC00, 0x03E0, 0x83E0, 0x801F}; // red, clear green, green, blue
+    for (int x = 0; x < 4; ++x) tex->Level()->Pixels().Set(x, 0, texels[x]);
+    device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000u, 1, 0);
+    device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    device->SetTexture(0, tex);
+    device->BeginScene();
+    Quad(0, 0, 4, 1, 0, 0, 1, 1, 0xFFFFFFFFu);
+    device->EndScene();
+    cDirect3DSurface* back = nullptr;
+    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back);
+    const std::uint32_t want[4] = {0xF800, 0x0000, 0x07E0, 0x001F};
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(back->Pixels().Get(x, 0), want[x]) << x;
+    back->Release();
+    tex->Release();
+}
+
+TEST_F(Direct3DFace, RotatedQuadsAreDrawnAsTwoTrianglesWithoutGapsOrOverlap) {
+    // A diamond (a square turned 45 degrees) of half-transparent white: a
+    // pixel drawn twice would come out brighter than one drawn once.
+    device->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000u, 1, 0);
+    device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG2);
+    device->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
+    device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG2);
+    device->SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);
+    const float corners[4][2] = {{10, 2}, {2, 10}, {18, 10}, {10, 18}}; // top, left, right, bottom
+    void* p = nullptr;
+    vb->Lock(0, 0, &p, 0);
+    const DWORD colour = 0x80FFFFFFu;
+    for (int i = 0; i < 4; ++i) {
+        float f[4] = {corners[i][0], corners[i][1], 0, 1};
+        float uv[2] = {0, 0};
+        std::memcpy(static_cast<std::uint8_t*>(p) + i * 28, f, 16);
+        std::memcpy(static_cast<std::uint8_t*>(p) + i * 28 + 16, &colour, 4);
+        std::memcpy(static_cast<std::uint8_t*>(p) + i * 28 + 20, uv, 8);
+    }
+    device->SetStreamSource(0, vb, 0, 28);
+    device->SetFVF(D3DFVF_XYZRHW | D3DFVF_DIFFUSE | D3DFVF_TEX1);
+    device->BeginScene();
+    ASSERT_EQ(device->DrawPrimitive(D3DPT_TRIANGLESTRIP, 0, 2), D3D_OK);
+    device->EndScene();
+    cDirect3DSurface* back = nullptr;
+    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back);
+    int covered = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) {
+            std::uint32_t v = back->Pixels().Get(x, y) & 0xFF;
+            EXPECT_TRUE(v == 0 || v == 0x80) << x << "," << y << " = " << v;
+            covered += v == 0x80;
+        }
+    EXPECT_EQ(covered, 128) << "the diamond's area, 16 x 16 / 2";
+    EXPECT_EQ(back->Pixels().Get(10, 10) & 0xFF, 0x80u);
+    EXPECT_EQ(back->Pixels().Get(3, 3) & 0xFF, 0u);
+    back->Release();
+}
+
+TEST_F(Direct3DFace, BlendByFactorAlphaMixesTextureAndFactor) {
+    cDirect3DTexture* tex = nullptr;
+    ASSERT_EQ(device->CreateTexture(1, 1, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
+    tex->Level()->Pixels().Set(0, 0, 0xFFFF0000u);
+    device->SetTexture(0, tex);
+    device->SetRenderState(D3DRS_TEXTUREFACTOR, 0x800000FFu);
+    device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_BLENDFACTORALPHA);
+    device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    device->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_TFACTOR);
+    device->BeginScene();
+    Quad(0, 0, 1, 1, 0, 0, 1, 1, 0xFFFFFFFFu);
+    device->EndScene();
+    cDirect3DSurface* back = nullptr;
+    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back);
+    EXPECT_EQ(back->Pixels().Get(0, 0) & 0xFFFFFF, 0x80007Fu); // red x 128/255 + blue x 127/255
+    back->Release();
+    tex->Release();
+}
+
 TEST_F(Direct3DFace, DefaultPoolRenderTargetsCannotBeLocked) {
     cDirect3DTexture* rt = nullptr;
     ASSERT_EQ(

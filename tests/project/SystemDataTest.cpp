@@ -1,4 +1,5 @@
 #include "project/SystemData.h"
+#include "project/Database.h"
 #include "project/ScreenWords.h"
 #include "project/SystemDataUpgrade.h"
 
@@ -11,22 +12,18 @@
 
 namespace {
 
-std::uint32_t g_bgmCount = 0;
-std::uint32_t TestBgmCount() {
-    return g_bgmCount;
-}
-
+// Screen music numbers are checked against the loaded Bgm database.
 class SystemDataTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved_ = cSystemData::BgmRecordCount;
-        cSystemData::BgmRecordCount = TestBgmCount;
-        g_bgmCount = 0;
+        saved_ = Database.Bgm;
+        SetBgmCount(0);
     }
-    void TearDown() override { cSystemData::BgmRecordCount = saved_; }
+    void TearDown() override { Database.Bgm = saved_; }
+    static void SetBgmCount(std::size_t n) { Database.Bgm.resize(n); }
 
 private:
-    std::uint32_t (*saved_)() = nullptr;
+    cVector<cBgm> saved_;
 };
 
 std::vector<std::string> DefaultWords() {
@@ -63,7 +60,7 @@ SystemFileBuilder CurrentFileNoStepWouldLeave() {
 }
 
 TEST_F(SystemDataTest, CurrentFileRunsNoUpgradeAndRoundTripsByteForByte) {
-    g_bgmCount = 4;
+    SetBgmCount(4);
     const std::vector<std::uint8_t> file = CurrentFileNoStepWouldLeave().bytes();
     cSystemData d;
     ASSERT_TRUE(d.LoadFromBytes(file));
@@ -313,7 +310,7 @@ TEST_F(SystemDataTest, MusicNumbersOutsideTheBgmDatabaseBecomeZero) {
         std::vector<std::int32_t> stored, expected;
     };
     for (const Case& c : {Case{0, {-1, 0, 1, 5}, {0, 0, 0, 0}}, Case{3, {-1, 2, 3, 1}, {0, 2, 0, 1}}}) {
-        g_bgmCount = c.bgm;
+        SetBgmCount(c.bgm);
         SystemFileBuilder f(818);
         f.music = c.stored;
         cSystemData d;
@@ -321,7 +318,7 @@ TEST_F(SystemDataTest, MusicNumbersOutsideTheBgmDatabaseBecomeZero) {
         EXPECT_EQ(std::vector<std::int32_t>(d.ScreenMusic.begin(), d.ScreenMusic.end()), c.expected);
     }
     // Saving checks them too.
-    g_bgmCount = 2;
+    SetBgmCount(2);
     cSystemData d;
     d.ScreenMusic = {1, 2, -5, 0};
     d.SaveToBytes();
