@@ -67,8 +67,9 @@ WPARAM PumpMessages(cSdlPresenter& presenter) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        // While inactive nothing is drawn: wait longer for the next event.
-        WaitWindowEvents(bActive ? 1 : 50);
+        // A posted message, a window event or a frame from the game thread
+        // ends the wait at once; the limit only bounds a missed wake-up.
+        WaitWindowEvents(bActive ? 10 : 100);
     }
 }
 
