@@ -56,14 +56,6 @@ const char* const kUserFolders[] = {"user_data",
                                     "wave",
                                     "bgm"};
 
-bool AskYesNo(void*, const std::string& text, const std::string& caption) {
-    return MesBox(text.c_str(), caption.c_str(), MB_YESNO) == IDYES;
-}
-
-void ShowDatabaseError(const std::string& text) {
-    ErrorBox(text.c_str());
-}
-
 // An existing folder or a failure is let pass, as the folders are only a convenience.
 void CreateUserFolders() {
     for (const char* folder : kUserFolders) {
@@ -150,9 +142,8 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
     bNewerVersion = 0;
     InitCmdParamTable();
 
-    pfnAskYesNo = AskYesNo;
-    pfnDatabaseErrorBox = ShowDatabaseError;
-    if (!CreateDefaultData(lpMainPresenter)) {
+    HWND window = FindWindowA("Brindlecraft4", nullptr);
+    if (!CreateDefaultData(window)) {
         ReportErrorBox("「data」フォルダの作成に失敗…\n「default」フォルダに問題がある可能性があります。");
         return false;
     }
@@ -186,7 +177,7 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
     Game.nFadeLength = 10;
     if (!DecideScreenMode(IniSetting, DesktopBitsPerPixel(), SystemData)) return false;
 
-    hMainWnd = FindWindowA("Brindlecraft4", nullptr);
+    hMainWnd = window;
     SetPresenterTitle(lpMainPresenter, SystemData.GameTitle);
     if (IniSetting.Bpp == 8) IniSetting.DD_VideoStretch = 0;
     if (!StartGraphics(nCmdShow)) return false;

@@ -53,7 +53,9 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, cImage& out) {
     while (info.output_scanline < info.output_height) {
         int y = static_cast<int>(info.output_scanline);
         JSAMPROW rows[1] = {row.data()};
-        if (jpeg_read_scanlines(&info, rows, 1) != 1) break;
+        // A damaged file is refused below anyway: stop at its first warning
+        // rather than decode a huge picture out of a few hundred bytes.
+        if (err.base.num_warnings != 0 || jpeg_read_scanlines(&info, rows, 1) != 1) break;
         for (int x = 0; x < w; ++x)
             pixels[static_cast<std::size_t>(y) * w + x] =
                 0xFF000000u | (row[x * 3] << 16) | (row[x * 3 + 1] << 8) | row[x * 3 + 2];

@@ -27,19 +27,29 @@ cmake --build "$dir/out" --target fuzz_targets -j "$(nproc)"
 targets=${FUZZ_TARGETS:-$(cd tests/fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')}
 run_one() {
     local name=$1 work=$dir/run/$1
-    rm -rf "$work/crashes" && mkdir -p "$work/corpus" "$work/crashes" "$work/cwd"
+    rm -rf "$work/crashes" "$work/demo-seeds" && mkdir -p "$work/corpus" "$work/crashes" "$work/cwd"
     local seeds=()
     [ -d "$root/tests/fuzz/corpus/$name" ] && seeds+=("$root/tests/fuzz/corpus/$name")
     if [ -f "$root/tests/fuzz/$name.seeds" ] && [ -d "$demo" ]; then
         mkdir -p "$work/demo-seeds"
-        while read -r pattern; do
+        # Each line: a glob under the demo folder, and optionally a byte (0-255)
+        # that goes in front of each file (for targets whose first byte chooses a reader).
+        while read -r pattern prefix; do
             [ -z "$pattern" ] && continue
-            (cd "$demo" && for f in $pattern; do [ -f "$f" ] && cp "$f" "$work/demo-seeds/" || true; done)
+            (cd "$demo" && for f in $pattern; do
+                [ -f "$f" ] || continue
+                out="$work/demo-seeds/${prefix:+$prefix-}$(basename "$f")"
+                if [ -n "$prefix" ]; then
+                    { printf "\\$(printf '%03o' "$prefix")"; cat "$f"; } >"$out"
+                else
+                    cp "$f" "$out"
+                fi
+            done)
         done <"$root/tests/fuzz/$name.seeds"
         seeds+=("$work/demo-seeds")
     fi
     # The targets run in a scratch folder: readers may log or write files.
-    if (cd "$work/cwd" && "$dir/out/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    if (cd "$work/cwd" && "$dir/out/$name" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 \
             -malloc_limit_mb=256 -print_final_stats=1 -artifact_prefix="$work/crashes/" \
             "$work/corpus" "${seeds[@]}" >"$work/log.txt" 2>&1); then
         echo "fuzz $name: ok, $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$work/log.txt" | grep -o '[0-9]*$') runs in ${seconds}s"

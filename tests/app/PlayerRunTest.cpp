@@ -118,6 +118,19 @@ TEST_F(PlayerRunTest, TheDataFolderIsMadeFromDefault) {
     EXPECT_TRUE(fs::exists(game / "data" / "System.dat"));
 }
 
+#ifdef BRINDLE_DEMO_DIR
+TEST_F(PlayerRunTest, TheDemoGameStartsAndClosesInOrder) {
+    fs::path game = dir.path() / "demo";
+    fs::copy(BRINDLE_DEMO_DIR, game, fs::copy_options::recursive);
+    PlayerRun run;
+    run.Start(game, runtime, 30);
+    ASSERT_TRUE(run.Wait(60));
+    EXPECT_TRUE(run.EndedNormallyWith(0));
+    std::string report = ReadText(game / "Report_Game.txt");
+    EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
+}
+#endif
+
 TEST_F(PlayerRunTest, AFolderWithoutAProjectEndsTheStartUpWithItsMessage) {
     fs::path game = MakeFolder(dir.path(), "empty");
     PlayerRun run;

@@ -6,7 +6,15 @@
 #include "project/ScreenWords.h"
 #include "project/SystemData.h"
 
+namespace {
+std::uint32_t ThreeBgmRecords() {
+    return 3;
+}
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // The music-number check on saving compares against the Bgm database.
+    cSystemData::BgmRecordCount = ThreeBgmRecords;
     if (FuzzRecordRoundTrip<cSystemData>(data, size)) {
         cSystemData d;
         d.LoadFromBytes(std::vector<std::uint8_t>(data, data + size));

@@ -1,0 +1,79 @@
+// The ten database files, through the player's own loader (cDatabase::LoadAll
+// from data\database\). The first byte of an input chooses one of the ten
+// files (modulo 10), the rest is that file; the other nine hold an empty
+// database. A file that loads must save back
+// (as the demo builder writes databases) to bytes that load to the same
+// database; a file that fails must leave its database as it was.
+#include "FuzzCheck.h"
+
+#include "project/DataPath.h"
+#include "project/Database.h"
+#include "tools/makedemo/DatabaseWriter.h"
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+struct Slot {
+    DataPathIndex path;
+    std::function<std::vector<std::uint8_t>()> save;
+};
+
+std::vector<Slot> Slots() {
+    cDatabase& db = Database;
+    return {
+        {DP_ANIME_SET, [&db] { return DatabaseFileBytes(db.AnimeSet); }},
+        {DP_ANIME, [&db] { return DatabaseFileBytes(db.Anime); }},
+        {DP_BMP_CHARA_EXC, [&db] { return DatabaseFileBytes(db.Bmp_CharaExc); }},
+        {DP_SWORD_TYPE, [&db] { return DatabaseFileBytes(db.SwordType); }},
+        {DP_EFFECT, [&db] { return DatabaseFileBytes(db.Effect); }},
+        {DP_CHARA_EFFECT, [&db] { return DatabaseFileBytes(db.CharaEffect); }},
+        {DP_SCR_EFFECT, [&db] { return DatabaseFileBytes(db.ScrEffect); }},
+        {DP_PICTURE, [&db] { return DatabaseFileBytes(db.Picture); }},
+        {DP_SOUND, [&db] { return DatabaseFileBytes(db.Sound); }},
+        {DP_BGM, [&db] { return DatabaseFileBytes(db.Bgm); }},
+    };
+}
+
+// Version 818 and no records: the loader keeps its "none" record.
+const std::vector<std::uint8_t> kEmptyDatabase = {0x32, 0x03, 0, 0, 0, 0, 0, 0};
+
+void Put(DataPathIndex i, const std::vector<std::uint8_t>& bytes) {
+    FuzzRequire(WriteWholeFile(DataPath.At(i), bytes), "cannot write a database file");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // A scratch folder of our own holds data\database\.
+    char tmpl[] = "/tmp/fuzz-database-XXXXXX";
+    FuzzRequire(::mkdtemp(tmpl) && ::chdir(tmpl) == 0, "no scratch folder");
+    FuzzRequire(::system("mkdir -p data/database") == 0, "no data folder");
+    for (const Slot& s : Slots()) Put(s.path, kEmptyDatabase);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    static const std::vector<Slot> slots = Slots();
+    const Slot& slot = slots[data[0] % slots.size()];
+    std::vector<std::uint8_t> input(data + 1, data + size);
+    Database.SetDefaults();
+    std::vector<std::uint8_t> before = slot.save();
+    Put(slot.path, input);
+    bool loaded = Database.LoadAll();
+    std::vector<std::uint8_t> saved = slot.save();
+    if (!loaded) {
+        FuzzRequire(saved == before, "a refused database file changed its database");
+    } else {
+        Put(slot.path, saved);
+        Database.SetDefaults();
+        FuzzRequire(Database.LoadAll(), "a saved database does not load");
+        FuzzRequire(slot.save() == saved, "a saved database does not round-trip");
+    }
+    Put(slot.path, kEmptyDatabase);
+    return 0;
+}
