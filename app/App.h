@@ -1,0 +1,30 @@
+// The program's entry and its threads: the UI thread runs WinMain (logs,
+// single instance, the main window, initialisation, the message pump,
+// shutdown); the game thread `thGame` runs GameLoop, one frame of `Game` per
+// turn while the program is active.
+#pragma once
+
+#include "platform/Messages.h"
+
+#include <atomic>
+#include <string>
+
+class cSdlPresenter;
+
+extern int bEditorStarted;
+extern std::atomic<BYTE> bAppRunning;
+extern std::atomic<int> bActive;
+// The main window's picture: the SDL window the graphics layer draws into.
+extern cSdlPresenter* lpMainPresenter;
+
+// The command line is the optional path of a stage or replay file to play.
+int WinMain(const std::string& commandLine, int nCmdShow);
+DWORD GameLoop(void* argument);
+void SuspendThreads();
+void ResumeThreads();
+
+// The main window's message handler.
+LRESULT MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+bool InitProgram(const std::string& commandLine, int nCmdShow);
+void ShutdownProgram();

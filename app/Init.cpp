@@ -1,0 +1,220 @@
+// Start-up and shutdown of the program's services, in their fixed order. Any
+// failing step ends the start-up; the shutdown tolerates services that were
+// never started.
+#include "app/App.h"
+
+#include "app/Game.h"
+#include "app/ScreenMode.h"
+#include "app/SystemIni.h"
+#include "app/SystemSurfaces.h"
+#include "foundation/ErrorLog.h"
+#include "foundation/Fault.h"
+#include "foundation/FileNames.h"
+#include "foundation/MessageBox.h"
+#include "foundation/RecordFile.h"
+#include "foundation/SystemReport.h"
+#include "graphics/Graphics.h"
+#include "platform/Clock.h"
+#include "platform/PathResolver.h"
+#include "platform/Random.h"
+#include "platform/SdlPresenter.h"
+#include "platform/WindowEvents.h"
+#include "project/CommonPalette.h"
+#include "project/DataPath.h"
+#include "project/Database.h"
+#include "project/DefaultData.h"
+#include "project/OptionData.h"
+#include "project/SystemData.h"
+#include "project/WorldMap.h"
+#include "records/ParamDescriptors.h"
+
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+const char* const kUserFolders[] = {"user_data",
+                                    "user_data\\story",
+                                    "user_data\\challenge",
+                                    "user_data\\free",
+                                    "user_data\\rpl4",
+                                    "data",
+                                    "data\\database",
+                                    "data\\stg4",
+                                    "data\\stg4\\old_ver",
+                                    "data\\work",
+                                    "data\\plt4",
+                                    "bmp",
+                                    "bmp\\back",
+                                    "bmp\\chara_sp",
+                                    "bmp\\effect",
+                                    "bmp\\picture",
+                                    "bmp\\sword",
+                                    "bmp\\convert",
+                                    "bmp\\plt",
+                                    "bmp\\hbt",
+                                    "wave",
+                                    "bgm"};
+
+// An existing folder or a failure is let pass, as the folders are only a convenience.
+void CreateUserFolders() {
+    for (const char* folder : kUserFolders) {
+        std::error_code ec;
+        std::filesystem::create_directory(ResolvePathForWriting(folder), ec);
+    }
+}
+
+bool StartGraphics(int nCmdShow) {
+    (void)nCmdShow;
+    const int vsync = IniSetting.VSync != 0 ? 1 : 0;
+    const int window = IniSetting.WindowMode != 0 ? 1 : 0;
+    if (DDInit(IniSetting.Direct3D, lpMainPresenter, 640, 480, IniSetting.Bpp, vsync, window, 1, 60, vsync,
+               SystemSD, SystemBmp, kSystemBmpCount))
+        return true;
+    if (IniSetting.Direct3D) {
+        DDRelease();
+        IniSetting.Direct3D = 0;
+        if (DDInit(0, lpMainPresenter, 640, 480, IniSetting.Bpp, vsync, window, 1, 60, vsync, SystemSD,
+                   SystemBmp, kSystemBmpCount))
+            return true;
+    }
+    ErrorLogPuts("DDInit失敗");
+    return false;
+}
+
+// The palette and the transparent colour, from the first picture of the table.
+bool SetPaletteAndTransparentColour() {
+    if (!(lpDTCon || (lpDDCon && nBpp == 8))) return true;
+    if (!DDLoadPaletteFromFile(BasePalette, SystemBmp[0].szFile)) {
+        ErrorLogPuts("DDLoadPaletteFromFile失敗");
+        return false;
+    }
+    std::memcpy(Palette, BasePalette, sizeof Palette);
+    const std::uint8_t* rgb = SystemData.TransparentColour;
+    if (!SystemData.bColourMode) {
+        if (!DDSetTransmit(SystemBmp[0].szFile)) {
+            ErrorLogPuts("DDSetTransmit失敗");
+            return false;
+        }
+    } else if (nBpp == 16) {
+        if (!DDSetTransmit(SystemBmp[0].szFile)) {
+            ErrorLogPuts("DDSetTransmit失敗");
+            return false;
+        }
+        if (lpDTCon) {
+            lpDTCon->rgbTransmit.rgbtRed = rgb[0];
+            lpDTCon->rgbTransmit.rgbtGreen = rgb[1];
+            lpDTCon->rgbTransmit.rgbtBlue = rgb[2];
+        } else if (lpDDCon) {
+            lpDDCon->rgbTransmit.rgbtRed = rgb[0];
+            lpDDCon->rgbTransmit.rgbtGreen = rgb[1];
+            lpDDCon->rgbTransmit.rgbtBlue = rgb[2];
+        }
+    } else {
+        DDSetTransmit(rgb[0], rgb[1], rgb[2]);
+    }
+    return true;
+}
+
+// A stage or replay named on the command line (or by System.ini) is played at once.
+void PrepareDirectStart() {
+    if (IniSetting.FreeStage.empty()) return;
+    std::string path;
+    if (!FindVersionedFileStr(path, IniSetting.FreeStage, FileExtension.At(FE_STAGE).c_str())) {
+        ReportError("「%s」の読み込みに失敗しました！", IniSetting.FreeStage.c_str());
+        IniSetting.FreeStage.clear();
+        return;
+    }
+    IniSetting.FreeStage = path;
+    Game.nPlayMode = 3;
+    Game.nPlayStartA = 2;
+    Game.nPlayStartB = 1;
+    Game.nCurrentScene = SCENE_PLAY;
+    Game.nPrevScene = SCENE_TITLE;
+}
+
+} // namespace
+
+bool InitProgram(const std::string& commandLine, int nCmdShow) {
+    timeBeginPeriod(1);
+    GameSrand(timeGetTime());
+    dwDataVersion = 818;
+    bNewerVersion = 0;
+    InitCmdParamTable();
+
+    HWND window = FindWindowA("Brindlecraft4", nullptr);
+    if (!CreateDefaultData(window)) {
+        ReportErrorBox("「data」フォルダの作成に失敗…\n「default」フォルダに問題がある可能性があります。");
+        return false;
+    }
+    CreateUserFolders();
+    if (!Database.LoadAll()) {
+        ReportErrorBox("データベースの読み込みに失敗…");
+        return false;
+    }
+    Database.MakeWorkCopies();
+    BuildRuntimeTables();
+    const std::string& systemPath = DataPath.At(DP_SYSTEM);
+    if (!SystemData.LoadFromFile(systemPath)) {
+        ReportErrorBox("%s の読み込みに失敗…", systemPath.c_str());
+        return false;
+    }
+    SetDefaultSystemIni(IniSetting, SystemData.IniKeys);
+    if (!ReadSystemIni("System.ini", IniSetting, SystemData.IniKeys)) {
+        ReportErrorBox("System.ini の読み込みに失敗しました！");
+        SetDefaultSystemIni(IniSetting, SystemData.IniKeys);
+    }
+    // Until the start-up dialog is built, its default choice stands: Direct3D.
+    if (IniSetting.Direct3D >= 2) IniSetting.Direct3D = 1;
+    if (!commandLine.empty()) {
+        if (commandLine.size() > 259) {
+            ReportError("「%s」の読み込みに失敗しました！", commandLine.c_str());
+        } else {
+            IniSetting.FreeStage = commandLine;
+        }
+    }
+    Game.nFrameRate = 60;
+    Game.nFadeLength = 10;
+    if (!DecideScreenMode(IniSetting, DesktopBitsPerPixel(), SystemData)) return false;
+
+    hMainWnd = window;
+    SetPresenterTitle(lpMainPresenter, SystemData.GameTitle);
+    if (IniSetting.Bpp == 8) IniSetting.DD_VideoStretch = 0;
+    if (!StartGraphics(nCmdShow)) return false;
+    if (lpDTCon) {
+        lpDTCon->strTextureError =
+            "テクスチャの作成に失敗しました！\nビデオカードの性能が十分ではないかもしれません。\nSystem."
+            "iniファイルで「Direct3D=0」に変更してDirect3Dを無効にすれば改善される可能性があります。";
+        LinkSystemSurfaces();
+    }
+    ReportDisplayInfo(true);
+    ErrorLogPuts("DDInit成功");
+    if (!SetPaletteAndTransparentColour()) return false;
+    ErrorLogPuts("1");
+    bVSyncFullScreen = (!lpDTCon && !IniSetting.WindowMode && IniSetting.VSync != 0 &&
+                        DirectDrawSettings().refreshRate >= Game.nFrameRate)
+                           ? 1
+                           : 0;
+    const int debugFont[] = {kDebugFontPicture};
+    if (!DDLoadSurfaces(SystemSD, debugFont, 1)) return false;
+    OptionData.LoadFromFile(DataPath.At(DP_OPTION));
+    const std::string& worldMap = DataPath.At(DP_WORLD_MAP);
+    if (!WorldMap.LoadFromFile(worldMap)) {
+        ReportErrorBox("%s のロードに失敗！", worldMap.c_str());
+        return false;
+    }
+    const std::string& palette = DataPath.At(DP_COMMON_PALETTE);
+    if (!CommonPalette.LoadFromFile(palette)) {
+        ReportErrorBox("%s のロードに失敗！", palette.c_str());
+        return false;
+    }
+    ErrorLogPuts("4");
+    PrepareDirectStart();
+    return true;
+}
+
+void ShutdownProgram() {
+    timeEndPeriod(1);
+    Game.DeleteScenes();
+    DDRelease();
+}

@@ -1,0 +1,3 @@
+#include "app/SystemSurfaces.h"
+
+DDSURFACEDATA SystemSD[kSystemBmpCount];

@@ -1,0 +1,128 @@
+#include "platform/WindowEvents.h"
+
+#include "platform/Cp932.h"
+#include "platform/SdlPresenter.h"
+
+#include <SDL.h>
+#include <atomic>
+
+namespace {
+
+std::atomic<Uint32> wakeEvent{0};
+bool started = false;
+
+LPARAM KeyLParam(const SDL_KeyboardEvent& k, bool down) {
+    LPARAM l = 1; // repeat count
+    if (k.repeat) l |= LPARAM{1} << 30;
+    if (!down) l |= (LPARAM{1} << 30) | (LPARAM{1} << 31);
+    return l;
+}
+
+} // namespace
+
+bool StartWindowEvents() {
+    if (started) return true;
+    // The close box gives a window event only; SDL_QUIT then means a signal.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) return false;
+    Uint32 type = SDL_RegisterEvents(1);
+    if (type == static_cast<Uint32>(-1)) {
+        SDL_QuitSubSystem(SDL_INIT_EVENTS);
+        return false;
+    }
+    wakeEvent = type;
+    SetMessageArrivalHook([] {
+        SDL_Event e{};
+        e.type = wakeEvent.load();
+        SDL_PushEvent(&e);
+    });
+    started = true;
+    return true;
+}
+
+void StopWindowEvents() {
+    if (!started) return;
+    SetMessageArrivalHook(nullptr);
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
+    started = false;
+}
+
+int VirtualKeyFromSdl(int key) {
+    if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
+    if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
+    if (key >= SDLK_F1 && key <= SDLK_F12) return VK_F1 + (key - SDLK_F1);
+    switch (key) {
+    case SDLK_BACKSPACE:
+        return VK_BACK;
+    case SDLK_TAB:
+        return VK_TAB;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return VK_RETURN;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT:
+        return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL:
+        return VK_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT:
+        return VK_MENU;
+    case SDLK_ESCAPE:
+        return VK_ESCAPE;
+    case SDLK_SPACE:
+        return VK_SPACE;
+    case SDLK_LEFT:
+        return VK_LEFT;
+    case SDLK_UP:
+        return VK_UP;
+    case SDLK_RIGHT:
+        return VK_RIGHT;
+    case SDLK_DOWN:
+        return VK_DOWN;
+    case SDLK_DELETE:
+        return VK_DELETE;
+    default:
+        return 0;
+    }
+}
+
+int PumpWindowEvents(HWND target, cSdlPresenter* presenter) {
+    int posted = 0;
+    auto post = [&](UINT message, WPARAM w, LPARAM l) {
+        if (target && PostMessageA(target, message, w, l)) ++posted;
+    };
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        switch (e.type) {
+        case SDL_QUIT:
+            post(WM_CLOSE, 0, 0);
+            break;
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) post(WM_CLOSE, 0, 0);
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) post(WM_ACTIVATEAPP, 1, 0);
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) post(WM_ACTIVATEAPP, 0, 0);
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            int vk = VirtualKeyFromSdl(e.key.keysym.sym);
+            bool down = e.type == SDL_KEYDOWN;
+            if (vk) post(down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(vk), KeyLParam(e.key, down));
+            break;
+        }
+        default:
+            break; // wake-ups and frame notices only end the wait
+        }
+    }
+    if (presenter) presenter->RenderPending();
+    return posted;
+}
+
+void WaitWindowEvents(DWORD timeoutMs) {
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
+}
+
+void SetPresenterTitle(cSdlPresenter* presenter, const std::string& titleCp932) {
+    if (presenter && presenter->Window())
+        SDL_SetWindowTitle(presenter->Window(), Cp932ToUtf8(titleCp932).c_str());
+}

@@ -1,0 +1,67 @@
+// The game thread runs frames only while the program is active, and the main
+// window's close ends the workers in order, destroys the window and ends the
+// UI thread's pump with WM_QUIT.
+#include "app/App.h"
+#include "app/Game.h"
+#include "fixtures/TempDir.h"
+#include "foundation/ErrorLog.h"
+#include "foundation/Fault.h"
+#include "foundation/Thread.h"
+#include "platform/Clock.h"
+#include "platform/Cp932.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(CloseSequence, GameThreadRunsWhileActiveAndTheCloseEndsItInOrder) {
+    TempDir dir;
+    SetErrorLog(true, "EC_Test.txt"); // switched on here to see the order of the lines
+    for (int n = 0; n < SCENE_COUNT; ++n) SetSceneMaker(n, nullptr);
+    ASSERT_TRUE(RegisterWindowClass("Brindlecraft4_CloseTest", MainWndProc));
+    HWND window = CreateWindowA("Brindlecraft4_CloseTest", "");
+    ASSERT_NE(window, nullptr);
+    hMainWnd = window;
+
+    bActive = 0;
+    const DWORD before = dwFrameCount;
+    ASSERT_TRUE(thGame.Start(GameLoop, nullptr));
+    Sleep(50);
+    EXPECT_EQ(dwFrameCount, before) << "no frames while inactive";
+    bActive = 1;
+    for (int i = 0; i < 500 && dwFrameCount == before; ++i) Sleep(1);
+    EXPECT_GT(dwFrameCount, before) << "frames once active";
+
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(thGame.HasThread()) << "the game thread has ended";
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(hMainWnd.load(), nullptr);
+    MSG msg;
+    bool quit = false;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (msg.message == WM_QUIT) quit = true;
+    EXPECT_TRUE(quit) << "WM_DESTROY ends the pump";
+
+    std::string log = ReadText("EC_Test.txt");
+    std::size_t at = 0;
+    for (const char* line :
+         {"WM_CLOSE 成功！", "thPause.Exit()", "GameLoop WM_QUIT!", "thGame.Exit()", "WM_DESTROY"}) {
+        std::size_t found = log.find(Cp932ToUtf8(line), at);
+        EXPECT_NE(found, std::string::npos) << line << " in order in:\n" << log;
+        if (found != std::string::npos) at = found;
+    }
+    SetErrorLog(false, "EC_Game.txt");
+    UnregisterWindowClass("Brindlecraft4_CloseTest");
+    bActive = 0;
+}
+
+} // namespace

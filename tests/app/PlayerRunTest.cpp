@@ -1,0 +1,168 @@
+// The real player started headless on a small game folder: it starts, runs
+// frames, closes in order and leaves its report; a second copy asks the first
+// to close in order; a folder without a project ends the start-up cleanly.
+#include "app/GameFolder.h"
+#include "fixtures/TempDir.h"
+#include "platform/Clock.h"
+#include "platform/Cp932.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path PlayerPath() {
+    return fs::read_symlink("/proc/self/exe").parent_path() / "brindle4";
+}
+
+struct PlayerRun {
+    pid_t pid = -1;
+    int status = -1;
+    DWORD started = 0;
+
+    // Starts the player in `folder` with the headless drivers, the runtime
+    // folder of the single-instance lock, and `closeAfter` frames (0: none).
+    void Start(const fs::path& folder, const fs::path& runtime, int closeAfter) {
+        std::string player = PlayerPath().string();
+        started = timeGetTime();
+        pid = ::fork();
+        if (pid == 0) {
+            if (::chdir(folder.c_str()) != 0) _exit(120);
+            ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+            ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+            ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+            if (closeAfter > 0)
+                ::setenv("BRINDLE4_CLOSE_AFTER_FRAMES", std::to_string(closeAfter).c_str(), 1);
+            else
+                ::unsetenv("BRINDLE4_CLOSE_AFTER_FRAMES");
+            ::execl(player.c_str(), player.c_str(), static_cast<char*>(nullptr));
+            _exit(121);
+        }
+    }
+    // True when it ended within the time; a run that hangs is ended here.
+    bool Wait(int seconds) {
+        while (timeGetTime() - started < static_cast<DWORD>(seconds) * 1000) {
+            if (::waitpid(pid, &status, WNOHANG) == pid) return true;
+            ::usleep(10000);
+        }
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+        return false;
+    }
+    double Seconds() const { return (timeGetTime() - started) / 1000.0; }
+    bool EndedNormallyWith(int code) const { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+};
+
+std::string ReadText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+fs::path MakeFolder(const fs::path& parent, const std::string& name, int mode = 0755) {
+    fs::path p = parent / name;
+    fs::create_directories(p);
+    ::chmod(p.c_str(), static_cast<mode_t>(mode));
+    return p;
+}
+
+class PlayerRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(fs::exists(PlayerPath())) << "build the player first: " << PlayerPath();
+        runtime = MakeFolder(dir.path(), "runtime", 0700);
+    }
+    TempDir dir;
+    fs::path runtime;
+};
+
+TEST_F(PlayerRunTest, HeadlessRunStartsRunsFramesAndClosesInOrder) {
+    fs::path game = MakeFolder(dir.path(), "game");
+    ASSERT_TRUE(WriteGameFolder(game));
+    PlayerRun run;
+    run.Start(game, runtime, 90);
+    ASSERT_TRUE(run.Wait(60)) << "the player did not close";
+    EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status;
+    EXPECT_GE(run.Seconds(), 1.4) << "90 frames at 60 a second take a second and a half";
+
+    std::string report = ReadText(game / "Report_Game.txt");
+    EXPECT_EQ(report.rfind("App : ver 818\n", 0), 0u) << report;
+    for (const char* line : {"\nOS : ", "\nVSync : 0\n", "\nMode : Window\n",
+                             "\nScripted close after 90 frames\n", "\nScripted close done: threads ended, "})
+        EXPECT_NE(report.find(line), std::string::npos) << line << "\n" << report;
+    std::size_t at = report.find("threads ended, ");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_GE(std::stoi(report.substr(at + 15)), 90) << "every frame was presented";
+    EXPECT_FALSE(fs::exists(game / "EC_Game.txt")) << "the error log stays off";
+    for (const char* folder : {"user_data/rpl4", "data/plt4", "bmp/hbt", "bgm"})
+        EXPECT_TRUE(fs::is_directory(game / folder)) << folder;
+    EXPECT_FALSE(fs::exists(runtime / (Cp932ToUtf8("ゲーム") + ".sock"))) << "the lock's socket is removed";
+}
+
+TEST_F(PlayerRunTest, TheDataFolderIsMadeFromDefault) {
+    fs::path game = MakeFolder(dir.path(), "game");
+    ASSERT_TRUE(WriteGameFolder(game, "default"));
+    PlayerRun run;
+    run.Start(game, runtime, 5);
+    ASSERT_TRUE(run.Wait(60));
+    EXPECT_TRUE(run.EndedNormallyWith(0));
+    EXPECT_TRUE(fs::exists(game / "data" / "System.dat"));
+}
+
+#ifdef BRINDLE_DEMO_DIR
+TEST_F(PlayerRunTest, TheDemoGameStartsAndClosesInOrder) {
+    fs::path game = dir.path() / "demo";
+    fs::copy(BRINDLE_DEMO_DIR, game, fs::copy_options::recursive);
+    PlayerRun run;
+    run.Start(game, runtime, 30);
+    ASSERT_TRUE(run.Wait(60));
+    EXPECT_TRUE(run.EndedNormallyWith(0));
+    std::string report = ReadText(game / "Report_Game.txt");
+    EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
+}
+#endif
+
+TEST_F(PlayerRunTest, AFolderWithoutAProjectEndsTheStartUpWithItsMessage) {
+    fs::path game = MakeFolder(dir.path(), "empty");
+    PlayerRun run;
+    run.Start(game, runtime, 5);
+    ASSERT_TRUE(run.Wait(30));
+    EXPECT_TRUE(run.EndedNormallyWith(0));
+    std::string report = ReadText(game / "Report_Game.txt");
+    EXPECT_NE(report.find(Cp932ToUtf8("「data」フォルダの作成に失敗…")), std::string::npos) << report;
+    EXPECT_EQ(report.find("Scripted close"), std::string::npos) << "no frame ever ran";
+}
+
+TEST_F(PlayerRunTest, ASecondCopyAsksTheFirstToCloseInOrderAndThenRuns) {
+    fs::path first = MakeFolder(dir.path(), "first");
+    fs::path second = MakeFolder(dir.path(), "second");
+    ASSERT_TRUE(WriteGameFolder(first));
+    ASSERT_TRUE(WriteGameFolder(second));
+    PlayerRun a;
+    a.Start(first, runtime, 0); // runs until it is asked to close
+    fs::path socket = runtime / (Cp932ToUtf8("ゲーム") + ".sock");
+    for (int i = 0; i < 1000 && !fs::exists(socket); ++i) ::usleep(10000);
+    ASSERT_TRUE(fs::exists(socket)) << "the first copy listens";
+
+    PlayerRun b;
+    b.Start(second, runtime, 30);
+    ASSERT_TRUE(a.Wait(30)) << "the first copy closed when asked";
+    EXPECT_TRUE(a.EndedNormallyWith(0)) << "it closed in order, not by a signal: " << a.status;
+    ASSERT_TRUE(b.Wait(60));
+    EXPECT_TRUE(b.EndedNormallyWith(0));
+    std::string report = ReadText(second / "Report_Game.txt");
+    EXPECT_NE(report.find(Cp932ToUtf8("[二重起動]")), std::string::npos)
+        << "the box was answered Yes unattended";
+    EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
+}
+
+} // namespace
