@@ -69,13 +69,16 @@ TEST_F(InstanceLockTest, AnotherProgramOnTheSocketIsNeitherAskedNorEnded) {
     // A Python process listens where the holder would; the child is ours to stop.
     pid_t child = ::fork();
     if (child == 0) {
-        std::string script = "import socket,time\ns=socket.socket(socket.AF_UNIX)\ns.bind('" + socketPath +
-                             "')\ns.listen(1)\ntime.sleep(30)\n";
+        // Bound and listening under another name first, so the socket only
+        // appears once it takes connections.
+        std::string script = "import os,socket,time\ns=socket.socket(socket.AF_UNIX)\ns.bind('" + socketPath +
+                             ".tmp')\ns.listen(1)\nos.rename('" + socketPath + ".tmp','" + socketPath +
+                             "')\ntime.sleep(30)\n";
         ::execlp("python3", "python3", "-c", script.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     ASSERT_GT(child, 0);
-    for (int i = 0; i < 500 && ::access(socketPath.c_str(), F_OK) != 0; ++i) ::usleep(10000);
+    for (int i = 0; i < 3000 && ::access(socketPath.c_str(), F_OK) != 0; ++i) ::usleep(10000);
     ASSERT_EQ(::access(socketPath.c_str(), F_OK), 0) << "python3 did not start";
     pid_t pid = -1;
     EXPECT_EQ(later.AskHolderToClose(&pid), cInstanceLock::AskResult::NotThisProgram);
