@@ -2,6 +2,7 @@
 
 #include "foundation/ErrorLog.h"
 #include "project/DataPath.h"
+#include "project/StageLoad.h"
 
 cDatabase Database;
 
@@ -23,24 +24,13 @@ template <class T> T FreshRecord() {
     return T();
 }
 
-// The load error of a file: a line in the report and the error log, and the
-// error box, with the note for a file newer than the program.
-void ShowDatabaseLoadError(const std::string& path) {
-    if (bNewerVersion)
-        ReportErrorBox(
-            "%s の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。",
-            path.c_str());
-    else
-        ReportErrorBox("%s の読み込みに失敗しました！", path.c_str());
-}
-
 // Reads one database file into `records`. The vector is only replaced when the
 // whole file was good. At least the "none" record stays, so that record 0 is
 // always there.
 template <class T> bool LoadDatabaseFile(const std::string& path, cVector<T>& records) {
     RecordFilePtr file = OpenRecordFileRead(path);
     if (!file) {
-        ShowDatabaseLoadError(path);
+        ShowFileLoadError(path);
         return false;
     }
     std::uint32_t version = dwLoadVersion;
@@ -57,7 +47,7 @@ template <class T> bool LoadDatabaseFile(const std::string& path, cVector<T>& re
     bool damaged = file->Damaged();
     CloseRecordFile(file);
     if (damaged) {
-        ShowDatabaseLoadError(path);
+        ShowFileLoadError(path);
         return false;
     }
     if (bRemoveCR) {
