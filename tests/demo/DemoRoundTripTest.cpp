@@ -27,27 +27,20 @@ std::vector<std::uint8_t> ReadFile(const fs::path& path) {
     return bytes;
 }
 
-std::uint32_t LoadedBgmCount() {
-    return static_cast<std::uint32_t>(Database.Bgm.size());
-}
-
 // A copy of the demo with default\ copied to data\, as the player makes it at its first start.
 class DemoProject : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(fs::is_directory(DemoDir() / "default")) << "the build makes the demo in " << DemoDir();
         fs::copy(DemoDir() / "default", dir_.path() / "data", fs::copy_options::recursive);
-        savedBgmCount_ = cSystemData::BgmRecordCount;
     }
     void TearDown() override {
-        cSystemData::BgmRecordCount = savedBgmCount_;
         Database.SetDefaults();
         SystemData.SetDefaults();
         CommonPalette = cCommonPalette();
     }
 
     TempDir dir_;
-    std::uint32_t (*savedBgmCount_)() = nullptr;
 };
 
 TEST_F(DemoProject, DatabasesLoadAndSaveToTheSameBytes) {
@@ -69,7 +62,6 @@ TEST_F(DemoProject, DatabasesLoadAndSaveToTheSameBytes) {
 TEST_F(DemoProject, SystemDataLoadsAndSavesToTheSameBytes) {
     Database.SetDefaults();
     ASSERT_TRUE(Database.LoadAll());
-    cSystemData::BgmRecordCount = LoadedBgmCount;
     cSystemData sys;
     ASSERT_TRUE(sys.LoadFromFile("data\\System.dat"));
     EXPECT_EQ(sys.SaveToBytes(), ReadFile("data/System.dat"));

@@ -43,11 +43,6 @@ void FillPictures(cDatabase& db) {
     db.Picture[2].strFile = "背景その1.bmp";
 }
 
-std::size_t g_bgmCount = 0;
-std::uint32_t DemoBgmCount() {
-    return static_cast<std::uint32_t>(g_bgmCount);
-}
-
 void FillSystemData(cSystemData& sys) {
     sys.SetDefaults();
     sys.GameTitle = "ブリンドル デモ";
@@ -109,9 +104,7 @@ bool WriteDemoRecords(const std::filesystem::path& root) {
               WriteDemoFile(root, "default/database/Bgm.dat", DatabaseFileBytes(db.Bgm));
     if (!ok) return false;
 
-    // The music-number check on saving needs the Bgm database's size.
-    g_bgmCount = db.Bgm.size();
-    cSystemData::BgmRecordCount = DemoBgmCount;
+    // The music-number check on saving looks at the Bgm database filled above.
     cSystemData& sys = SystemData;
     FillSystemData(sys);
     return WriteDemoFile(root, "default/System.dat", sys.SaveToBytes()) && WritePlayContent(root);
