@@ -4,7 +4,6 @@
 #include "project/DataPath.h"
 
 cDatabase Database;
-DatabaseErrorBoxFn pfnDatabaseErrorBox = nullptr;
 
 namespace {
 
@@ -24,16 +23,15 @@ template <class T> T FreshRecord() {
     return T();
 }
 
+// The load error of a file: a line in the report and the error log, and the
+// error box, with the note for a file newer than the program.
 void ShowDatabaseLoadError(const std::string& path) {
-    std::string text =
-        bNewerVersion
-            ? FormatString(
-                  1024,
-                  "%s の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。",
-                  path.c_str())
-            : FormatString(1024, "%s の読み込みに失敗しました！", path.c_str());
-    ReportError("%s", text.c_str());
-    if (pfnDatabaseErrorBox) pfnDatabaseErrorBox(text);
+    if (bNewerVersion)
+        ReportErrorBox(
+            "%s の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。",
+            path.c_str());
+    else
+        ReportErrorBox("%s の読み込みに失敗しました！", path.c_str());
 }
 
 // Reads one database file into `records`. The vector is only replaced when the

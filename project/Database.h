@@ -41,11 +41,6 @@ public:
 
 extern cDatabase Database;
 
-// Shows a database file's load error (report, error log and the error box).
-// The box goes through this seam until the message-box layer sets it.
-using DatabaseErrorBoxFn = void (*)(const std::string& text);
-extern DatabaseErrorBoxFn pfnDatabaseErrorBox;
-
 // The runtime tables from the global Database (its working copies for the
 // mirrored effect tables).
 void BuildAnimeTable(AnimeFrameTableType& target);

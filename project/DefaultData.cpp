@@ -1,6 +1,7 @@
 #include "project/DefaultData.h"
 
 #include "foundation/ErrorLog.h"
+#include "foundation/MessageBox.h"
 #include "platform/PathResolver.h"
 #include "project/DataPath.h"
 
@@ -9,8 +10,6 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-
-AskYesNoFn pfnAskYesNo = nullptr;
 
 namespace {
 
@@ -44,15 +43,17 @@ bool CopyTree(const fs::path& source, const fs::path& target) {
 
 } // namespace
 
-int CreateDefaultData(void* window) {
+// The box goes through MesBox, which owns it by the main window: the window
+// this is called with at start-up.
+int CreateDefaultData(HWND /*window*/) {
     std::error_code ec;
     fs::path data = fs::absolute(FolderPath(ResolvePath(DataPath.At(DP_DATA))), ec);
     if (ec) return 0;
     if (fs::is_directory(data, ec)) return 1;
     fs::path source = fs::absolute(FolderPath(ResolvePath(DataPath.At(DP_DEFAULT))), ec);
     if (ec || !fs::is_directory(source, ec)) return 0;
-    if (!pfnAskYesNo || !pfnAskYesNo(window, "データが存在しません！デフォルトデータを作成しますか？\n",
-                                     "デフォルトデータ作成の確認"))
+    if (MesBox("データが存在しません！デフォルトデータを作成しますか？\n", "デフォルトデータ作成の確認",
+               MB_YESNO) != IDYES)
         return 0;
     return CopyTree(source, data) ? 1 : 0;
 }

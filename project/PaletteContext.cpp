@@ -21,12 +21,10 @@ template <class T> const T* EntryOf(const cVector<T>* table, std::int64_t index)
 
 } // namespace
 
-cPaletteScope::cPaletteScope() : base_(&RecordContext()), baseIsDefault_(base_ == &DefaultRecordContext()) {
-    SetRecordContext(this);
-}
+cPaletteScope::cPaletteScope() : base_(&RecordContext()), previous_(SetThreadRecordContext(this)) {}
 
 cPaletteScope::~cPaletteScope() {
-    SetRecordContext(baseIsDefault_ ? nullptr : base_);
+    SetThreadRecordContext(previous_);
 }
 
 void cPaletteScope::SetTables(ePalette palette, const cPaletteTables& tables) {

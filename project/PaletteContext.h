@@ -17,8 +17,8 @@ struct cPaletteTables {
     const cVector<cEdItem>* items = nullptr;
 };
 
-// Installs, for its lifetime, a context that answers as the one in effect
-// except for the palettes it is given:
+// Installs, for its lifetime and for the calling thread only, a context that
+// answers as the one in effect except for the palettes it is given:
 // - a palette set to tables answers with those tables;
 // - a palette marked as loading answers with no template and no size limit:
 //   a definition of the incomplete table copies nothing (its palette source is
@@ -57,6 +57,6 @@ private:
     const Slot& SlotOf(ePalette palette) const { return slots_[static_cast<int>(palette)]; }
 
     cRecordContext* base_;
-    bool baseIsDefault_;
+    cRecordContext* previous_;
     Slot slots_[2];
 };

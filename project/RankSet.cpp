@@ -14,11 +14,11 @@ void cRankEntry::RegisterFields(std::uint32_t) {
 }
 
 cRankTable::cRankTable() {
-    Init();
+    Reset();
 }
 
-void cRankTable::Init() {
-    Reset();
+void cRankTable::Reset() {
+    cSaveData::Reset();
     Entries.assign(kEntries, cRankEntry());
 }
 
@@ -39,11 +39,11 @@ void cRankTable::Save(cRecordFile& file) {
 }
 
 cRankSet::cRankSet() {
-    Init();
+    Reset();
 }
 
-void cRankSet::Init() {
-    Reset();
+void cRankSet::Reset() {
+    cSaveData::Reset();
     Tables.assign(kTables, cRankTable());
     const std::int32_t order[kTables] = {1, 1, 0, 1, 1};
     for (int i = 0; i < kTables; ++i) Tables[static_cast<std::size_t>(i)].bOrder = order[i];

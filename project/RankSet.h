@@ -25,8 +25,8 @@ public:
     cVector<cRankEntry> Entries;
 
     cRankTable();
-    // Twenty empty entries; the order flag 0.
-    void Init();
+    // Twenty empty entries; the order flag 0 (hides the base Reset).
+    void Reset();
     void RegisterFields(std::uint32_t version) override;
     void Load(cRecordFile& file) override;
     void Save(cRecordFile& file) override;
@@ -39,8 +39,8 @@ public:
     cVector<cRankTable> Tables;
 
     cRankSet();
-    // Five empty tables with the order flags 1, 1, 0, 1, 1.
-    void Init();
+    // Five empty tables with the order flags 1, 1, 0, 1, 1 (hides the base Reset).
+    void Reset();
     void RegisterFields(std::uint32_t version) override;
     void Load(cRecordFile& file) override;
     void Save(cRecordFile& file) override;

@@ -66,6 +66,11 @@ void cStage::Load(cRecordFile& file) {
     const std::uint32_t version = dwLoadVersion;
     cSaveData::Load(file);
     if (file.Damaged()) return;
+    // No stage is narrower or lower than nothing; play sizes its grid from these.
+    if (nMapWidth < 0 || nMapHeight < 0) {
+        file.MarkDamaged();
+        return;
+    }
     LoadValueVector(file, Switches);
     for (int i = 0; i < 5 && !file.Damaged(); ++i) ParamGroups(i)->Load(file);
     if (file.Damaged()) return;

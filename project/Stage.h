@@ -39,8 +39,8 @@ public:
     std::int32_t nLevel = 10;
     std::int32_t nWord23 = 0;
     std::int32_t nBgm = 0;
-    std::int32_t nBgmOption = 0; // from 166: passed with the stage's music request
-    std::int32_t bBgmKeep = 0;   // from 199: 1: no new request when nBgm already plays
+    std::int32_t bBgmLoop = 0; // from 166: the loop flag passed with the stage's music request
+    std::int32_t bBgmKeep = 0; // from 199: 1: no new request when nBgm already plays
     std::int32_t nWords27[3] = {1, 0, 0};
     std::int32_t nWordB = 1; // from 183; stored before word A
     std::int32_t nWordA = 0; // from 184

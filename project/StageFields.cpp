@@ -43,7 +43,7 @@ void cStage::RegisterFields(std::uint32_t v) {
     AddInt(&nLevel);
     AddInt(&nWord23);
     AddInt(&nBgm);
-    if (v >= 166) AddInt(&nBgmOption);
+    if (v >= 166) AddInt(&bBgmLoop);
     if (v >= 199) AddInt(&bBgmKeep);
     AddInt(nWords27, 3);
     if (v >= 183) AddInt(&nWordB);
@@ -149,7 +149,7 @@ void cStage::ApplyOlderDefaults(std::uint32_t v) {
         SetWords(bHeroSizeFlags, {0, 0});
         SetWords(bCharaSizeFlags, {0, 0});
     }
-    if (v < 166) nBgmOption = 1;
+    if (v < 166) bBgmLoop = 1;
     if (v < 181) {
         Switches.resize(5, 0);
         Switches[3] = 0;

@@ -9,9 +9,9 @@
 class cStage;
 
 // Loads the stage at `path` (with `bSearch`, the newest "<name>.stg4_NNN"
-// instead) into `Stage`, and copies its settings into `start` when given.
-// 1 when the stage is loaded and has a hero, else 0 after the message of the
-// failure (none when the search finds no file).
+// instead; a replay file gives the stage it holds) into `Stage`, and copies its settings into `start` when
+// given. 1 when the stage is loaded and has a hero, else 0 after the message of the failure (none when the
+// search finds no file).
 int LoadStageForPlay(const std::string& path, int bSearch, cStage* start);
 
 // The whole load of one stage file into `out`; false (out untouched) when the
@@ -22,6 +22,9 @@ bool LoadStageFile(const std::string& path, cStage& out);
 // it is older than version 174, or it ends in the end marker. Otherwise the
 // damage is reported, the main window asked to close, and 0.
 int CheckStageEndMarker(const std::string& path);
+
+// True for a replay file ("*.rpl4_*"), whose stage comes first in the file.
+bool IsReplayPath(const std::string& path);
 
 // The message for a file that could not be read, with the note for a file
 // newer than the program when that was the cause.

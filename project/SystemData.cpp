@@ -41,7 +41,12 @@ void cSystemData::RegisterFields(std::uint32_t version) {
     add(188, &bRestoreC);
     add(192, &bRestoreD);
     add(187, &bColourMode);
-    if (version >= 187) AddByte(TransparentColour, 3);
+    if (version >= 187) {
+        // Three fields of one byte each, not one field of three.
+        AddByte(&TransparentColour[0]);
+        AddByte(&TransparentColour[1]);
+        AddByte(&TransparentColour[2]);
+    }
     add(214, &bMovement);
     if (version >= 221 && version <= 259) AddInt(&m_nRetired);
     add(261, &bRescaleOffsets);

@@ -1,7 +1,7 @@
 #include "project/WorldMap.h"
 
-#include "foundation/ErrorLog.h"
 #include "foundation/FileNames.h"
+#include "foundation/MessageBox.h"
 
 #include <algorithm>
 
@@ -58,18 +58,18 @@ void cWorldMap::RegisterFields(std::uint32_t) {
 
 int cWorldMap::SetSize(std::int32_t width, std::int32_t height) {
     if (width == 0 || height == 0) {
-        ErrorLogPrintf("SetSize()で 0 を指定しました！");
+        DebugErrorBoxPrintf("SetSize()で 0 を指定しました！");
         return 0;
     }
     if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide) {
-        ErrorLogPrintf("SetSize(%d, %d) is out of range", width, height);
+        DebugErrorBoxPrintf("SetSize(%d, %d) is out of range", width, height);
         return 0;
     }
     cVector<std::int32_t> oldCells;
     std::int32_t oldWidth = nWidth, oldHeight = nHeight, oldShift = nPitch_Shift;
     if (!Cells.empty()) {
-        ErrorLogPrintf("nBeforeWidth = %d,nBeforePitch = %d,nBeforePitch_Shift = %d", nWidth, nPitch,
-                       nPitch_Shift);
+        DebugErrorBoxPrintf("nBeforeWidth = %d,nBeforePitch = %d,nBeforePitch_Shift = %d", nWidth, nPitch,
+                            nPitch_Shift);
         oldCells.swap(Cells);
     }
     nWidth = width;
@@ -93,6 +93,8 @@ int cWorldMap::SetSize(std::int32_t width, std::int32_t height) {
 void cWorldMap::FitCells() {
     // A file's pitch, shift and cell count are not trusted: the grid is laid
     // out again from the width, reading each cell where that layout puts it.
+    nWidth = std::clamp(nWidth, 1, kMaxSide);
+    nHeight = std::clamp(nHeight, 1, kMaxSide);
     cVector<std::int32_t> stored;
     stored.swap(Cells);
     std::int32_t shift = PitchShiftForWidth(nWidth);

@@ -2,6 +2,7 @@
 
 namespace {
 cRecordContext* g_context = nullptr;
+thread_local cRecordContext* t_context = nullptr;
 } // namespace
 
 std::optional<ePalette> PaletteFromSource(int source) {
@@ -55,9 +56,16 @@ cDefaultRecordContext& DefaultRecordContext() {
 }
 
 cRecordContext& RecordContext() {
+    if (t_context) return *t_context;
     return g_context ? *g_context : DefaultRecordContext();
 }
 
 void SetRecordContext(cRecordContext* context) {
     g_context = context;
+}
+
+cRecordContext* SetThreadRecordContext(cRecordContext* context) {
+    cRecordContext* previous = t_context;
+    t_context = context;
+    return previous;
 }

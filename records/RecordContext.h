@@ -129,3 +129,7 @@ public:
 cRecordContext& RecordContext();
 void SetRecordContext(cRecordContext* context);
 cDefaultRecordContext& DefaultRecordContext();
+// A context for the calling thread only, ahead of the one in effect (a loader
+// that answers with the tables it is filling); null removes it. Returns the
+// thread's previous one.
+cRecordContext* SetThreadRecordContext(cRecordContext* context);

@@ -5,6 +5,7 @@
 
 #include "fixtures/ByteBuilder.h"
 #include "fixtures/TempDir.h"
+#include "project/BoxCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -44,16 +45,8 @@ template <class T> cVector<T> Named(std::initializer_list<const char*> names) {
     return v;
 }
 
-std::vector<std::string> errorBoxes;
-
 class DatabaseTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        errorBoxes.clear();
-        pfnDatabaseErrorBox = [](const std::string& text) { errorBoxes.push_back(text); };
-    }
-    void TearDown() override { pfnDatabaseErrorBox = nullptr; }
-
     void WriteAll() {
         WriteDatabase(DP_ANIME_SET, Named<cAnimeSet>({"set0", "set1"}));
         WriteDatabase(DP_ANIME, Named<cAnime>({"a0", "a1", "a2"}));
@@ -68,6 +61,7 @@ protected:
     }
 
     TempDir dir_;
+    BoxCapture boxes_;
 };
 
 TEST_F(DatabaseTest, DefaultsHoldTheNoneRecords) {
@@ -98,7 +92,7 @@ TEST_F(DatabaseTest, LoadsAllTenAndClearsTheFirstEffectKinds) {
     EXPECT_EQ(db.CharaEffect[0].nKind, 0);
     EXPECT_EQ(db.ScrEffect[0].nKind, 0);
     EXPECT_EQ(db.CharaEffect[1].nKind, 1);
-    EXPECT_TRUE(errorBoxes.empty());
+    EXPECT_TRUE(boxes_.boxes.empty());
 }
 
 TEST_F(DatabaseTest, FailureAtTheFifthFileKeepsTheFirstFourAndDefaultsForTheRest) {
@@ -115,8 +109,9 @@ TEST_F(DatabaseTest, FailureAtTheFifthFileKeepsTheFirstFourAndDefaultsForTheRest
     EXPECT_EQ(db.CharaEffect.size(), 2u);
     EXPECT_EQ(db.CharaEffect[1].strName, "");
     EXPECT_EQ(db.Bgm.size(), 2u);
-    ASSERT_EQ(errorBoxes.size(), 1u);
-    EXPECT_EQ(errorBoxes[0], "data\\database\\Effect.dat の読み込みに失敗しました！");
+    ASSERT_EQ(boxes_.boxes.size(), 1u);
+    EXPECT_EQ(boxes_.boxes[0].text, "data\\database\\Effect.dat の読み込みに失敗しました！");
+    EXPECT_EQ(boxes_.boxes[0].caption, "エラー");
 }
 
 TEST_F(DatabaseTest, NewerOrDamagedFilesFailAndLeaveTheDatabaseAsItWas) {
@@ -124,8 +119,8 @@ TEST_F(DatabaseTest, NewerOrDamagedFilesFailAndLeaveTheDatabaseAsItWas) {
     WriteBytes(DP_ANIME, ByteBuilder().u32(819).u32(0).get());
     cDatabase db;
     EXPECT_FALSE(db.LoadAll());
-    ASSERT_EQ(errorBoxes.size(), 1u);
-    EXPECT_NE(errorBoxes[0].find("ソフトより上位のバージョンのファイルは使用できません。"),
+    ASSERT_EQ(boxes_.boxes.size(), 1u);
+    EXPECT_NE(boxes_.boxes[0].text.find("ソフトより上位のバージョンのファイルは使用できません。"),
               std::string::npos);
     EXPECT_EQ(db.Anime[0].strName, "なし");
 

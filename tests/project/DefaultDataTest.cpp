@@ -1,6 +1,7 @@
 #include "project/DefaultData.h"
 
 #include "fixtures/TempDir.h"
+#include "project/BoxCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +12,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-int questions = 0;
-bool answer = false;
-std::string askedText, askedCaption;
-
-bool Ask(void*, const std::string& text, const std::string& caption) {
-    ++questions;
-    askedText = text;
-    askedCaption = caption;
-    return answer;
-}
 
 void WriteFile(const fs::path& p, const std::string& text) {
     fs::create_directories(p.parent_path());
@@ -49,13 +39,6 @@ std::size_t Entries(const fs::path& dir) {
 
 class DefaultDataTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        questions = 0;
-        answer = false;
-        pfnAskYesNo = Ask;
-    }
-    void TearDown() override { pfnAskYesNo = nullptr; }
-
     void MakeDefault() {
         WriteFile("default/System.dat", "sys");
         WriteFile("default/database/Anime.dat", std::string("a\0b", 3));
@@ -64,6 +47,7 @@ protected:
     }
 
     TempDir dir_;
+    BoxCapture box_{IDNO};
 };
 
 TEST_F(DefaultDataTest, PresentDataNeedsNoQuestion) {
@@ -71,55 +55,52 @@ TEST_F(DefaultDataTest, PresentDataNeedsNoQuestion) {
     EXPECT_EQ(CreateDefaultData(nullptr), 1);
     MakeDefault();
     EXPECT_EQ(CreateDefaultData(nullptr), 1);
-    EXPECT_EQ(questions, 0);
+    EXPECT_TRUE(box_.boxes.empty());
 }
 
 TEST_F(DefaultDataTest, NeitherFolderEndsWithoutAQuestion) {
     EXPECT_EQ(CreateDefaultData(nullptr), 0);
-    EXPECT_EQ(questions, 0);
+    EXPECT_TRUE(box_.boxes.empty());
     EXPECT_EQ(Entries("."), 0u);
 }
 
 TEST_F(DefaultDataTest, AnswerNoCreatesNothing) {
     MakeDefault();
     EXPECT_EQ(CreateDefaultData(nullptr), 0);
-    EXPECT_EQ(questions, 1);
-    EXPECT_EQ(askedText, "データが存在しません！デフォルトデータを作成しますか？\n");
-    EXPECT_EQ(askedCaption, "デフォルトデータ作成の確認");
+    EXPECT_EQ(box_.boxes.size(), 1u);
+    EXPECT_EQ(box_.boxes[0].text, "データが存在しません！デフォルトデータを作成しますか？\n");
+    EXPECT_EQ(box_.boxes[0].caption, "デフォルトデータ作成の確認");
+    EXPECT_EQ(box_.boxes[0].type & MB_TYPEMASK, MB_YESNO);
     EXPECT_EQ(Entries("."), 1u); // default only
-
-    pfnAskYesNo = nullptr; // no message boxes yet: counts as No
-    EXPECT_EQ(CreateDefaultData(nullptr), 0);
-    EXPECT_FALSE(fs::exists("data"));
 }
 
 TEST_F(DefaultDataTest, AnswerYesCopiesTheWholeTree) {
     MakeDefault();
-    answer = true;
+    box_.Answer(IDYES);
     EXPECT_EQ(CreateDefaultData(nullptr), 1);
     ASSERT_TRUE(fs::is_directory("data"));
     EXPECT_EQ(Tree("data"), Tree("default"));
     EXPECT_EQ(Tree("data").size(), 6u);
     EXPECT_EQ(Entries("."), 2u); // no staging folder left
     EXPECT_EQ(CreateDefaultData(nullptr), 1);
-    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(box_.boxes.size(), 1u);
 }
 
 TEST_F(DefaultDataTest, FoldersAreFoundInAnyLetterCase) {
     WriteFile("Default/System.dat", "sys");
-    answer = true;
+    box_.Answer(IDYES);
     EXPECT_EQ(CreateDefaultData(nullptr), 1);
     EXPECT_EQ(Tree("data"), Tree("Default"));
     fs::remove_all("data");
     fs::create_directories("DATA");
     EXPECT_EQ(CreateDefaultData(nullptr), 1);
-    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(box_.boxes.size(), 1u);
 }
 
 TEST_F(DefaultDataTest, AFailedCopyLeavesNoData) {
     MakeDefault();
     fs::create_symlink("nowhere", "default/database/Broken.dat"); // can't be copied
-    answer = true;
+    box_.Answer(IDYES);
     EXPECT_EQ(CreateDefaultData(nullptr), 0);
     EXPECT_FALSE(fs::exists("data"));
     EXPECT_EQ(Entries("."), 1u);

@@ -127,3 +127,19 @@ TEST(RankSet, DamagedFileKeepsTheSet) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(RankSet, ResetBringsBackTheFreshSet) {
+    cRankSet set;
+    set.Tables.resize(2);
+    set.Tables[0].Entries[3].bUsed = 1;
+    set.Tables[1].bOrder = 0;
+    set.Reset();
+    ASSERT_EQ(set.Tables.size(), 5u);
+    EXPECT_EQ(set.Tables[0].Entries[3].bUsed, 0);
+    EXPECT_EQ(set.Tables[1].bOrder, 1);
+    EXPECT_EQ(set.Tables[2].bOrder, 0);
+}
+
+} // namespace

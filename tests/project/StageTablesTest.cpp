@@ -207,3 +207,21 @@ TEST_F(BoundPalettes, SaveForReplayTakesSettingsFromTheStartStage) {
 }
 
 } // namespace
+
+namespace {
+
+// Every cut of a full file is refused, and the stage keeps its content.
+TEST_F(BoundPalettes, EveryTruncationOfAStageFileIsRefused) {
+    cStage src = FullStage();
+    std::vector<std::uint8_t> bytes = src.SaveToBytes();
+    cStage s;
+    s.nMapWidth = 3;
+    for (std::size_t n = 0; n < bytes.size(); ++n) {
+        std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n));
+        ASSERT_FALSE(s.LoadFromBytes(cut)) << n;
+        ASSERT_EQ(s.nMapWidth, 3);
+    }
+    EXPECT_TRUE(s.LoadFromBytes(bytes));
+}
+
+} // namespace

@@ -103,7 +103,7 @@ cStage MarkedStage() {
     s.nCharaSizeQ2[0] = 7;
     s.nCharaSizeQ2[1] = 7;
     s.bHeroSizeFlags[0] = s.bCharaSizeFlags[0] = 7;
-    s.nBgmOption = 7;
+    s.bBgmLoop = 7;
     s.bBgmKeep = 7;
     s.nWordB = 7;
     s.nWordA = 7;
@@ -125,7 +125,7 @@ TEST(Stage, Version154TakesTheLaterFieldsFromItsOlderValues) {
     EXPECT_EQ(s.nCharaSizeQ2[1], 11);
     EXPECT_EQ(s.bHeroSizeFlags[0], 0);
     EXPECT_EQ(s.bCharaSizeFlags[0], 0);
-    EXPECT_EQ(s.nBgmOption, 1);
+    EXPECT_EQ(s.bBgmLoop, 1);
     EXPECT_EQ(s.bBgmKeep, 0);
     EXPECT_EQ(s.nWordB, 1);
     EXPECT_EQ(s.nWordA, 0);
@@ -200,6 +200,22 @@ TEST(Stage, DamagedFileLeavesTheStageAsItWas) {
         EXPECT_FALSE(s.LoadFromBytes(bytes));
         EXPECT_EQ(s.nMapWidth, 3);
         EXPECT_EQ(s.PaletteCharas.size(), 1u);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(Stage, NegativeMapSizeIsDamage) {
+    for (auto [w, h] : {std::pair{-1, 10}, {10, -1}}) {
+        cStage src;
+        src.nMapWidth = w;
+        src.nMapHeight = h;
+        cStage s;
+        s.nMapWidth = 3;
+        EXPECT_FALSE(s.LoadFromBytes(StageFile(src)));
+        EXPECT_EQ(s.nMapWidth, 3);
     }
 }
 

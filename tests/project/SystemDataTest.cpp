@@ -150,6 +150,41 @@ TEST_F(SystemDataTest, SavedNewProjectLoadsBackUnchanged) {
     EXPECT_EQ(back.SaveToBytes(), bytes);
 }
 
+// The transparent colour stands in the file as three one-byte fields: a current
+// file counts 60 fields of 32 bits and those three, and the bytes follow F25.
+TEST_F(SystemDataTest, TransparentColourIsThreeFieldsOfOneByte) {
+    cSystemData d;
+    d.TransparentColour[0] = 7, d.TransparentColour[1] = 8, d.TransparentColour[2] = 9;
+    d.bMovement = 0x01020304;
+    const std::vector<std::uint8_t> bytes = d.SaveToBytes();
+    ASSERT_GT(bytes.size(), 120u);
+    std::uint32_t fieldCount = 0;
+    std::memcpy(&fieldCount, bytes.data() + 4, 4);
+    EXPECT_EQ(fieldCount, 63u);
+    const std::size_t colourAt = 8 + 25 * 4; // version word, field count, F1 to F25
+    EXPECT_EQ(bytes[colourAt], 7);
+    EXPECT_EQ(bytes[colourAt + 1], 8);
+    EXPECT_EQ(bytes[colourAt + 2], 9);
+    std::int32_t next = 0;
+    std::memcpy(&next, bytes.data() + colourAt + 3, 4);
+    EXPECT_EQ(next, 0x01020304);
+
+    // A version-187 file, the first with the colour: 16 fields of 32 bits (F1 to F4,
+    // F6 to F10, F13 to F16, F19, F20, F25) and the three colour bytes.
+    SystemFileBuilder f(187);
+    f.values = {{"bColourMode", 1}};
+    f.colour[0] = 4, f.colour[1] = 5, f.colour[2] = 6;
+    const std::vector<std::uint8_t> old = f.bytes();
+    std::memcpy(&fieldCount, old.data() + 4, 4);
+    ASSERT_EQ(fieldCount, 19u);
+    cSystemData e;
+    ASSERT_TRUE(e.LoadFromBytes(old));
+    EXPECT_EQ(e.bColourMode, 1);
+    EXPECT_EQ(e.TransparentColour[0], 4);
+    EXPECT_EQ(e.TransparentColour[1], 5);
+    EXPECT_EQ(e.TransparentColour[2], 6);
+}
+
 // A project saved by version 100: the layout of that time, upgraded through every step.
 TEST_F(SystemDataTest, Version100RunsTheWholeChain) {
     SystemFileBuilder f(100);

@@ -69,7 +69,10 @@ public:
             {"bRestoreC", 188, 9999, 4},
             {"bRestoreD", 192, 9999, 4},
             {"bColourMode", 187, 9999, 4},
-            {"TransparentColour", 187, 9999, 3},
+            // The transparent colour is three fields of one byte each.
+            {"TransparentColour0", 187, 9999, 1},
+            {"TransparentColour1", 187, 9999, 1},
+            {"TransparentColour2", 187, 9999, 1},
             {"bMovement", 214, 9999, 4},
             {"retired", 221, 259, 4},
             {"bRescaleOffsets", 261, 9999, 4},
@@ -138,8 +141,8 @@ public:
         b.u32(n + (extraField ? 1 : 0));
         for (const Field& f : Fields()) {
             if (!Has(f)) continue;
-            if (f.bytes == 3)
-                b.raw(colour, 3);
+            if (f.bytes == 1)
+                b.u8(colour[std::string(f.name).back() - '0']);
             else
                 b.i32(Value(f.name));
         }

@@ -232,3 +232,40 @@ TEST(WorldMap, FindEventEntryByStageName) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(WorldMap, EveryTruncationIsRefused) {
+    cWorldMap src;
+    src.Chips.resize(2);
+    src.Events.resize(2);
+    src.Events[1].Entries.resize(3);
+    std::vector<std::uint8_t> bytes = src.SaveToBytes();
+    cWorldMap map;
+    map.nStartX = 4;
+    for (std::size_t n = 0; n < bytes.size(); ++n) {
+        std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n));
+        ASSERT_FALSE(map.LoadFromBytes(cut)) << n;
+        ASSERT_EQ(map.nStartX, 4);
+    }
+    EXPECT_TRUE(map.LoadFromBytes(bytes));
+}
+
+} // namespace
+
+namespace {
+
+TEST(WorldMap, NormalizeKeepsASizeSetByHandInRange) {
+    cWorldMap map;
+    map.nWidth = 0;
+    map.nHeight = -4;
+    map.Events.resize(1);
+    map.Normalize();
+    EXPECT_EQ(map.nWidth, 1);
+    EXPECT_EQ(map.nHeight, 1);
+    EXPECT_EQ(map.Cells.size(), 1u);
+    EXPECT_EQ(map.nStartX, 0);
+    EXPECT_EQ(map.Events.size(), 1u); // (0, 0) is inside
+}
+
+} // namespace

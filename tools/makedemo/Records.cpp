@@ -104,7 +104,7 @@ bool WriteDemoRecords(const std::filesystem::path& root) {
               WriteDemoFile(root, "default/database/Bgm.dat", DatabaseFileBytes(db.Bgm));
     if (!ok) return false;
 
-    // The music-number check on saving looks at the Bgm database filled above.
+    // The music-number check on saving reads the global database's Bgm size.
     cSystemData& sys = SystemData;
     FillSystemData(sys);
     return WriteDemoFile(root, "default/System.dat", sys.SaveToBytes()) && WritePlayContent(root);
