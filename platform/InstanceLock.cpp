@@ -178,8 +178,10 @@ bool cInstanceLock::Listen(std::function<void()> onCloseRequest) {
             bool sameUser =
                 ::getsockopt(c, SOL_SOCKET, SO_PEERCRED, &peer, &len) == 0 && peer.uid == ::getuid();
             if (sameUser && ReadSome(c, 16, 1000) == kCloseRequest) {
-                WriteAll(c, kCloseAnswer, sizeof kCloseAnswer - 1);
+                // The request is handed on before it is answered, so an asker
+                // that hears the answer knows the close is under way.
                 if (impl->onClose) impl->onClose();
+                WriteAll(c, kCloseAnswer, sizeof kCloseAnswer - 1);
             }
             ::close(c);
         }
