@@ -45,6 +45,25 @@ bool IsScrRangeKind(std::int32_t kind) {
     return kind >= 4 && kind <= 13 && kind != 8;
 }
 
+// Starting and restarting a pass work alike for both effect kinds; only the
+// pair of tables (right, mirrored) differs.
+template <class State, class Table>
+void StartPass(State& state, const Table& right, const Table& left, std::int32_t index, std::int32_t mode,
+               std::int32_t loop) {
+    state.nFacing = mode == EFFECT_REVERSED ? 1 : 0;
+    state.Data = (state.nFacing ? left : right).At(index);
+    state.nIndex = index;
+    state.nMode = mode;
+    state.bLoop = loop;
+    state.nCounter = 0;
+}
+
+template <class State, class Table> void RestartPass(State& state, const Table& right, const Table& left) {
+    if (state.nMode == EFFECT_THERE_AND_BACK) state.nFacing ^= 1;
+    state.Data = (state.nFacing ? left : right).At(state.nIndex);
+    state.nCounter = 0;
+}
+
 } // namespace
 
 void cCharaEffectData::Init(const cVector<cCharaEffect>& records, std::int32_t index, bool mirrored) {
@@ -138,18 +157,11 @@ void BuildScrEffectTables(const cVector<cScrEffect>& records, const cVector<cScr
 }
 
 void cCharaEffectState::Start(std::int32_t index, std::int32_t mode, std::int32_t loop) {
-    nFacing = mode == EFFECT_REVERSED ? 1 : 0;
-    Data = (nFacing ? CharaEffectTableL : CharaEffectTableR).At(index);
-    nIndex = index;
-    nMode = mode;
-    bLoop = loop;
-    nCounter = 0;
+    StartPass(*this, CharaEffectTableR, CharaEffectTableL, index, mode, loop);
 }
 
 void cCharaEffectState::Restart() {
-    if (nMode == EFFECT_THERE_AND_BACK) nFacing ^= 1;
-    Data = (nFacing ? CharaEffectTableL : CharaEffectTableR).At(nIndex);
-    nCounter = 0;
+    RestartPass(*this, CharaEffectTableR, CharaEffectTableL);
 }
 
 int cCharaEffectState::Step() {
@@ -169,18 +181,11 @@ int cCharaEffectState::Step() {
 }
 
 void cScrEffectState::Start(std::int32_t index, std::int32_t mode, std::int32_t loop) {
-    nFacing = mode == EFFECT_REVERSED ? 1 : 0;
-    Data = (nFacing ? ScrEffectTableL : ScrEffectTableR).At(index);
-    nIndex = index;
-    nMode = mode;
-    bLoop = loop;
-    nCounter = 0;
+    StartPass(*this, ScrEffectTableR, ScrEffectTableL, index, mode, loop);
 }
 
 void cScrEffectState::Restart() {
-    if (nMode == EFFECT_THERE_AND_BACK) nFacing ^= 1;
-    Data = (nFacing ? ScrEffectTableL : ScrEffectTableR).At(nIndex);
-    nCounter = 0;
+    RestartPass(*this, ScrEffectTableR, ScrEffectTableL);
 }
 
 void cScrEffectState::Clear() {
