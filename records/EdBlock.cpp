@@ -1,5 +1,6 @@
 #include "records/EdBlock.h"
 
+#include "records/GraphicRef.h"
 #include "records/PaletteInherit.h"
 #include "records/RecordContext.h"
 #include "records/RecordVector.h"
@@ -48,8 +49,7 @@ void cEdBlock::Load(cRecordFile& file) {
     LoadByteVector(file, InheritFlags);
     LoadConds(file, Conds);
     if (file.Damaged()) return;
-    if (dwLoadVersion < 219 && GraphicKind == 3)
-        GraphicIndex = static_cast<std::int16_t>(std::min(GraphicIndex + 1, 119));
+    UpgradeShotGraphicIndex(dwLoadVersion, GraphicKind, GraphicIndex);
     // A flag vector stored shorter or longer is brought to its fixed size.
     InheritFlags.resize(kBlockInheritGroups, 0);
     Inherit();

@@ -1,5 +1,6 @@
 #include "records/EdChara.h"
 
+#include "records/GraphicRef.h"
 #include "records/PaletteInherit.h"
 #include "records/RecordContext.h"
 #include "records/RecordVector.h"
@@ -128,8 +129,7 @@ void cEdChara::Load(cRecordFile& file) {
             ScrollSync = 0;
             InsertFlag(InheritFlags, 21);
         }
-        if (v < 219 && GraphicKind == 3)
-            GraphicIndex = static_cast<std::int16_t>(std::min(GraphicIndex + 1, 119));
+        UpgradeShotGraphicIndex(v, GraphicKind, GraphicIndex);
         if (v < 285) TintSelect = 1;
     }
     // A flag vector stored shorter or longer is brought to its fixed size.

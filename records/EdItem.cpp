@@ -1,5 +1,6 @@
 #include "records/EdItem.h"
 
+#include "records/GraphicRef.h"
 #include "records/PaletteInherit.h"
 #include "records/RecordContext.h"
 #include "records/RecordVector.h"
@@ -50,8 +51,7 @@ void cEdItem::Load(cRecordFile& file) {
     LoadConds(file, Conds);
     LoadCommands(file, Commands);
     if (file.Damaged()) return;
-    if (dwLoadVersion < 219 && GraphicKind == 3)
-        GraphicIndex = static_cast<std::int16_t>(std::min(GraphicIndex + 1, 119));
+    UpgradeShotGraphicIndex(dwLoadVersion, GraphicKind, GraphicIndex);
     // A flag vector stored shorter or longer is brought to its fixed size.
     InheritFlags.resize(kItemInheritGroups, 0);
     Inherit();
