@@ -63,7 +63,7 @@ void cStage::Palette(cPaletteTables& out) const {
 }
 
 void cStage::Load(cRecordFile& file) {
-    const std::uint32_t version = dwLoadVersion;
+    const std::uint32_t version = file.LoadVersion();
     cSaveData::Load(file);
     if (file.Damaged()) return;
     // No stage is narrower or lower than nothing; play sizes its grid from these.

@@ -117,7 +117,7 @@ void cWorldMap::Load(cRecordFile& file) {
     LoadRecordVector(file, Events);
     LoadRecordVector(file, EventList2);
     if (file.Damaged()) return;
-    if (dwLoadVersion < 812) {
+    if (file.LoadVersion() < 812) {
         Chips.resize(10);
         for (std::size_t i = 0; i < Chips.size(); ++i) {
             cWorldChip& chip = Chips[i];

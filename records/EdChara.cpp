@@ -110,7 +110,7 @@ void cEdChara::Load(cRecordFile& file) {
     if (file.Damaged()) return;
     if (!RecordContext().EditorStarted() && !RecordContext().KeepFlows()) DropFlagged(Flows);
 
-    const std::uint32_t v = dwLoadVersion;
+    const std::uint32_t v = file.LoadVersion();
     if (v < 818) {
         if (v < 168) {
             def = 0;

@@ -51,7 +51,7 @@ void cEdItem::Load(cRecordFile& file) {
     LoadConds(file, Conds);
     LoadCommands(file, Commands);
     if (file.Damaged()) return;
-    UpgradeShotGraphicIndex(dwLoadVersion, GraphicKind, GraphicIndex);
+    UpgradeShotGraphicIndex(file.LoadVersion(), GraphicKind, GraphicIndex);
     // A flag vector stored shorter or longer is brought to its fixed size.
     InheritFlags.resize(kItemInheritGroups, 0);
     Inherit();
