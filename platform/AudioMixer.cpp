@@ -105,6 +105,7 @@ void cAudioMixer::RemoveSourceLocked(cAudioSource* source) {
 }
 
 cAudioMixer& AudioMixer() {
-    static cAudioMixer mixer;
-    return mixer;
+    // Never destroyed: players held by other globals may still leave it at exit.
+    static cAudioMixer* mixer = new cAudioMixer;
+    return *mixer;
 }
