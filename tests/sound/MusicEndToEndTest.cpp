@@ -43,19 +43,7 @@ double OggSeconds(const std::filesystem::path& path) {
     return seconds;
 }
 
-class DemoMusic : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::memcpy(ogg, BgmSlotOgg, sizeof ogg);
-        std::memcpy(midi, BgmSlotMidi, sizeof midi);
-        ASSERT_EQ(bgm.Init(1, ogg, midi, kBgmSlotCount), 1);
-    }
-    void TearDown() override { bgm.Release(); }
-    MusicFolder folder;
-    BGMSLOTOGG ogg[kBgmSlotCount];
-    BGMSLOTMIDI midi[kBgmSlotCount];
-    cBgmPlayer bgm;
-};
+using DemoMusic = BgmTest;
 
 TEST_F(DemoMusic, TitleMidiSoundsForItsLength) {
     ASSERT_TRUE(bgm.UsesMidiLibrary()) << "the synthesiser and its SoundFont are there";

@@ -6,6 +6,7 @@
 #include "demo/DemoFiles.h"
 
 #include "platform/Clock.h"
+#include "sound/BgmPlayer.h"
 
 #include <cstring>
 #include <functional>
@@ -43,3 +44,18 @@ inline bool WaitUntil(const std::function<bool()>& condition) {
     }
     return condition();
 }
+
+// A music manager of its own, started on copies of the preset slot tables.
+class BgmTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::memcpy(ogg, BgmSlotOgg, sizeof ogg);
+        std::memcpy(midi, BgmSlotMidi, sizeof midi);
+        ASSERT_EQ(bgm.Init(1, ogg, midi, kBgmSlotCount), 1);
+    }
+    void TearDown() override { bgm.Release(); }
+    MusicFolder folder;
+    BGMSLOTOGG ogg[kBgmSlotCount];
+    BGMSLOTMIDI midi[kBgmSlotCount];
+    cBgmPlayer bgm;
+};

@@ -5,19 +5,7 @@
 
 namespace {
 
-class MusicManager : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::memcpy(ogg, BgmSlotOgg, sizeof ogg);
-        std::memcpy(midi, BgmSlotMidi, sizeof midi);
-        ASSERT_EQ(bgm.Init(1, ogg, midi, kBgmSlotCount), 1);
-    }
-    void TearDown() override { bgm.Release(); }
-    MusicFolder folder;
-    BGMSLOTOGG ogg[kBgmSlotCount];
-    BGMSLOTMIDI midi[kBgmSlotCount];
-    cBgmPlayer bgm;
-};
+using MusicManager = BgmTest;
 
 TEST_F(MusicManager, SlotsFollowTheExtensionExactly) {
     struct Case {
