@@ -67,6 +67,7 @@ TEST_F(MusicManager, AfterStopTheSameSlotDoesNotRestartWithoutForce) {
 
 TEST_F(MusicManager, OggVolumeAndAFailedLoadThatKeepsNothing) {
     cOgg& o = bgm.Ogg();
+    ASSERT_EQ(o.CreatePlayers(1), 1) << "the earlier players are released, not leaked";
     ASSERT_EQ(o.Play(0, "bgm\\Stage.ogg", 1, 100), 1);
     const long long full = Loudness(RenderPeriods(22050));
     ASSERT_EQ(o.Play(0, "bgm\\Stage.ogg", 1, 50), 1);
