@@ -53,10 +53,14 @@ protected:
         Database.Bgm[2].strFile = "bgm\\Stage.ogg";
         SystemData.ScreenMusic = cVector<std::int32_t>{1, 0, 2, 1};
         SystemData.ScreenMusicFlags = cVector<std::uint8_t>{1, 1, 1, 1};
+        std::memcpy(savedOgg, BgmSlotOgg, sizeof savedOgg);
+        std::memcpy(savedMidi, BgmSlotMidi, sizeof savedMidi);
         ASSERT_EQ(BgmPlayer.Init(1, BgmSlotOgg, BgmSlotMidi, kBgmSlotCount), 1);
     }
     void TearDown() override {
         BgmPlayer.Release();
+        std::memcpy(BgmSlotOgg, savedOgg, sizeof savedOgg);
+        std::memcpy(BgmSlotMidi, savedMidi, sizeof savedMidi);
         SystemData.ScreenMusic = savedSystem;
         SystemData.ScreenMusicFlags = savedFlags;
         Database.Bgm = savedBgm;
@@ -65,6 +69,8 @@ protected:
     cVector<std::int32_t> savedSystem;
     cVector<std::uint8_t> savedFlags;
     cVector<cBgm> savedBgm;
+    BGMSLOTOGG savedOgg[kBgmSlotCount];
+    BGMSLOTMIDI savedMidi[kBgmSlotCount];
 };
 
 TEST_F(MainWindowSound, MusicRequestsPlayTheirSlotOrStop) {

@@ -12,7 +12,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(DS_Init(nullptr, 22050, 8, 1)); }
     void TearDown() override {
         for (DSSOUNDDATA& s : sounds) DS_ReleaseSound(s);
-        DS_Release();
+        DS_Release(); // releases the list kept last, which must still be there
     }
     // A 16-bit mono wave at the mixer's rate of `frames` frames of `value`.
     void WriteTone(const std::string& name, int frames, std::int16_t value = 8000) {
@@ -29,7 +29,7 @@ protected:
     }
     MemoryAudio audio;
     ReportFolder folder;
-    std::vector<DSSOUNDDATA> sounds;
+    std::vector<DSSOUNDDATA> sounds, more;
 };
 
 int StatusOf(LPDIRECTSOUNDBUFFER b) {
@@ -98,13 +98,12 @@ TEST_F(SoundEffects, ListVolumeOrEntryVolumeAndTheClamp) {
     EXPECT_EQ(DS_SetVolume(sounds[1], 5, -100, 0), 0) << "no such copy";
 
     // A list volume other than 0 overrides every entry; created sounds are kept.
-    std::vector<DSSOUNDDATA> more(2);
+    more.resize(2);
     DS_CreateSoundList(more, {Info("v.wav", 1, -600), Info("v.wav", 1, 0)}, SoundVolumeForLevel(4));
     EXPECT_EQ(DS_GetVolume(more[0], 0), -800);
     EXPECT_EQ(DS_GetVolume(more[1], 0), -800);
     DS_CreateSoundList(more, {Info("v.wav", 1, -100), Info("v.wav", 1, 0)}, 0);
     EXPECT_EQ(DS_GetVolume(more[0], 0), -800) << "created sounds are not made again";
-    for (DSSOUNDDATA& s : more) DS_ReleaseSound(s);
     EXPECT_EQ(SoundVolumeForLevel(0), -10000);
     EXPECT_EQ(SoundVolumeForLevel(10), 0);
 }
