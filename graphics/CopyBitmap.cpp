@@ -1,5 +1,6 @@
 // Putting a picture's pixels into a DirectDraw surface, mirrored textures, and
 // the palette-index map of a picture.
+#include "graphics/DrawFace.h"
 #include "graphics/GraphicsInternal.h"
 
 #include "foundation/ErrorLog.h"
@@ -92,22 +93,15 @@ bool CreateMirror(DDSURFACEDATA* lpDstSD, DDSURFACEDATA* lpSrcSD, int nMirrorWid
 
 bool DDBuildPalIndexMap(BYTE** lplpMap, DDSURFACEDATA* lpSD) {
     if (!lplpMap || !lpSD) return false;
-    const cSurface* px = nullptr;
-    CpuAccess access;
+    cPixelLock lock;
+    if (!Face().LockPixels(lpSD, lock)) return false;
+    const cSurface* px = lock.pixels;
     bool keyed = false;
     if (lpDTCon) {
-        access = LockForCpu(lpSD);
-        if (!access.ok) return false;
-        px = &access.surface->Pixels();
         keyed = lpSD->lpDT->bColorKey;
     } else {
-        cDirectDrawSurface* s = DDSurfaceOf(lpSD);
-        DDSURFACEDESC2 desc{};
-        int pitch = 0;
-        if (!s || !DDLock(lpSD, &desc, &pitch, nBpp)) return false;
-        px = &s->Pixels();
         DDCOLORKEY key{};
-        keyed = SUCCEEDED(s->GetColorKey(DDCKEY_SRCBLT, &key));
+        keyed = SUCCEEDED(lock.ddSurface->GetColorKey(DDCKEY_SRCBLT, &key));
     }
     const int w = std::min(lpSD->nWidth, px->Width()), h = std::min(lpSD->nHeight, px->Height());
     delete[] * lplpMap;
@@ -130,11 +124,6 @@ bool DDBuildPalIndexMap(BYTE** lplpMap, DDSURFACEDATA* lpSD) {
             (*lplpMap)[static_cast<std::size_t>(y) * w + x] = index;
         }
     }
-    if (lpDTCon) {
-        access.renderTarget = false; // nothing was written: no upload
-        UnlockForCpu(lpSD, access);
-    } else {
-        DDUnlock(lpSD);
-    }
+    Face().UnlockPixels(lpSD, lock, false); // only read: nothing to upload
     return true;
 }
