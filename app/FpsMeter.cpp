@@ -1,8 +1,8 @@
 #include "app/FpsMeter.h"
 
-#include "app/SystemSurfaces.h"
 #include "foundation/ErrorLog.h"
 #include "graphics/Graphics.h"
+#include "graphics/SystemSurfaces.h"
 
 cFpsRing FpsMeter;
 
