@@ -1,6 +1,7 @@
 #include "engine/GraphicSource.h"
 
 #include "graphics/Graphics.h"
+#include "graphics/SystemSurfaces.h"
 #include "project/Database.h"
 #include "project/IniSetting.h"
 
@@ -15,7 +16,7 @@ constexpr int kCharaSheetGroups = 8;
 // In DirectDraw mode with the stretch switch the sheets as loaded are drawn,
 // otherwise their second forms.
 bool UsesMainSheets() {
-    return !lpDTCon && IniSetting.DD_VideoStretch != 0;
+    return !DDIsDirect3D() && IniSetting.DD_VideoStretch != 0;
 }
 
 DDSURFACEDATA* ExclusiveSurface(int i) {
@@ -85,7 +86,7 @@ void SelectChara(GraphicDesc& d, int mode, int index, int cell, int facing, int 
 } // namespace
 
 DDSURFACEDATA* SystemSurface(int index) {
-    return lpSystemSD && index >= 0 && index < nSDCount ? &lpSystemSD[index] : nullptr;
+    return index >= 0 && index < kSystemBmpCount ? &SystemSD[index] : nullptr;
 }
 
 void SelectGraphicSource(GraphicDesc& d, int mode, int kind, int index, int cell, int facing, int subCell) {
@@ -157,7 +158,7 @@ void SelectSystemSurfaces() {
     } else {
         WorkSurfaces.lpMark = SystemSurface(SD_MARK_ALT);
         WorkSurfaces.lpScaled = SystemSurface(SD_WORK_SHARED);
-        WorkSurfaces.lpEffect = SystemSurface(lpDTCon ? SD_WORK_EFFECT : SD_WORK_SHARED);
+        WorkSurfaces.lpEffect = SystemSurface(DDIsDirect3D() ? SD_WORK_EFFECT : SD_WORK_SHARED);
     }
 }
 

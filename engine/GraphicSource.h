@@ -87,5 +87,5 @@ void SelectSystemSurfaces();
 // and the hint of a carried item.
 void DrawGraphicSmall(DDSURFACEDATA* target, int x, int y, int kind, int index, int subCell);
 
-// The system surface of entry `index`, or none when the table is not there.
+// The system surface of entry `index`, or none for an index outside the table.
 DDSURFACEDATA* SystemSurface(int index);

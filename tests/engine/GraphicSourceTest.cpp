@@ -3,30 +3,30 @@
 // their sizes (the selection reads nothing else).
 #include "engine/GraphicSource.h"
 
-#include "graphics/Graphics.h"
+#include "graphics/GraphicsGlobals.h"
+#include "graphics/SystemSurfaces.h"
 #include "project/Database.h"
 #include "project/IniSetting.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
 
-// A system surface table, exclusive bitmaps 1 (plain cells) and 2 (cells of
+// Sizes in the system surface table, exclusive bitmaps 1 (plain cells) and 2 (cells of
 // 64 pixels), and the drawing face, all put back afterwards.
 class Sources : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedTable = lpSystemSD;
-        savedCount = nSDCount;
+        std::copy(std::begin(SystemSD), std::end(SystemSD), savedTable);
         savedDT = lpDTCon;
         savedStretch = IniSetting.DD_VideoStretch;
         savedRecords = Database.Bmp_CharaExc;
-        for (int i = 0; i < kSystemBmpCount; ++i) {
-            table[i].nWidth = 640;
-            table[i].nHeight = 480;
+        for (DDSURFACEDATA& sd : SystemSD) {
+            sd = DDSURFACEDATA();
+            sd.nWidth = 640;
+            sd.nHeight = 480;
         }
-        lpSystemSD = table;
-        nSDCount = kSystemBmpCount;
         lpDTCon = nullptr;
         IniSetting.DD_VideoStretch = 0;
         CharaExcSD.assign(8, DDSURFACEDATA());
@@ -35,8 +35,7 @@ protected:
         Database.Bmp_CharaExc[2].nCellMultiple = 2;
     }
     void TearDown() override {
-        lpSystemSD = savedTable;
-        nSDCount = savedCount;
+        std::copy(std::begin(savedTable), std::end(savedTable), SystemSD);
         lpDTCon = savedDT;
         IniSetting.DD_VideoStretch = savedStretch;
         Database.Bmp_CharaExc = savedRecords;
@@ -46,18 +45,17 @@ protected:
     // Surfaces by number: n for system entry n, 100 + n for exclusive surface n, -1 for none.
     int Number(const DDSURFACEDATA* sd) const {
         if (!sd) return -1;
-        if (sd >= table && sd < table + kSystemBmpCount) return static_cast<int>(sd - table);
+        if (sd >= SystemSD && sd < SystemSD + kSystemBmpCount) return static_cast<int>(sd - SystemSD);
         if (!CharaExcSD.empty() && sd >= &CharaExcSD.front() && sd <= &CharaExcSD.back())
             return 100 + static_cast<int>(sd - &CharaExcSD.front());
         return -2;
     }
 
-    DDSURFACEDATA table[kSystemBmpCount];
+    DDSURFACEDATA* table = SystemSD;
     DTCONDATA context;
 
 private:
-    DDSURFACEDATA* savedTable = nullptr;
-    int savedCount = 0;
+    DDSURFACEDATA savedTable[kSystemBmpCount];
     DTCONDATA* savedDT = nullptr;
     int savedStretch = 0;
     cVector<cBmp_CharaExc> savedRecords;
