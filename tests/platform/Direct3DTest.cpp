@@ -131,6 +131,72 @@ TEST_F(Direct3DFace, SixteenBitTexturesDrawIntoA565BackBuffer) {
     tex->Release();
 }
 
+TEST_F(Direct3DFace, ModulateScalesTheExactProductAndRoundsOnce) {
+    cDirect3DTexture* tex = nullptr;
+    ASSERT_EQ(device->CreateTexture(1, 1, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
+    device->SetTexture(0, tex);
+    device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    device->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
+    const struct {
+        DWORD op;
+        int texel, vertex, want;
+    } cases[] = {
+        {D3DTOP_MODULATE, 73, 9, 3},        {D3DTOP_MODULATE2X, 73, 9, 5},
+        {D3DTOP_MODULATE4X, 73, 9, 10},     {D3DTOP_MODULATE2X, 1, 128, 1},
+        {D3DTOP_MODULATE4X, 100, 200, 255}, {D3DTOP_MODULATE2X, 255, 255, 255},
+    };
+    cDirect3DSurface* back = nullptr;
+    ASSERT_EQ(device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back), D3D_OK);
+    float x = 0;
+    for (const auto& c : cases) {
+        tex->Level()->Pixels().Set(0, 0, MakeArgb(255, c.texel, 0, 0));
+        device->SetTextureStageState(0, D3DTSS_COLOROP, c.op);
+        device->BeginScene();
+        Quad(x, 0, 1, 1, 0, 0, 1, 1, MakeArgb(255, c.vertex, 0, 0));
+        device->EndScene();
+        EXPECT_EQ(ArgbR(back->Pixels().Get(static_cast<int>(x), 0)), c.want)
+            << "operation " << c.op << ": " << c.texel << " x " << c.vertex;
+        ++x;
+    }
+    back->Release();
+    tex->Release();
+}
+
+// Every colour of a 1-5-5-5 texture drawn unscaled into a 5-6-5 back buffer,
+// with and without blending: red and blue bit for bit, green to six bits.
+TEST_F(Direct3DFace, EverySixteenBitColourKeepsItsChannelsInA565BackBuffer) {
+    pp.BackBufferFormat = D3DFMT_R5G6B5;
+    pp.Windowed = FALSE;
+    pp.BackBufferWidth = 640;
+    pp.BackBufferHeight = 480;
+    ASSERT_EQ(device->Reset(&pp), D3D_OK);
+    cDirect3DTexture* tex = nullptr;
+    ASSERT_EQ(device->CreateTexture(256, 128, 1, 0, D3DFMT_A1R5G5B5, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 256; ++x)
+            tex->Level()->Pixels().Set(x, y, 0x8000u | static_cast<std::uint32_t>(y * 256 + x));
+    device->SetTexture(0, tex);
+    device->BeginScene();
+    Quad(0, 0, 256, 128, 0, 0, 1, 1, 0xFFFFFFFFu);
+    device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    Quad(256, 0, 256, 128, 0, 0, 1, 1, 0xFFFFFFFFu);
+    device->EndScene();
+    cDirect3DSurface* back = nullptr;
+    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back);
+    int wrong = 0;
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 512; ++x) {
+            const std::uint32_t c = static_cast<std::uint32_t>(y * 256 + x % 256);
+            const auto green = static_cast<std::uint32_t>(NarrowChannel(WidenChannel((c >> 5) & 31, 31), 63));
+            if (back->Pixels().Get(x, y) != ((c >> 10) << 11 | green << 5 | (c & 31))) ++wrong;
+        }
+    EXPECT_EQ(wrong, 0);
+    back->Release();
+    tex->Release();
+}
+
 TEST_F(Direct3DFace, RotatedQuadsAreDrawnAsTwoTrianglesWithoutGapsOrOverlap) {
     // A diamond (a square turned 45 degrees) of half-transparent white: a
     // pixel drawn twice would come out brighter than one drawn once.
