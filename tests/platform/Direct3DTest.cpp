@@ -44,6 +44,14 @@ protected:
         device->SetFVF(D3DFVF_XYZRHW | D3DFVF_DIFFUSE | D3DFVF_TEX1);
         ASSERT_EQ(device->DrawPrimitive(D3DPT_TRIANGLESTRIP, 0, 2), D3D_OK);
     }
+    // The device again, full screen with a 5-6-5 back buffer.
+    void FullScreen565() {
+        pp.BackBufferFormat = D3DFMT_R5G6B5;
+        pp.Windowed = FALSE;
+        pp.BackBufferWidth = 640;
+        pp.BackBufferHeight = 480;
+        ASSERT_EQ(device->Reset(&pp), D3D_OK);
+    }
     cMemoryPresenter window;
     cDirect3D9* d3d = nullptr;
     cDirect3DDevice* device = nullptr;
@@ -106,11 +114,7 @@ TEST_F(Direct3DFace, TexturePointSamplingAndAlphaBlending) {
 }
 
 TEST_F(Direct3DFace, SixteenBitTexturesDrawIntoA565BackBuffer) {
-    pp.BackBufferFormat = D3DFMT_R5G6B5;
-    pp.Windowed = FALSE;
-    pp.BackBufferWidth = 640;
-    pp.BackBufferHeight = 480;
-    ASSERT_EQ(device->Reset(&pp), D3D_OK);
+    ASSERT_NO_FATAL_FAILURE(FullScreen565());
     cDirect3DTexture* tex = nullptr;
     ASSERT_EQ(device->CreateTexture(4, 1, 1, 0, D3DFMT_A1R5G5B5, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
     const std::uint32_t texels[4] = {0xFC00, 0x03E0, 0x83E0, 0x801F}; // red, clear green, green, blue
@@ -165,11 +169,7 @@ TEST_F(Direct3DFace, ModulateScalesTheExactProductAndRoundsOnce) {
 // Every colour of a 1-5-5-5 texture drawn unscaled into a 5-6-5 back buffer,
 // with and without blending: red and blue bit for bit, green to six bits.
 TEST_F(Direct3DFace, EverySixteenBitColourKeepsItsChannelsInA565BackBuffer) {
-    pp.BackBufferFormat = D3DFMT_R5G6B5;
-    pp.Windowed = FALSE;
-    pp.BackBufferWidth = 640;
-    pp.BackBufferHeight = 480;
-    ASSERT_EQ(device->Reset(&pp), D3D_OK);
+    ASSERT_NO_FATAL_FAILURE(FullScreen565());
     cDirect3DTexture* tex = nullptr;
     ASSERT_EQ(device->CreateTexture(256, 128, 1, 0, D3DFMT_A1R5G5B5, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
     for (int y = 0; y < 128; ++y)
