@@ -63,9 +63,15 @@ struct Face {
     bool systemMemory;
 };
 
+std::string Name(const Face& f) {
+    return std::string(f.d3d ? "Direct3D" : "DirectDraw") + std::to_string(f.bpp) +
+           (f.systemMemory ? "SystemMemory" : "");
+}
 std::string FaceName(const ::testing::TestParamInfo<Face>& info) {
-    return std::string(info.param.d3d ? "Direct3D" : "DirectDraw") + std::to_string(info.param.bpp) +
-           (info.param.systemMemory ? "SystemMemory" : "");
+    return Name(info.param);
+}
+void PrintTo(const Face& f, std::ostream* os) {
+    *os << Name(f);
 }
 
 class Faces : public GraphicsTest, public ::testing::WithParamInterface<Face> {
