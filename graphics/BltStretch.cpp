@@ -15,27 +15,26 @@ bool Transparent16(std::uint32_t v) {
     return ((v >> 8) & 0xA0) == 0;
 }
 
+// A 16-bit pixel from one channel layout to another; green moves between
+// five and six bits by a shift.
+std::uint32_t Repack16(std::uint32_t v, const int* from, const int* to) {
+    std::uint32_t r = (v >> from[kRedShift]) & static_cast<std::uint32_t>(from[kRedMax]);
+    std::uint32_t g = (v >> from[kGreenShift]) & static_cast<std::uint32_t>(from[kGreenMax]);
+    std::uint32_t b = (v >> from[kBlueShift]) & static_cast<std::uint32_t>(from[kBlueMax]);
+    if (to[kGreenMax] > from[kGreenMax]) g <<= 1;
+    if (to[kGreenMax] < from[kGreenMax]) g >>= 1;
+    return (r << to[kRedShift]) | (g << to[kGreenShift]) | (b << to[kBlueShift]);
+}
+
 // 1-5-5-5 texture pixel -> pixel of the full-screen back buffer's format.
 std::uint32_t ToDisplay16(std::uint32_t v) {
-    const int* s = SurfaceFormatMasks;
-    const int* d = DisplayFormatMasks;
-    std::uint32_t r = (v >> s[kRedShift]) & static_cast<std::uint32_t>(s[kRedMax]);
-    std::uint32_t g = (v >> s[kGreenShift]) & static_cast<std::uint32_t>(s[kGreenMax]);
-    std::uint32_t b = (v >> s[kBlueShift]) & static_cast<std::uint32_t>(s[kBlueMax]);
-    if (d[kGreenMax] > s[kGreenMax]) g <<= 1;
-    return (r << d[kRedShift]) | (g << d[kGreenShift]) | (b << d[kBlueShift]);
+    return Repack16(v, SurfaceFormatMasks, DisplayFormatMasks);
 }
 
 // The reverse, for the full-screen back buffer read as a source: the screen
 // keeps no transparency, so its pixels come out opaque.
 std::uint32_t FromDisplay16(std::uint32_t v) {
-    const int* s = SurfaceFormatMasks;
-    const int* d = DisplayFormatMasks;
-    std::uint32_t r = (v >> d[kRedShift]) & static_cast<std::uint32_t>(d[kRedMax]);
-    std::uint32_t g = (v >> d[kGreenShift]) & static_cast<std::uint32_t>(d[kGreenMax]);
-    std::uint32_t b = (v >> d[kBlueShift]) & static_cast<std::uint32_t>(d[kBlueMax]);
-    if (d[kGreenMax] > s[kGreenMax]) g >>= 1;
-    return (r << s[kRedShift]) | (g << s[kGreenShift]) | (b << s[kBlueShift]) | (1u << s[kAlphaShift]);
+    return Repack16(v, DisplayFormatMasks, SurfaceFormatMasks) | (1u << SurfaceFormatMasks[kAlphaShift]);
 }
 
 // How one CPU copy treats its pixels.

@@ -35,6 +35,18 @@ std::uint32_t ToDisplay(PixelFormat f, std::uint32_t argb) {
            static_cast<std::uint32_t>((ArgbB(argb) * m[kBlueMax] / 255) << m[kBlueShift]);
 }
 
+// A pixel's colour as the palette-index map compares it with the base
+// palette: 16-bit channels widened as c x 255 / max.
+std::uint32_t MapColour(PixelFormat f, std::uint32_t v) {
+    if (BytesPerPixel(f) != 2) return UnpackToArgb(f, v);
+    const FormatMasks m = MasksOf(f);
+    auto widen = [v](int shift, int max) {
+        return static_cast<int>((v >> shift) & static_cast<std::uint32_t>(max)) * 255 / max;
+    };
+    const int a = !HasAlpha(f) || (v & 0x8000u) ? 255 : 0;
+    return MakeArgb(a, widen(m.rShift, m.rMax), widen(m.gShift, m.gMax), widen(m.bShift, m.bMax));
+}
+
 } // namespace
 
 bool CopyBitmap(DDSURFACEDATA* lpSD, const char* szFile, int nBppIn, int bPalMap, int nMirrorWidth,
@@ -109,7 +121,7 @@ bool DDBuildPalIndexMap(BYTE** lplpMap, DDSURFACEDATA* lpSD) {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             std::uint32_t v = px->Get(x, y);
-            std::uint32_t argb = UnpackToArgb(px->Format(), v);
+            std::uint32_t argb = MapColour(px->Format(), v);
             bool transparent = lpDTCon ? (keyed && ArgbA(argb) == 0) : (keyed && v == dwTransmit);
             BYTE index = 0; // a colour missing from the base palette maps to entry 0
             if (!transparent) {
