@@ -1,36 +1,13 @@
 // The effect blits made of ordinary blits, compared pixel for pixel on both
 // faces and both true-colour depths.
-#include "GraphicsFixture.h"
+#include "EffectFixture.h"
 
 #include "graphics/Effects.h"
 
 namespace {
 
-// The picture: four by four; 'K' is the transparent colour.
-const char* kPicture[4] = {"RGBC", "YWRG", "BCYW", "GRKB"};
-constexpr std::uint32_t kKey = 0xFF00FF;
-constexpr int kSize = 12;
-
-std::uint32_t Rgb(char c) {
-    switch (c) {
-    case 'R':
-        return 0xFF0000;
-    case 'G':
-        return 0x00FF00;
-    case 'B':
-        return 0x0000FF;
-    case 'C':
-        return 0x00FFFF;
-    case 'Y':
-        return 0xFFFF00;
-    case 'W':
-        return 0xFFFFFF;
-    case '.':
-        return 0x404040;
-    default:
-        return kKey;
-    }
-}
+constexpr int kSize = EffectFaces::kSize;
+const auto& kPicture = EffectFaces::kPicture;
 
 // An expected target: '.' the background, letters the picture's pixels.
 using Grid = std::vector<std::string>;
@@ -52,45 +29,28 @@ void PutRect(Grid& g, int x, int y, int sx, int sy, int w, int h) {
         for (int i = 0; i < w; ++i) Put(g, x + i, y + j, sx + i, sy + j);
 }
 
-class Composite : public GraphicsTest, public ::testing::WithParamInterface<std::tuple<bool, int>> {
+class Composite : public EffectFaces {
 protected:
+    // The stored value of each letter as the picture holds it, '.' the target's grey.
+    std::uint32_t StoredLetter(char c) const {
+        if (c == '.') return background;
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x)
+                if (kPicture[y][x] == c) return At(pic, x, y);
+        return 0;
+    }
     void SetUp() override {
-        d3d = std::get<0>(GetParam());
-        bpp = std::get<1>(GetParam());
-        ASSERT_TRUE(d3d ? StartDirect3D(bpp) : StartDirectDraw(bpp));
-        if (!d3d) lpDDCon->rgbConvert = {0xFF, 0x00, 0xFF};
-        WriteFile("key.bmp", MakeBmp(1, 1, 8, {0}, {kKey}));
-        ASSERT_TRUE(DDSetTransmit("key.bmp"));
-        std::vector<std::uint32_t> px;
-        for (auto* row : kPicture)
-            for (int x = 0; x < 4; ++x) px.push_back(Rgb(row[x]));
-        WriteFile("pic.bmp", MakeBmp(4, 4, 24, px));
-        ASSERT_EQ(DDCreateSurfaceFromFile(&pic, "pic.bmp", 1, bpp, 0, 0, 0, 0, 0, 0, 0), 0);
-        ASSERT_TRUE(DDCreateSurface(&dst, kSize, kSize, 0, 0, 0, 0, 0));
-        // A fill takes a display pixel value in DirectDraw, ARGB in Direct3D.
-        DDFillRectColor(&dst, 0, 0, kSize, kSize, d3d ? 0xFF000000u | Rgb('.') : Stored('.'));
-    }
-    void TearDown() override {
-        DDReleaseSurface(&pic);
-        DDReleaseSurface(&dst);
-        GraphicsTest::TearDown();
-    }
-    std::uint32_t Stored(char c) const {
-        const std::uint32_t rgb = Rgb(c);
-        if (d3d)
-            return PackArgb(bpp == 16 ? PixelFormat::A1R5G5B5 : PixelFormat::A8R8G8B8, 0xFF000000u | rgb);
-        return bpp == 16 ? PackArgb(PixelFormat::R5G6B5, rgb) : rgb;
+        EffectFaces::SetUp();
+        background = At(dst, 0, 0);
     }
     void Check(const Grid& want) {
         for (int y = 0; y < kSize; ++y)
             for (int x = 0; x < kSize; ++x)
                 EXPECT_EQ(At(dst, x, y),
-                          Stored(want[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]))
+                          StoredLetter(want[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]))
                     << "pixel " << x << "," << y;
     }
-    bool d3d = false;
-    int bpp = 16;
-    DDSURFACEDATA pic, dst;
+    std::uint32_t background = 0;
 };
 
 TEST_P(Composite, StripsShiftAlternately) {
@@ -175,12 +135,6 @@ TEST_P(Composite, NothingForAnEmptyWindowOrStrip) {
     Check(Blank());
 }
 
-INSTANTIATE_TEST_SUITE_P(DirectDrawAndDirect3D, Composite,
-                         ::testing::Values(std::make_tuple(false, 16), std::make_tuple(false, 32),
-                                           std::make_tuple(true, 16), std::make_tuple(true, 32)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param) ? "Direct3D" : "DirectDraw") +
-                                    std::to_string(std::get<1>(info.param));
-                         });
+INSTANTIATE_EFFECT_FACES(Composite);
 
 } // namespace

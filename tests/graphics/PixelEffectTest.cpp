@@ -1,7 +1,7 @@
 // The effects computed pixel by pixel, on both faces and both true-colour
 // depths: each target is compared with what the effect's rule gives for the
 // source's stored pixels.
-#include "GraphicsFixture.h"
+#include "EffectFixture.h"
 
 #include "graphics/Effects.h"
 #include "graphics/GraphicsGlobals.h"
@@ -10,62 +10,14 @@
 
 namespace {
 
-// Four by four; 'K' is the transparent colour.
-const char* kPicture[4] = {"RGBC", "YWRG", "BCYW", "GRKB"};
-constexpr std::uint32_t kKey = 0xFF00FF;
-constexpr std::uint32_t kGrey = 0x404040;
-constexpr int kSize = 12;
-
-std::uint32_t Rgb(char c) {
-    switch (c) {
-    case 'R':
-        return 0xF01008;
-    case 'G':
-        return 0x10F040;
-    case 'B':
-        return 0x2030F0;
-    case 'C':
-        return 0x08E0E8;
-    case 'Y':
-        return 0xE8E010;
-    case 'W':
-        return 0xF8F8F8;
-    default:
-        return kKey;
-    }
-}
-
-class PixelEffects : public GraphicsTest, public ::testing::WithParamInterface<std::tuple<bool, int>> {
+class PixelEffects : public EffectFaces {
 protected:
     void SetUp() override {
-        d3d = std::get<0>(GetParam());
-        bpp = std::get<1>(GetParam());
-        ASSERT_TRUE(d3d ? StartDirect3D(bpp) : StartDirectDraw(bpp));
-        if (!d3d) lpDDCon->rgbConvert = {0xFF, 0x00, 0xFF};
-        WriteFile("key.bmp", MakeBmp(1, 1, 8, {0}, {kKey}));
-        ASSERT_TRUE(DDSetTransmit("key.bmp"));
-        std::vector<std::uint32_t> px;
-        for (auto* row : kPicture)
-            for (int x = 0; x < 4; ++x) px.push_back(Rgb(row[x]));
-        WriteFile("pic.bmp", MakeBmp(4, 4, 24, px));
-        ASSERT_EQ(DDCreateSurfaceFromFile(&pic, "pic.bmp", 1, bpp, 0, 0, 0, 0, 0, 0, 0), 0);
-        ASSERT_TRUE(DDCreateSurface(&dst, kSize, kSize, 0, 0, 0, 0, 0));
-        DDFillRectColor(&dst, 0, 0, kSize, kSize, d3d ? 0xFF000000u | kGrey : Stored(kGrey));
+        EffectFaces::SetUp();
         for (int y = 0; y < kSize; ++y)
             for (int x = 0; x < kSize; ++x) want[y][x] = At(dst, x, y);
     }
-    void TearDown() override {
-        DDReleaseSurface(&pic);
-        DDReleaseSurface(&dst);
-        GraphicsTest::TearDown();
-    }
-    PixelFormat Format() const {
-        if (d3d) return bpp == 16 ? PixelFormat::A1R5G5B5 : PixelFormat::A8R8G8B8;
-        return bpp == 16 ? PixelFormat::R5G6B5 : PixelFormat::X8R8G8B8;
-    }
-    std::uint32_t Stored(std::uint32_t rgb) const { return PackArgb(Format(), 0xFF000000u | rgb); }
     std::uint32_t Source(int x, int y) const { return At(pic, x, y); }
-    bool Clear(int x, int y) const { return kPicture[y][x] == 'K'; }
     // Channel n (0 red, 1 green, 2 blue) of a stored pixel, and the channel's maximum.
     int Channel(std::uint32_t p, int n) const {
         const FormatMasks m = MasksOf(Format());
@@ -112,9 +64,6 @@ protected:
             }
     }
 
-    bool d3d = false;
-    int bpp = 16;
-    DDSURFACEDATA pic, dst;
     std::uint32_t want[kSize][kSize];
 };
 
@@ -254,12 +203,6 @@ TEST_P(PixelEffects, EffectsClipToBothSurfaces) {
     Check();
 }
 
-INSTANTIATE_TEST_SUITE_P(DirectDrawAndDirect3D, PixelEffects,
-                         ::testing::Values(std::make_tuple(false, 16), std::make_tuple(false, 32),
-                                           std::make_tuple(true, 16), std::make_tuple(true, 32)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param) ? "Direct3D" : "DirectDraw") +
-                                    std::to_string(std::get<1>(info.param));
-                         });
+INSTANTIATE_EFFECT_FACES(PixelEffects);
 
 } // namespace
