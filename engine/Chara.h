@@ -97,9 +97,9 @@ public:
     void OnBlockAbove();
     void LeaveObject(int bump);
     int IsOnGround() const;
-    // The own speed moved toward 0 by the deceleration from `stop`.
+    // The own speed moved toward 0 by the deceleration from the status stop.
     void DecelerateOwn(double& speed) const;
-    // The deceleration of the own speeds derived from `stop`.
+    // The deceleration of the own speeds derived from the status stop.
     void UpdateDecel();
 
     // Hit points and skill points: 1 when nothing is left.
@@ -203,9 +203,10 @@ public:
     void DrawSpGauge(DDSURFACEDATA* target);
     void DrawGauge(DDSURFACEDATA* target, cCharaGauge& gauge, int kind);
 
-    // The definition: the character's own copy; statuses and status flags that
-    // it holds (mhp, msp, power, imp, def, impd, getsc, Transparent,
-    // FixedFacing, Flying, Invincible, CharaScale, ScrollSync) change there.
+    // The definition: the character's own copy; the statuses and status flags
+    // it holds (mhp, msp, cid, z, MarkNumber, sight, power, imp, def, impd,
+    // stop, getsc, Transparent, FixedFacing, Flying, Invincible, CharaScale,
+    // ScrollSync) change there.
     cEdChara Def;
 
     std::int32_t nBlockHitSide = -1; // side a block last hit: 0 left, 1 right
@@ -217,7 +218,7 @@ public:
     double dPrevKnockVY = 0;
     double dForcedVX = 0, dForcedVY = 0; // replace the own speed while not 0
     double dCarryVX = 0, dCarryVY = 0;   // carried by the auto-scroll this sub-step
-    double dDecel = 0;                   // from `stop`
+    double dDecel = 0;                   // from the status stop
     std::int32_t bDecel = 0;             // the own speeds decelerate
     std::int32_t bOnObject = 0;          // standing on another object
     std::int32_t bJumping = 0;
@@ -256,14 +257,8 @@ public:
     // Statuses.
     std::int32_t hp = 0;
     std::int32_t sp = 0;
-    cVector<std::int32_t> Vars; // v1..v8 at 1..8
-    std::int8_t cid = 0;
-    std::int8_t z = 0;
-    std::int16_t mark = 0;
-    std::int8_t sight = 0; // half-blocks
-    std::int32_t nSightPixels = 0;
-    std::uint8_t bySightKind = 0; // 0 none, 1..4 the shape of limited sight
-    std::int16_t stop = 0;
+    cVector<std::int32_t> Vars;    // v1..v8 at 1..8
+    std::int32_t nSightPixels = 0; // sight radius in pixels (Def.sight * 16)
     std::int32_t bVanish = 0;
 
     cCharaGauge HpGauge;

@@ -28,7 +28,7 @@ void cChara::InitPlacement(const cEdChara& def, std::int32_t id, std::int16_t su
     nFacing = Def.Facing;
     hp = Def.mhp;
     sp = Def.msp;
-    mark = Def.MarkNumber;
+    nSightPixels = Def.sight * 16;
     Vars.assign(kCharaVars, 0);
     UpdateDecel();
     Flows = cFlowList();
@@ -142,10 +142,10 @@ int cChara::IsOnGround() const {
     return EngineScene().IsBlockSolid(nBlockUnder, nBlockTestMode) ? 1 : 0;
 }
 
-// `stop` is the ease of stopping in tenths of a pixel per frame, lost each frame.
+// The status stop is the ease of stopping in tenths of a pixel per frame, lost each frame.
 void cChara::UpdateDecel() {
-    dDecel = stop * 0.1 / Stage.dSubSteps2;
-    bDecel = stop > 0 ? 1 : 0;
+    dDecel = Def.stop * 0.1 / Stage.dSubSteps2;
+    bDecel = Def.stop > 0 ? 1 : 0;
 }
 
 void cChara::DecelerateOwn(double& speed) const {

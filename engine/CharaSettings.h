@@ -9,5 +9,5 @@
 
 // The faction (0 to 7) whose lists hold the character.
 inline std::int32_t CharaFaction(const cEdChara& d) {
-    return std::clamp<std::int32_t>(d.Field25c, 0, 7);
+    return std::clamp<std::int32_t>(d.Faction, 0, 7);
 }

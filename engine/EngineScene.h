@@ -147,6 +147,18 @@ cEngineScene& EngineScene();
 // or by a test's guard, never while the game thread runs a frame.
 void SetEngineScene(cEngineScene* scene);
 
+// Installs a scene for a scope and puts the one before it back afterwards.
+class cScopedEngineScene {
+public:
+    explicit cScopedEngineScene(cEngineScene& scene);
+    ~cScopedEngineScene();
+    cScopedEngineScene(const cScopedEngineScene&) = delete;
+    cScopedEngineScene& operator=(const cScopedEngineScene&) = delete;
+
+private:
+    cEngineScene* previous_;
+};
+
 // The null scene: its own empty state, nothing solid, requests ignored.
 class cNullEngineScene : public cEngineScene {
 public:

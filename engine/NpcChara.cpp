@@ -96,6 +96,11 @@ void cNpcChara::Setup(const cEdChara& def, std::int32_t id, const cItemObj* carr
     }
     SetUnitScale(scale, 1);
     nHintCounter = nHintWord = 0;
+    bInGroup = Def.InActivationGroup;
+    sActivationGroup = Def.ActivationGroup;
+    nActivationKind = Def.ActivationKind;
+    bActiveX = Def.ActiveArea == 0 || Def.ActiveArea == 1;
+    bActiveY = Def.ActiveArea == 0 || Def.ActiveArea == 2;
     bHasItem = carried ? 1 : 0;
     if (carried) Item = *carried;
 }

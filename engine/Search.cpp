@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 bool cCharaFilter::Passes(const cChara& c) const {
-    if (bCid && c.cid != nCid) return false;
+    if (bCid && c.Def.cid != nCid) return false;
     if (bVar) {
         // A variable index past the character's variables fails the filter.
         if (!c.Vars.InRange(nVarIndex)) return false;
