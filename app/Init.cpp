@@ -5,6 +5,7 @@
 
 #include "app/Game.h"
 #include "app/ScreenMode.h"
+#include "app/SoundMessages.h"
 #include "app/SystemIni.h"
 #include "app/SystemSurfaces.h"
 #include "foundation/ErrorLog.h"
@@ -198,6 +199,7 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
     const int debugFont[] = {kDebugFontPicture};
     if (!DDLoadSurfaces(SystemSD, debugFont, 1)) return false;
     OptionData.LoadFromFile(DataPath.At(DP_OPTION));
+    StartSoundAndMusic();
     const std::string& worldMap = DataPath.At(DP_WORLD_MAP);
     if (!WorldMap.LoadFromFile(worldMap)) {
         ReportErrorBox("%s のロードに失敗！", worldMap.c_str());
@@ -215,6 +217,7 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
 
 void ShutdownProgram() {
     timeEndPeriod(1);
+    StopSoundAndMusic();
     Game.DeleteScenes();
     DDRelease();
 }
