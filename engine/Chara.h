@@ -226,8 +226,9 @@ public:
     std::int32_t bKnockedBack = 0;
     std::int32_t bMoved = 0; // a move command ran in this run of the flows
     std::int32_t bMoveCancelled = 0;
-    std::int32_t bDying = 0;    // defeated
-    std::int32_t bUnlinked = 0; // references cleared at defeat
+    std::int32_t bDying = 0;      // defeated
+    std::int32_t bUnlinked = 0;   // references cleared at defeat
+    std::int32_t bRemoveMark = 0; // leaves the live list after the current walk
     std::int32_t bLanding = 0;
     std::int32_t bJumpStop = 0;
     std::int32_t bHitAbove = 0;
