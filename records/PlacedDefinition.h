@@ -66,15 +66,17 @@ template <class T> void SettleLoadedDefinition(T& d, std::size_t groups) {
 }
 
 // Copies every group of settings marked in the inherit flags from the
-// template; a template that does not exist drops the palette source (the
-// index stays).
+// template. An index outside the palette's table drops the palette source
+// (the index stays). A template inside the table that is not there yet (its
+// palette is still loading) copies nothing and keeps the reference as stored.
 template <class T, class CopyGroup> void InheritFromTemplate(T& d, std::size_t groups, CopyGroup copyGroup) {
     if (d.PaletteIndex == 0 || d.PaletteSource == 0) return;
     const auto palette = PaletteFromSource(d.PaletteSource);
     if (!palette) return;
-    const T* from = cPaletteTableOf<T>::At(RecordContext(), *palette, d.PaletteIndex);
+    const cRecordContext& context = RecordContext();
+    const T* from = cPaletteTableOf<T>::At(context, *palette, d.PaletteIndex);
     if (!from) {
-        d.PaletteSource = 0;
+        if (OutsideTable(d.PaletteIndex, cPaletteTableOf<T>::Count(context, *palette))) d.PaletteSource = 0;
         return;
     }
     const T source = *from; // the template may be this very record
