@@ -32,7 +32,9 @@ template <class T> void LoadPlacements(cRecordFile& file, cVector<T>& out, std::
 template <class T> void LoadInPlace(cRecordFile& file, cVector<T>& table, std::size_t minRecordBytes) {
     const std::uint32_t n = file.ReadCount(minRecordBytes);
     table.clear();
-    table.reserve(n);
+    // Room grows with the entries really read, so a count that only claims
+    // many entries costs nothing before the file runs out.
+    table.reserve(std::min<std::uint32_t>(n, 256));
     for (std::uint32_t i = 0; i < n && !file.Damaged(); ++i) {
         table.emplace_back();
         table.back().Load(file);
