@@ -21,6 +21,11 @@ cmake --build build-asan -j "$jobs"
 
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLE_TSAN=ON -DBRINDLE_BENCH=OFF
 cmake --build build-tsan -j "$jobs" --target brindle_tests brindle4
-(cd build-tsan && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ctest --output-on-failure -j "$jobs")
+# The synthesiser's OpenMP runtime is not built for ThreadSanitizer and reports
+# its own pool as races: one OpenMP thread. The second-copy run is left out: the
+# first copy must close within a real-time limit that a sanitized player on a
+# busy machine can miss (InstanceLockTest covers the lock's threads).
+(cd build-tsan && OMP_NUM_THREADS=1 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+  ctest --output-on-failure -j "$jobs" -E 'PlayerRunTest.ASecondCopy')
 
 bash tools/fuzz.sh "${FUZZ_SECONDS:-20}"
