@@ -4,6 +4,8 @@
 #include "fixtures/ByteBuilder.h"
 #include "foundation/SmallRecords.h"
 
+#include "foundation/NewerVersion.h"
+
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -54,16 +56,16 @@ TEST(ConcurrentLoad, RefusedNewerFileIsSeenOnlyByTheThreadThatOpenedIt) {
     newer.u32(kProgramDataVersion + 1).u32(0).u32(0);
     cStageResult r;
     EXPECT_FALSE(r.LoadFromBytes(newer.get()));
-    EXPECT_EQ(bNewerVersion, 1);
+    EXPECT_EQ(NewerVersionRefused(), 1);
     std::thread other([] {
         cStageResult s;
         EXPECT_TRUE(s.LoadFromBytes(StageResultFile(818, 5)));
-        EXPECT_EQ(bNewerVersion, 0);
+        EXPECT_EQ(NewerVersionRefused(), 0);
     });
     other.join();
-    EXPECT_EQ(bNewerVersion, 1) << "another thread's good open leaves this thread's flag";
+    EXPECT_EQ(NewerVersionRefused(), 1) << "another thread's good open leaves this thread's flag";
     EXPECT_TRUE(r.LoadFromBytes(StageResultFile(818, 5)));
-    EXPECT_EQ(bNewerVersion, 0);
+    EXPECT_EQ(NewerVersionRefused(), 0);
 }
 
 } // namespace
