@@ -1,8 +1,8 @@
 #include "app/FpsMeter.h"
 
-#include "app/SystemSurfaces.h"
 #include "foundation/ErrorLog.h"
 #include "graphics/Graphics.h"
+#include "graphics/SystemSurfaces.h"
 
 cFpsRing FpsMeter;
 
@@ -16,7 +16,7 @@ void cFpsRing::Add(DWORD time) {
 }
 
 void DrawFpsMeter(int nShowFps, DWORD fps, DWORD average) {
-    if (!lpDTCon && !lpDDCon) return;
+    if (!DDIsDirect3D() && !DDIsDirectDraw()) return;
     std::string text = FormatString(64, "FPS%2d(%2d)", static_cast<int>(fps), static_cast<int>(average));
     // Drawn with the 8 x 16 debug font picture until the text fonts are built.
     DDSURFACEDATA* font = &SystemSD[kDebugFontPicture];
