@@ -4,6 +4,7 @@
 #include "app/SystemIni.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
+#include "foundation/Input.h"
 #include "foundation/MessageBox.h"
 #include "foundation/Timing.h"
 #include "graphics/Graphics.h"
@@ -104,6 +105,7 @@ int cGame::RunFrame() {
     ++dwFrameCount;
     StartStopwatch();
     if (!lpDTCon && lpDDCon && !RestoreLostSurfaces()) return 0;
+    UpdateInput(InputList);
     try {
         SwitchScene(nCurrentScene);
     } catch (const char* text) {

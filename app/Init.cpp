@@ -10,6 +10,8 @@
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
 #include "foundation/FileNames.h"
+#include "foundation/Input.h"
+#include "foundation/KeyConfig.h"
 #include "foundation/MessageBox.h"
 #include "foundation/RecordFile.h"
 #include "foundation/SystemReport.h"
@@ -175,6 +177,7 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
     }
     Game.nFrameRate = 60;
     Game.nFadeLength = 10;
+    for (cInput& input : InputList) input.SetRepeat(18, 6);
     if (!DecideScreenMode(IniSetting, DesktopBitsPerPixel(), SystemData)) return false;
 
     hMainWnd = window;
@@ -197,6 +200,8 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
                            : 0;
     const int debugFont[] = {kDebugFontPicture};
     if (!DDLoadSurfaces(SystemSD, debugFont, 1)) return false;
+    for (cInput& input : InputList) input.SetDefaultButtonMasks();
+    if (!LoadKeyConfig("user_data\\KeyConfig.dat", &KeyConfig)) SetDefaultKeyConfig(&KeyConfig);
     OptionData.LoadFromFile(DataPath.At(DP_OPTION));
     const std::string& worldMap = DataPath.At(DP_WORLD_MAP);
     if (!WorldMap.LoadFromFile(worldMap)) {
