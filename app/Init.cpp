@@ -14,7 +14,9 @@
 #include "foundation/KeyConfig.h"
 #include "foundation/MessageBox.h"
 #include "foundation/RecordFile.h"
+#include "foundation/StringLists.h"
 #include "foundation/SystemReport.h"
+#include "graphics/Font.h"
 #include "graphics/Graphics.h"
 #include "platform/Clock.h"
 #include "platform/PathResolver.h"
@@ -30,6 +32,7 @@
 #include "project/WorldMap.h"
 #include "records/ParamDescriptors.h"
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -135,6 +138,22 @@ void PrepareDirectStart() {
     Game.nPrevScene = SCENE_TITLE;
 }
 
+// The three fonts in the project's face and the digit strips drawn with them.
+bool CreateFonts() {
+    const std::int32_t n = SystemData.nFontNumber;
+    // A font number outside the list (a damaged System.dat) takes the list's empty last name.
+    const std::string& face = FontFaceNames[(n >= 0 && n < 122) ? n : 122];
+    for (SYSTEMFONTDATA& def : SystemFont) {
+        std::snprintf(def.szFace, sizeof def.szFace, "%s", face.c_str());
+        if (def.nValue[9] == 2)
+            def.nValue[9] = IniSetting.Direct3D ? IniSetting.D3D_FontCache : IniSetting.DD_FontCache;
+    }
+    if (!DDCreateFonts(SysFont, SystemFont, kSysFontCount)) return false;
+    SysFont[1].bCenter = SystemData.nTextSettingA;
+    SysFont[1].bSymbol = SystemData.nTextSettingB;
+    return DDCreateDigitSurfaces(DigitSD, ExtraBmp, kSysFontCount, SysFont, SystemFont);
+}
+
 } // namespace
 
 bool InitProgram(const std::string& commandLine, int nCmdShow) {
@@ -200,6 +219,8 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
                            : 0;
     const int debugFont[] = {kDebugFontPicture};
     if (!DDLoadSurfaces(SystemSD, debugFont, 1)) return false;
+    if (!CreateFonts()) return false;
+    ErrorLogPuts("3");
     for (cInput& input : InputList) input.SetDefaultButtonMasks();
     if (!LoadKeyConfig("user_data\\KeyConfig.dat", &KeyConfig)) SetDefaultKeyConfig(&KeyConfig);
     OptionData.LoadFromFile(DataPath.At(DP_OPTION));
@@ -219,7 +240,13 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
 }
 
 void ShutdownProgram() {
+    if (lpDTCon || lpDDCon) {
+        if (SysFont[0].m_lpFastFont_FullAdd) ReportPrintf("Font10 : %d", SysFont[0].CachedFullChars());
+        if (SysFont[1].m_lpFastFont_FullAdd) ReportPrintf("Font16 : %d", SysFont[1].CachedFullChars());
+    }
     timeEndPeriod(1);
     Game.DeleteScenes();
+    for (cFont& font : SysFont) font.Release();
+    for (DDSURFACEDATA& digits : DigitSD) DDReleaseSurface(&digits);
     DDRelease();
 }
