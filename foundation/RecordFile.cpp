@@ -7,13 +7,14 @@
 #include <unistd.h>
 
 std::uint32_t dwDataVersion = kProgramDataVersion;
-std::uint32_t dwLoadVersion = 0;
-std::int32_t bNewerVersion = 0;
+thread_local std::int32_t bNewerVersion = 0;
 std::int32_t bRemoveCR = 1;
 
-std::unique_ptr<cRecordFile> cRecordFile::ForReading(std::vector<std::uint8_t> bytes, std::size_t start) {
+std::unique_ptr<cRecordFile> cRecordFile::ForReading(std::vector<std::uint8_t> bytes, std::size_t start,
+                                                     std::uint32_t version) {
     std::unique_ptr<cRecordFile> f(new cRecordFile());
     f->reading_ = true;
+    f->version_ = version;
     f->data_ = std::move(bytes);
     f->pos_ = start <= f->data_.size() ? start : f->data_.size();
     return f;
@@ -22,6 +23,7 @@ std::unique_ptr<cRecordFile> cRecordFile::ForReading(std::vector<std::uint8_t> b
 std::unique_ptr<cRecordFile> cRecordFile::ForWriting(std::string path) {
     std::unique_ptr<cRecordFile> f(new cRecordFile());
     f->reading_ = false;
+    f->version_ = dwDataVersion;
     f->path_ = std::move(path);
     return f;
 }
@@ -94,13 +96,12 @@ RecordFilePtr OpenRecordMemoryRead(std::vector<std::uint8_t> bytes) {
     if (bytes.size() < 4) return nullptr;
     std::uint32_t version;
     std::memcpy(&version, bytes.data(), 4);
-    dwLoadVersion = version;
     if (version > dwDataVersion) {
         bNewerVersion = 1;
         return nullptr;
     }
     bNewerVersion = 0;
-    return cRecordFile::ForReading(std::move(bytes), 4);
+    return cRecordFile::ForReading(std::move(bytes), 4, version);
 }
 
 RecordFilePtr OpenRecordFileRead(const std::string& path) {

@@ -13,20 +13,28 @@
 #include <vector>
 
 extern std::uint32_t dwDataVersion; // the program's data version, 818
-extern std::uint32_t dwLoadVersion; // version of the file most recently opened for reading
-extern std::int32_t bNewerVersion;  // 1 when that open was refused as newer than the program
-extern std::int32_t bRemoveCR;      // strings lose their carriage returns on reading
+// 1 when this thread's most recent open for reading was refused as newer than
+// the program. Each thread has its own, so that a load on one thread never
+// sees the outcome of another thread's open.
+extern thread_local std::int32_t bNewerVersion;
+extern std::int32_t bRemoveCR; // strings lose their carriage returns on reading
 
 constexpr std::uint32_t kProgramDataVersion = 818;
 
 class cRecordFile {
 public:
-    // A reader over bytes that begin behind the version word.
-    static std::unique_ptr<cRecordFile> ForReading(std::vector<std::uint8_t> bytes, std::size_t start);
+    // A reader over bytes that begin behind the version word; `version` is the
+    // data version the file was written with.
+    static std::unique_ptr<cRecordFile> ForReading(std::vector<std::uint8_t> bytes, std::size_t start,
+                                                   std::uint32_t version);
     // A writer that puts its bytes at `path` on Close; an empty path keeps them in memory.
     static std::unique_ptr<cRecordFile> ForWriting(std::string path);
 
     bool IsReading() const { return reading_; }
+    // The data version of the file being read: every record in it is laid out
+    // for this version. A writer gives the program's version. The version
+    // travels with the file, so loads on different threads never share it.
+    std::uint32_t LoadVersion() const { return version_; }
 
     // Reading. Each returns false, and marks the file damaged, when the bytes are not there.
     bool Read(void* dst, std::size_t n);
@@ -55,6 +63,7 @@ private:
     bool reading_ = true;
     bool damaged_ = false;
     bool closed_ = false;
+    std::uint32_t version_ = kProgramDataVersion;
     std::vector<std::uint8_t> data_;
     std::size_t pos_ = 0;
     std::string path_;

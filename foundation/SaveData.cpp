@@ -52,7 +52,7 @@ void cSaveData::RemoveStringCRs() {
 }
 
 void cSaveData::Load(cRecordFile& file) {
-    RegisterFields(dwLoadVersion);
+    RegisterFields(file.LoadVersion());
     std::int32_t fieldCount = 0;
     if (!file.ReadI32(fieldCount)) return;
     // A file never holds more fields than its version registers.
@@ -66,7 +66,7 @@ void cSaveData::Load(cRecordFile& file) {
     }
     LoadStrings(file);
     if (file.Damaged()) return;
-    if (dwDataVersion != dwLoadVersion) RegisterFields(dwDataVersion);
+    if (dwDataVersion != file.LoadVersion()) RegisterFields(dwDataVersion);
 }
 
 void cSaveData::LoadStrings(cRecordFile& file) {

@@ -24,7 +24,7 @@ void cStageResult::RegisterFields(std::uint32_t version) {
 }
 
 void cStageResult::Load(cRecordFile& file) {
-    std::uint32_t version = dwLoadVersion;
+    std::uint32_t version = file.LoadVersion();
     cSaveData::Load(file);
     if (!file.Damaged() && version < 759) strKeyName = strStageName;
 }

@@ -33,14 +33,12 @@ template <class T> bool LoadDatabaseFile(const std::string& path, cVector<T>& re
         ShowFileLoadError(path);
         return false;
     }
-    std::uint32_t version = dwLoadVersion;
     std::uint32_t count = file->ReadCount(kMinRecordBytes);
     // Records already there are overwritten, missing ones appended as they are
     // read, so that a file that turns out short allocates no more than it held.
     cVector<T> loaded = records;
     for (std::uint32_t i = 0; i < count && !file->Damaged(); ++i) {
         if (i >= loaded.size()) loaded.push_back(FreshRecord<T>());
-        dwLoadVersion = version;
         loaded[i].Load(*file);
     }
     loaded.resize(count > 0 ? count : 1, FreshRecord<T>());

@@ -13,7 +13,7 @@ void cBmp_CharaExc::RegisterFields(std::uint32_t version) {
 
 void cBmp_CharaExc::Load(cRecordFile& file) {
     cSaveData::Load(file);
-    if (!file.Damaged() && dwLoadVersion < 153) nNumber = 0;
+    if (!file.Damaged() && file.LoadVersion() < 153) nNumber = 0;
 }
 
 void cSwordTypeEntry::RegisterFields(std::uint32_t version) {
@@ -53,7 +53,7 @@ void cSwordType::RegisterFields(std::uint32_t version) {
 void cSwordType::Load(cRecordFile& file) {
     cSaveData::Load(file);
     if (file.Damaged()) return;
-    std::uint32_t version = dwLoadVersion;
+    std::uint32_t version = file.LoadVersion();
     LoadRecordVector(file, Entries);
     if (version < 153) nNumber = 0;
 }
@@ -72,7 +72,7 @@ void cNamedFileRecord::RegisterFields(std::uint32_t version) {
 
 void cNamedFileRecord::Load(cRecordFile& file) {
     cSaveData::Load(file);
-    if (!file.Damaged() && dwLoadVersion < 153) nNumber = 0;
+    if (!file.Damaged() && file.LoadVersion() < 153) nNumber = 0;
 }
 
 void cBgm::RegisterFields(std::uint32_t version) {

@@ -15,7 +15,7 @@ void cGauge::RegisterFields(std::uint32_t version) {
 
 void cGauge::Load(cRecordFile& file) {
     cSaveData::Load(file);
-    if (dwLoadVersion < 204) bShowNumber = 1;
+    if (file.LoadVersion() < 204) bShowNumber = 1;
 }
 
 void cFlagList::RegisterFields(std::uint32_t) {

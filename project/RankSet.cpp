@@ -60,7 +60,7 @@ void cRankSet::Load(cRecordFile& file) {
     if (file.Damaged()) return;
     // Files up to version 180 come to the five tables of today, the last
     // two ranking the larger value first.
-    if (dwLoadVersion <= 180) {
+    if (file.LoadVersion() <= 180) {
         Tables.resize(kTables);
         Tables[3].bOrder = 1;
         Tables[4].bOrder = 1;

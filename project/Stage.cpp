@@ -63,7 +63,7 @@ void cStage::Palette(cPaletteTables& out) const {
 }
 
 void cStage::Load(cRecordFile& file) {
-    const std::uint32_t version = dwLoadVersion;
+    const std::uint32_t version = file.LoadVersion();
     cSaveData::Load(file);
     if (file.Damaged()) return;
     // No stage is narrower or lower than nothing; play sizes its grid from these.
@@ -192,7 +192,7 @@ std::int32_t cStage::FindHero() const {
         const cEdChara& c = Charas[i];
         // The hero is the player-controlled character (control 0); a placement
         // whose placed flag (byte 25c) is not 1 is switched off.
-        if (c.Control == 0 && c.Field25c == 1) return static_cast<std::int32_t>(i);
+        if (c.Control == 0 && c.Placed == 1) return static_cast<std::int32_t>(i);
     }
     return -1;
 }

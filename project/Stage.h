@@ -22,8 +22,8 @@ constexpr std::uint32_t kStageEndMarker = 123456789;
 
 class cStage : public cRecord<cStage> {
 public:
-    // Registered fields, in file order. Words whose meaning belongs to stage
-    // play and the characters are named by their place in the record.
+    // Registered fields, in file order. Groups of words whose meaning belongs
+    // to stage play and the characters are named by their place in the record.
     std::int32_t nMapWidth = 0;
     std::int32_t nWords2[2] = {};
     std::int32_t nMapHeight = 0;
@@ -32,20 +32,20 @@ public:
     std::int32_t nFps = 60;
     std::int32_t bTimeLimit = 0;
     std::int32_t nTimeLimit = 200;
-    std::int32_t nWord16 = 20;
+    std::int32_t nTimeWarning = 20; // the countdown warns at this many seconds left
     std::int32_t bAutoScrollX = 0, bAutoScrollY = 0;
     std::int32_t nAutoScrollSpeedX = 0, nAutoScrollSpeedY = 0;
     double dAccel = 0.4;
     std::int32_t nLevel = 10;
-    std::int32_t nWord23 = 0;
+    std::int32_t nAttackSteps = 0; // sub-steps per frame in which attacks hit; 0 every one
     std::int32_t nBgm = 0;
     std::int32_t bBgmLoop = 0; // from 166: the loop flag passed with the stage's music request
     std::int32_t bBgmKeep = 0; // from 199: 1: no new request when nBgm already plays
     std::int32_t nWords27[3] = {1, 0, 0};
-    std::int32_t nWordB = 1; // from 183; stored before word A
-    std::int32_t nWordA = 0; // from 184
-    std::int32_t nWord32 = 0;
-    std::int32_t nWord33 = 1; // from 225
+    std::int32_t nWordB = 1;           // from 183; stored before word A
+    std::int32_t nWordA = 0;           // from 184
+    std::int32_t bOnScreenCollide = 0; // 1: only objects on screen collide
+    std::int32_t bObjectLayers = 1;    // from 225: objects are drawn in 8 layers by z
     std::int32_t nWords34[2] = {1, 1};
     std::int32_t nHeroHitSize[4] = {16, 24, 16, 16}; // from 200: walking w, h, then flying w, h
     std::int32_t nHeroSizeP[2] = {16, 24};           // the walking mode's pair
@@ -53,9 +53,9 @@ public:
     std::int32_t nHeroSizeMode3[4] = {12, 8, 16, 16};
     std::int32_t bHeroHitBottom[2] = {1, 0}; // from 200: walking, flying box on the cell bottom
     std::int32_t bHeroSizeFlags[2] = {1, 0}; // from 155: with P, with P'
-    std::int32_t nWord52 = 0;                // from 200
+    std::int32_t bAttackRestrict = 0;        // from 200: attacks hit only in the marked sub-steps
     std::int32_t nWords53[3] = {};
-    std::int32_t nWord56 = 0; // from 200
+    std::int32_t nFallAllowance = 0; // from 200: sub-steps without floor before a character is off the ground
     std::int32_t nWords57[3] = {};
     std::int32_t nCharaHitSize[4] = {16, 24, 16, 16}; // from 200
     std::int32_t nCharaSizeQ[2] = {12, 24};
@@ -79,7 +79,7 @@ public:
 
     // Not stored.
     std::int32_t nSpeedCapInt = 60;
-    std::int32_t nWord208 = 0;
+    std::int32_t nUnstoredWord = 0; // cleared when a file older than 208 is loaded
     std::string strPath;
     std::int32_t bFoundFile = 0;
     std::int32_t bLoaded = 0;

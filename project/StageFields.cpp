@@ -39,22 +39,22 @@ void cStage::RegisterFields(std::uint32_t v) {
     AddInt(&nFps);
     AddInt(&bTimeLimit);
     AddInt(&nTimeLimit);
-    AddInt(&nWord16);
+    AddInt(&nTimeWarning);
     AddInt(&bAutoScrollX);
     AddInt(&bAutoScrollY);
     AddInt(&nAutoScrollSpeedX);
     AddInt(&nAutoScrollSpeedY);
     AddInt(&dAccel, 2);
     AddInt(&nLevel);
-    AddInt(&nWord23);
+    AddInt(&nAttackSteps);
     AddInt(&nBgm);
     if (v >= 166) AddInt(&bBgmLoop);
     if (v >= 199) AddInt(&bBgmKeep);
     AddWords(nWords27);
     if (v >= 183) AddInt(&nWordB);
     if (v >= 184) AddInt(&nWordA);
-    AddInt(&nWord32);
-    if (v >= 225) AddInt(&nWord33);
+    AddInt(&bOnScreenCollide);
+    if (v >= 225) AddInt(&bObjectLayers);
     AddWords(nWords34);
     if (v >= 200) AddWords(nHeroHitSize);
     AddWords(nHeroSizeP);
@@ -62,9 +62,9 @@ void cStage::RegisterFields(std::uint32_t v) {
     AddWords(nHeroSizeMode3);
     if (v >= 200) AddWords(bHeroHitBottom);
     if (v >= 155) AddWords(bHeroSizeFlags);
-    if (v >= 200) AddInt(&nWord52);
+    if (v >= 200) AddInt(&bAttackRestrict);
     AddWords(nWords53);
-    if (v >= 200) AddInt(&nWord56);
+    if (v >= 200) AddInt(&nFallAllowance);
     AddWords(nWords57);
     if (v >= 200) AddWords(nCharaHitSize);
     AddWords(nCharaSizeQ);
@@ -96,12 +96,12 @@ void cStage::Init() {
 
     nFps = 60;
     nTimeLimit = 200;
-    nWord16 = 20;
+    nTimeWarning = 20;
     dAccel = 0.4;
     nLevel = 10;
     SetWords(nWords27, {1, 0, 0});
     nWordB = 1;
-    nWord33 = 1;
+    bObjectLayers = 1;
     SetWords(nWords34, {1, 1});
     SetWords(nHeroHitSize, {16, 24, 16, 16});
     SetWords(nHeroSizeP, {16, 24});
@@ -166,12 +166,12 @@ void cStage::ApplyOlderDefaults(std::uint32_t v) {
     if (v < 200) {
         SetWords(nHeroHitSize, {16, 24, 16, 16});
         SetWords(bHeroHitBottom, {1, 0});
-        nWord52 = 0;
-        nWord56 = 5;
+        bAttackRestrict = 0;
+        nFallAllowance = 5;
         SetWords(nCharaHitSize, {16, 30, 16, 30});
         SetWords(bCharaHitBottom, {1, 1});
     }
-    if (v < 208) nWord208 = 0;
-    if (v < 225) nWord33 = 0;
+    if (v < 208) nUnstoredWord = 0;
+    if (v < 225) bObjectLayers = 0;
     if (v < 754) Texts.resize(1000);
 }

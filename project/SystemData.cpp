@@ -89,7 +89,7 @@ void cSystemData::RegisterFields(std::uint32_t version) {
 void cSystemData::Load(cRecordFile& file) {
     cSaveData::Load(file);
     if (file.Damaged()) return;
-    const std::uint32_t version = dwLoadVersion;
+    const std::uint32_t version = file.LoadVersion();
     LoadSections(file);
     if (file.Damaged()) return;
     if (version < kProgramDataVersion) UpgradeFrom(version);
@@ -99,7 +99,7 @@ void cSystemData::Load(cRecordFile& file) {
 }
 
 void cSystemData::LoadSections(cRecordFile& file) {
-    const std::uint32_t version = dwLoadVersion;
+    const std::uint32_t version = file.LoadVersion();
     LoadValueVector(file, CarryFlags);
     if (version >= 501) LoadValueVector(file, ClearCarryFlags);
     LoadRecordVector(file, Gauges);

@@ -32,8 +32,8 @@ void cWorldMap::SetDefaults() {
     strName = "ワールド";
     nStartX = 9;
     nStartY = 7;
-    nWord7 = 16;
-    nWord8 = 0;
+    nBackColour = 16;
+    bBackPicture = 0;
     Cells.clear();
     SetSize(20, 15);
     Events.clear();
@@ -50,8 +50,8 @@ void cWorldMap::RegisterFields(std::uint32_t) {
     AddInt(&nPitch_Shift);
     AddInt(&nStartX);
     AddInt(&nStartY);
-    AddInt(&nWord7);
-    AddInt(&nWord8);
+    AddInt(&nBackColour);
+    AddInt(&bBackPicture);
     AddString(&strName);
     AddString(&strText2);
 }
@@ -117,7 +117,7 @@ void cWorldMap::Load(cRecordFile& file) {
     LoadRecordVector(file, Events);
     LoadRecordVector(file, EventList2);
     if (file.Damaged()) return;
-    if (dwLoadVersion < 812) {
+    if (file.LoadVersion() < 812) {
         Chips.resize(10);
         for (std::size_t i = 0; i < Chips.size(); ++i) {
             cWorldChip& chip = Chips[i];

@@ -22,10 +22,10 @@ public:
     std::int32_t nPitch_Shift = 5;
     std::int32_t nStartX = 9;
     std::int32_t nStartY = 7;
-    std::int32_t nWord7 = 16;
-    std::int32_t nWord8 = 0;
+    std::int32_t nBackColour = 16; // background colour of the world-map screen
+    std::int32_t bBackPicture = 0; // 1: a background picture (strText2) instead
     std::string strName;
-    std::string strText2;
+    std::string strText2; // the background picture's file name
 
     cVector<cWorldChip> Chips;
     cVector<std::int32_t> Cells;

@@ -74,7 +74,7 @@ void cAnimeSet::FitSlots() {
 void cAnimeSet::Load(cRecordFile& file) {
     cSaveData::Load(file);
     if (file.Damaged()) return;
-    std::uint32_t version = dwLoadVersion;
+    std::uint32_t version = file.LoadVersion();
     LoadRecordVector(file, Slots);
     if (file.Damaged()) return;
     if (version < 119) FitSlots();

@@ -10,10 +10,10 @@ const Copy kGroups[kCharaInheritGroups] = {
     [](cEdChara& t, const cEdChara& f) { t.Name = f.Name; },
     [](cEdChara& t, const cEdChara& f) {
         t.Control = f.Control;
-        t.Field25b = f.Field25b;
+        t.InputRecord = f.InputRecord;
     },
-    [](cEdChara& t, const cEdChara& f) { t.Field25c = f.Field25c; },
-    [](cEdChara& t, const cEdChara& f) { t.Field25d = f.Field25d; },
+    [](cEdChara& t, const cEdChara& f) { t.Placed = f.Placed; },
+    [](cEdChara& t, const cEdChara& f) { t.Faction = f.Faction; },
     [](cEdChara& t, const cEdChara& f) {
         t.Conds = f.Conds;
         t.CondCombine = f.CondCombine;
@@ -37,12 +37,12 @@ const Copy kGroups[kCharaInheritGroups] = {
         t.CellBase = f.CellBase;
     },
     [](cEdChara& t, const cEdChara& f) { t.AnimeSet = f.AnimeSet; },
-    [](cEdChara& t, const cEdChara& f) { t.Field18 = f.Field18; },
+    [](cEdChara& t, const cEdChara& f) { t.z = f.z; },
     [](cEdChara& t, const cEdChara& f) { t.Transparent = f.Transparent; },
     [](cEdChara& t, const cEdChara& f) {
         t.CharaEffectA = f.CharaEffectA;
         t.CharaEffectAParam = f.CharaEffectAParam;
-        t.Field22 = f.Field22;
+        t.CharaEffectAOption = f.CharaEffectAOption;
     },
     [](cEdChara& t, const cEdChara& f) {
         t.CharaEffectB = f.CharaEffectB;
@@ -62,8 +62,8 @@ const Copy kGroups[kCharaInheritGroups] = {
     [](cEdChara& t, const cEdChara& f) { t.CharaScale = f.CharaScale; },
     [](cEdChara& t, const cEdChara& f) { t.ScrollSync = f.ScrollSync; },
     [](cEdChara& t, const cEdChara& f) {
-        t.Field33 = f.Field33;
-        t.Field34 = f.Field34;
+        t.SightShape = f.SightShape;
+        t.sight = f.sight;
     },
     [](cEdChara& t, const cEdChara& f) { t.mhp = f.mhp; },
     [](cEdChara& t, const cEdChara& f) { t.msp = f.msp; },
@@ -73,17 +73,17 @@ const Copy kGroups[kCharaInheritGroups] = {
     [](cEdChara& t, const cEdChara& f) { t.Effect = f.Effect; },
     [](cEdChara& t, const cEdChara& f) { t.def = f.def; },
     [](cEdChara& t, const cEdChara& f) { t.impd = f.impd; },
-    [](cEdChara& t, const cEdChara& f) { t.Field37 = f.Field37; },
+    [](cEdChara& t, const cEdChara& f) { t.stop = f.stop; },
     [](cEdChara& t, const cEdChara& f) {
-        t.Field48 = f.Field48;
-        t.Field49 = f.Field49;
+        t.ActiveArea = f.ActiveArea;
+        t.ActivationKind = f.ActivationKind;
     },
     [](cEdChara& t, const cEdChara& f) {
-        t.Field46 = f.Field46;
-        t.Field47 = f.Field47;
+        t.InActivationGroup = f.InActivationGroup;
+        t.ActivationGroup = f.ActivationGroup;
     },
     [](cEdChara& t, const cEdChara& f) { t.getsc = f.getsc; },
-    [](cEdChara& t, const cEdChara& f) { t.Field45 = f.Field45; },
+    [](cEdChara& t, const cEdChara& f) { t.cid = f.cid; },
     [](cEdChara& t, const cEdChara& f) {
         t.Flows = f.Flows;
         if (t.Flows.empty()) t.Flows.emplace_back();

@@ -46,7 +46,7 @@ void ShiftStatusNumbers(cCond& c, int from) {
 
 void cCond::Load(cRecordFile& file) {
     cSaveData::Load(file);
-    const std::uint32_t v = dwLoadVersion;
+    const std::uint32_t v = file.LoadVersion();
     if (v >= 818) return;
     if (v < 160 && cKind >= 5) cKind = static_cast<std::int8_t>(cKind + 2);
     if (v < 161 && cKind == 6 && cArg == 2) bFlag1 = bFlag1 ? 0 : 1;

@@ -9,7 +9,7 @@ void cCondList::RegisterFields(std::uint32_t) {
 void cCondList::Load(cRecordFile& file) {
     cSaveData::Load(file);
     // Lists of 764 and 765 stored no conditions.
-    if (dwLoadVersion >= 766)
+    if (file.LoadVersion() >= 766)
         LoadConds(file, vCond);
     else
         vCond.clear();

@@ -49,7 +49,7 @@ void cEdBlock::Load(cRecordFile& file) {
     LoadByteVector(file, InheritFlags);
     LoadConds(file, Conds);
     if (file.Damaged()) return;
-    UpgradeShotGraphicIndex(dwLoadVersion, GraphicKind, GraphicIndex);
+    UpgradeShotGraphicIndex(file.LoadVersion(), GraphicKind, GraphicIndex);
     // A flag vector stored shorter or longer is brought to its fixed size.
     InheritFlags.resize(kBlockInheritGroups, 0);
     Inherit();

@@ -16,17 +16,17 @@ void cEdChara::Init() {
     CarriedItem = 0;
     InheritFlags.assign(kCharaInheritGroups, 0);
     mhp = 10;
-    Field37 = 10;
+    stop = 10;
     Control = 1;
-    Field25c = 1;
-    Field18 = 3;
-    Field22 = 1;
+    Placed = 1;
+    z = 3;
+    CharaEffectAOption = 1;
     def = 0;
     GraphicKind = 1;
     GraphicIndex = 0;
     CharaScale = 1;
     FixedFacing = 1;
-    Field45 = 1;
+    cid = 1;
 }
 
 void cEdChara::RegisterFields(std::uint32_t v) {
@@ -48,19 +48,19 @@ void cEdChara::RegisterFields(std::uint32_t v) {
     AddByte(&GraphicKind);
     AddShort(&CellBase);
     AddShort(&AnimeSet);
-    AddByte(&Field18);
+    AddByte(&z);
     AddByte(&Transparent);
     AddShort(&CharaEffectA);
     if (v >= 196) AddByte(&CharaEffectAParam);
-    AddByte(&Field22);
+    AddByte(&CharaEffectAOption);
     AddShort(&CharaEffectB);
     if (v >= 196) AddByte(&CharaEffectBParam);
     AddByte(&MarkShow);
     AddShort(&MarkNumber);
     AddByte(&Control);
-    AddByte(&Field25b);
-    AddByte(&Field25c);
-    AddByte(&Field25d);
+    AddByte(&InputRecord);
+    AddByte(&Placed);
+    AddByte(&Faction);
     AddByte(&Flying);
     AddByte(&FixedFacing);
     AddByte(&Invincible);
@@ -68,11 +68,11 @@ void cEdChara::RegisterFields(std::uint32_t v) {
     AddByte(&BlockChara);
     AddByte(&CharaScale);
     if (v >= 210) AddByte(&ScrollSync);
-    AddByte(&Field33);
-    AddByte(&Field34);
+    AddByte(&SightShape);
+    AddByte(&sight);
     AddInt(&mhp);
     AddInt(&msp);
-    AddShort(&Field37);
+    AddShort(&stop);
     if (v >= 201) AddByte(&HitRange);
     AddInt(&power);
     AddByte(&imp);
@@ -80,11 +80,11 @@ void cEdChara::RegisterFields(std::uint32_t v) {
     if (v >= 168) AddInt(&def);
     AddByte(&impd);
     AddInt(&getsc);
-    AddByte(&Field45);
-    AddByte(&Field46);
-    AddShort(&Field47);
-    AddByte(&Field48);
-    AddByte(&Field49);
+    AddByte(&cid);
+    AddByte(&InActivationGroup);
+    AddShort(&ActivationGroup);
+    AddByte(&ActiveArea);
+    AddByte(&ActivationKind);
 }
 
 namespace {
@@ -110,7 +110,7 @@ void cEdChara::Load(cRecordFile& file) {
     if (file.Damaged()) return;
     if (!RecordContext().EditorStarted() && !RecordContext().KeepFlows()) DropFlagged(Flows);
 
-    const std::uint32_t v = dwLoadVersion;
+    const std::uint32_t v = file.LoadVersion();
     if (v < 818) {
         if (v < 168) {
             def = 0;

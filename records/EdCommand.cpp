@@ -106,14 +106,14 @@ void cEdCommand::Load(cRecordFile& file) {
     cSaveData::Load(file);
     LoadPart(file, pMove);
     LoadPart(file, pShot);
-    if (dwLoadVersion >= 764)
+    if (file.LoadVersion() >= 764)
         LoadPart(file, pCondList);
     else
         pCondList.reset();
     LoadFlows(file, vFlow);
     LoadValueVector(file, vParam);
     if (file.Damaged()) return;
-    if (dwLoadVersion < 818) UpgradeCommand(*this, dwLoadVersion);
+    if (file.LoadVersion() < 818) UpgradeCommand(*this, file.LoadVersion());
     if (!RecordContext().EditorStarted() && !RecordContext().KeepFlows()) DropFlagged(vFlow);
     FixParams();
 }

@@ -32,7 +32,7 @@ void cEdFlow::Load(cRecordFile& file) {
     LoadRecords(file, vKeyCond, 12);
     LoadCommands(file, vCmd);
     if (file.Damaged()) return;
-    const std::uint32_t v = dwLoadVersion;
+    const std::uint32_t v = file.LoadVersion();
     if (v < 818) {
         // The start timings were renumbered as new ones were added.
         if (v < 132 && cTrigger >= 11) ++cTrigger;

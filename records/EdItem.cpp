@@ -18,7 +18,7 @@ void cEdItem::Init() {
     GraphicIndex = 0;
     ShowMessage = 1;
     Scale = 1;
-    Field11 = 6;
+    MessagePlace = 6;
 }
 
 void cEdItem::RegisterFields(std::uint32_t) {
@@ -33,10 +33,10 @@ void cEdItem::RegisterFields(std::uint32_t) {
     AddShort(&GraphicIndex);
     AddByte(&GraphicKind);
     AddShort(&CellBase);
-    AddByte(&Field11);
-    AddByte(&Field12);
-    AddByte(&Field13);
-    AddShort(&Field14);
+    AddByte(&MessagePlace);
+    AddByte(&MessageOption);
+    AddByte(&MessageTimeMode);
+    AddShort(&MessageTime);
     AddByte(&ShowMessage);
     AddByte(&TakeRule);
     AddByte(&Scale);
@@ -51,7 +51,7 @@ void cEdItem::Load(cRecordFile& file) {
     LoadConds(file, Conds);
     LoadCommands(file, Commands);
     if (file.Damaged()) return;
-    UpgradeShotGraphicIndex(dwLoadVersion, GraphicKind, GraphicIndex);
+    UpgradeShotGraphicIndex(file.LoadVersion(), GraphicKind, GraphicIndex);
     // A flag vector stored shorter or longer is brought to its fixed size.
     InheritFlags.resize(kItemInheritGroups, 0);
     Inherit();

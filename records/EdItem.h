@@ -24,24 +24,24 @@ public:
     void ClampRefs();
     void ClampCmdRefs();
 
-    std::uint8_t PaletteSource = 0; // 1: 0 none, 1 common palette, 2 stage palette
-    std::int16_t PaletteIndex = 0;  // 2: 0 no template
-    std::string Name;               // 3
-    std::uint8_t CondCombine = 0;   // 4
-    std::uint8_t CondOnce = 0;      // 5
-    std::int16_t OffsetX = 0;       // 6: placement offset in pixels
-    std::int16_t OffsetY = 0;       // 7
-    std::int16_t GraphicIndex = 0;  // 8
-    std::uint8_t GraphicKind = 2;   // 9: item graphics by default
-    std::int16_t CellBase = 0;      // 10: also the cell of the item's message icon
-    std::uint8_t Field11 = 6;       // 11
-    std::uint8_t Field12 = 0;       // 12
-    std::uint8_t Field13 = 0;       // 13
-    std::int16_t Field14 = 0;       // 14
-    std::uint8_t ShowMessage = 1;   // 15
-    std::uint8_t TakeRule = 0;      // 16: 0 once, 1 any number of times, 2 never
-    std::uint8_t Scale = 1;         // 17: never below 1
-    std::int16_t Sound = 0;         // 18: Sound database, 0 none
+    std::uint8_t PaletteSource = 0;   // 1: 0 none, 1 common palette, 2 stage palette
+    std::int16_t PaletteIndex = 0;    // 2: 0 no template
+    std::string Name;                 // 3
+    std::uint8_t CondCombine = 0;     // 4
+    std::uint8_t CondOnce = 0;        // 5
+    std::int16_t OffsetX = 0;         // 6: placement offset in pixels
+    std::int16_t OffsetY = 0;         // 7
+    std::int16_t GraphicIndex = 0;    // 8
+    std::uint8_t GraphicKind = 2;     // 9: item graphics by default
+    std::int16_t CellBase = 0;        // 10: also the cell of the item's message icon
+    std::uint8_t MessagePlace = 6;    // 11: where the item message shows; 6 at the hero's centre
+    std::uint8_t MessageOption = 0;   // 12: a further display setting of the item message
+    std::uint8_t MessageTimeMode = 0; // 13: 0 until the advance key, 1 until the stage ends, 2 a time
+    std::int16_t MessageTime = 0;     // 14: that time in tenths of a second
+    std::uint8_t ShowMessage = 1;     // 15
+    std::uint8_t TakeRule = 0;        // 16: 0 once, 1 any number of times, 2 never
+    std::uint8_t Scale = 1;           // 17: never below 1
+    std::int16_t Sound = 0;           // 18: Sound database, 0 none
 
     std::int16_t Column = 0; // block column of a placement
     std::int16_t Row = 0;    // block row of a placement

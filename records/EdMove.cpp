@@ -51,11 +51,11 @@ void cEdMove::RegisterFields(std::uint32_t version) {
 
 void cEdMove::Load(cRecordFile& file) {
     cSaveData::Load(file);
-    if (dwLoadVersion >= 818) return;
+    if (file.LoadVersion() >= 818) return;
     // Fields the file lacks would keep their constructor defaults; old files mean 0.
-    if (dwLoadVersion < 158) bMirrorAngle = 0;
-    if (dwLoadVersion < 159) bDotUnit = 0;
-    if (dwLoadVersion < 162) {
+    if (file.LoadVersion() < 158) bMirrorAngle = 0;
+    if (file.LoadVersion() < 159) bDotUnit = 0;
+    if (file.LoadVersion() < 162) {
         bKeepFacing = 0;
         bOwnAnime = 0;
     }

@@ -84,17 +84,17 @@ void cEdShot::RegisterFields(std::uint32_t version) {
 
 void cEdShot::Load(cRecordFile& file) {
     cSaveData::Load(file);
-    if (dwLoadVersion < 818) {
-        if (dwLoadVersion < 158) bMirrorAngle = 0;
-        if (dwLoadVersion < 197) byOpt24 = byOpt23;
-        if (dwLoadVersion < 212) byOpt12 = (cMotion >= 4 && cMotion <= 7) ? 1 : 0;
-        if (dwLoadVersion < 213) {
+    if (file.LoadVersion() < 818) {
+        if (file.LoadVersion() < 158) bMirrorAngle = 0;
+        if (file.LoadVersion() < 197) byOpt24 = byOpt23;
+        if (file.LoadVersion() < 212) byOpt12 = (cMotion >= 4 && cMotion <= 7) ? 1 : 0;
+        if (file.LoadVersion() < 213) {
             byOpt13 = 0;
             sAccel = 0;
             sAccelAdd = 0;
         }
-        if (dwLoadVersion < 636) byOpt19 = byOpt18;
-        if (dwLoadVersion < 671) byOpt1 = 0;
+        if (file.LoadVersion() < 636) byOpt19 = byOpt18;
+        if (file.LoadVersion() < 671) byOpt1 = 0;
     }
     ClampRefs();
 }

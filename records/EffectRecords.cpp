@@ -33,7 +33,7 @@ void cEffect::RegisterFields(std::uint32_t version) {
 void cEffect::Load(cRecordFile& file) {
     cSaveData::Load(file);
     if (file.Damaged()) return;
-    std::uint32_t version = dwLoadVersion;
+    std::uint32_t version = file.LoadVersion();
     LoadRecordVector(file, Frames);
     if (version < 153) nNumber = 0;
 }

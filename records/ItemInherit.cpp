@@ -19,11 +19,11 @@ const Copy kGroups[kItemInheritGroups] = {
         t.GraphicIndex = f.GraphicIndex;
         t.CellBase = f.CellBase;
     },
-    [](cEdItem& t, const cEdItem& f) { t.Field11 = f.Field11; },
-    [](cEdItem& t, const cEdItem& f) { t.Field12 = f.Field12; },
+    [](cEdItem& t, const cEdItem& f) { t.MessagePlace = f.MessagePlace; },
+    [](cEdItem& t, const cEdItem& f) { t.MessageOption = f.MessageOption; },
     [](cEdItem& t, const cEdItem& f) {
-        t.Field13 = f.Field13;
-        t.Field14 = f.Field14;
+        t.MessageTimeMode = f.MessageTimeMode;
+        t.MessageTime = f.MessageTime;
     },
     [](cEdItem& t, const cEdItem& f) { t.Scale = f.Scale; },
     [](cEdItem& t, const cEdItem& f) { t.TakeRule = f.TakeRule; },

@@ -63,8 +63,11 @@ TEST(SaveData, OlderVersionReadsItsOwnLayoutAndSavesCurrent) {
     r.s2 = "kept";
     ByteBuilder old;
     old.u32(817).u32(1).i32(42).u32(1).str("old");
+    RecordFilePtr file = OpenRecordMemoryRead(old.get());
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->LoadVersion(), 817u);
+    CloseRecordFile(file);
     ASSERT_TRUE(r.LoadFromBytes(old.get()));
-    EXPECT_EQ(dwLoadVersion, 817u);
     EXPECT_EQ(r.a, 42);
     EXPECT_EQ(r.b, 7); // not in 817: keeps its value
     EXPECT_EQ(r.s1, "old");

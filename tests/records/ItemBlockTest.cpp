@@ -35,12 +35,14 @@ const std::vector<Field<cEdBlock>> kBlockFields = {
 };
 
 const std::vector<Field<cEdItem>> kItemFields = {
-    F(cEdItem, PaletteSource), F(cEdItem, PaletteIndex), F(cEdItem, CondCombine),  F(cEdItem, CondOnce),
-    F(cEdItem, OffsetX),       F(cEdItem, OffsetY),      F(cEdItem, GraphicIndex), F(cEdItem, GraphicKind),
-    F(cEdItem, CellBase),      F(cEdItem, Field11),      F(cEdItem, Field12),      F(cEdItem, Field13),
-    F(cEdItem, Field14),       F(cEdItem, ShowMessage),  F(cEdItem, TakeRule),     F(cEdItem, Scale),
-    F(cEdItem, Sound),         F(cEdItem, Column),       F(cEdItem, Row),          SIZE(cEdItem, Name),
-    SIZE(cEdItem, Conds),      SIZE(cEdItem, Commands),
+    F(cEdItem, PaletteSource), F(cEdItem, PaletteIndex),  F(cEdItem, CondCombine),
+    F(cEdItem, CondOnce),      F(cEdItem, OffsetX),       F(cEdItem, OffsetY),
+    F(cEdItem, GraphicIndex),  F(cEdItem, GraphicKind),   F(cEdItem, CellBase),
+    F(cEdItem, MessagePlace),  F(cEdItem, MessageOption), F(cEdItem, MessageTimeMode),
+    F(cEdItem, MessageTime),   F(cEdItem, ShowMessage),   F(cEdItem, TakeRule),
+    F(cEdItem, Scale),         F(cEdItem, Sound),         F(cEdItem, Column),
+    F(cEdItem, Row),           SIZE(cEdItem, Name),       SIZE(cEdItem, Conds),
+    SIZE(cEdItem, Commands),
 };
 #undef F
 #undef SIZE
@@ -63,7 +65,8 @@ cEdItem ItemTemplate() {
     std::int64_t n = 20;
     auto set = [&n](auto& m) { m = static_cast<std::remove_reference_t<decltype(m)>>(n++); };
     set(t.CondCombine), set(t.CondOnce), set(t.OffsetX), set(t.OffsetY), set(t.GraphicIndex);
-    set(t.GraphicKind), set(t.CellBase), set(t.Field11), set(t.Field12), set(t.Field13), set(t.Field14);
+    set(t.GraphicKind), set(t.CellBase), set(t.MessagePlace), set(t.MessageOption), set(t.MessageTimeMode),
+        set(t.MessageTime);
     set(t.ShowMessage), set(t.TakeRule), set(t.Scale), set(t.Sound), set(t.Column), set(t.Row);
     t.Name = "template";
     t.Conds.resize(2);
@@ -131,9 +134,9 @@ TEST_F(ItemBlockTest, EachItemFlagCopiesExactlyItsGroup) {
         {"OffsetX"},
         {"OffsetY"},
         {"GraphicKind", "GraphicIndex", "CellBase"},
-        {"Field11"},
-        {"Field12"},
-        {"Field13", "Field14"},
+        {"MessagePlace"},
+        {"MessageOption"},
+        {"MessageTimeMode", "MessageTime"},
         {"Scale"},
         {"TakeRule"},
         {"ShowMessage"},
