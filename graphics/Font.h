@@ -130,8 +130,6 @@ private:
     void DrawIntoCache(cFastFont* cache, const std::string& layout);
     void DrawTextLines(cGlyphPen& pen, DDSURFACEDATA* cacheDst, int cacheX, int cacheY, const char* text,
                        int letters);
-    // Draws the glyph of a double-byte character into its new cache cell.
-    void DrawCacheCell(const cFastFont::Cell& cell);
     bool HasSymbolPicture() const;
     bool CachesOn() const { return nCacheMode && m_lpFastFont_Half && m_lpFastFont_FullAdd; }
     bool Antialiased() const;

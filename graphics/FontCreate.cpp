@@ -151,11 +151,6 @@ void cFont::BuildFullCharList(bool initial) {
     for (const cFastFont::Cell& cell : cache->CharList) pen.DrawString(cell.x, cell.y, cell.szChar, 2);
 }
 
-void cFont::DrawCacheCell(const cFastFont::Cell& cell) {
-    cGlyphPen pen(*this, &m_lpFastFont_FullAdd->SD);
-    pen.DrawString(cell.x, cell.y, cell.szChar, 2);
-}
-
 void cFont::RestoreCaches() {
     if (lpDTCon) {
         if (m_lpFastFont_Half && m_lpFastFont_Half->SD.bLost) {

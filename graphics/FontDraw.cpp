@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace {
@@ -64,6 +65,12 @@ void cFont::DrawTextLines(cGlyphPen& pen, DDSURFACEDATA* cacheDst, int cacheX, i
     const bool caches = CachesOn() && cacheDst;
     const bool symbolLetters = letters && HasSymbolPicture();
     DDBeginQuadBatch(1);
+    // Glyphs new to the cache go into their cells before they are blitted
+    // from there. A blit the quad batch holds back until its flush lets the
+    // new cells be drawn together, in one pass over the cache's pixels.
+    const bool deferCells = caches && QuadBatch.bBatching && cacheDst->lpDT && cacheDst->lpDT->bRenderTarget;
+    std::unique_ptr<cGlyphPen> cellPen;
+    if (caches) cellPen = std::make_unique<cGlyphPen>(*this, &m_lpFastFont_FullAdd->SD);
     int u = 0, v = 0;
     for (const char* p = text; *p;) {
         if (IsDoubleByteChar(p)) {
@@ -77,7 +84,9 @@ void cFont::DrawTextLines(cGlyphPen& pen, DDSURFACEDATA* cacheDst, int cacheX, i
                     if (!full->AddChar(c)) {
                         pen.DrawString(u, v, c, 2);
                     } else {
-                        DrawCacheCell(full->CharList.back());
+                        const cFastFont::Cell& cell = full->CharList.back();
+                        cellPen->DrawString(cell.x, cell.y, cell.szChar, 2);
+                        if (!deferCells) cellPen->Flush();
                         full->DrawChar(cacheDst, cacheX + u, cacheY + v, c, 1);
                     }
                 }
@@ -102,6 +111,7 @@ void cFont::DrawTextLines(cGlyphPen& pen, DDSURFACEDATA* cacheDst, int cacheX, i
         }
         u += nPitch;
     }
+    if (cellPen) cellPen->Flush();
     DDFlushQuadBatch();
 }
 

@@ -19,9 +19,14 @@ TEST(MenuCursor, GridCursorWrapsAroundAndSetsItsPixels) {
         int columns, rows;
         int wantColumn, wantRow;
     } cases[] = {
-        {0, 0, kDirUp, 1, 3, 0, 2},     {0, 2, kDirDown, 1, 3, 0, 0},    {0, 1, kDirDown, 1, 3, 0, 2},
-        {0, 0, kDirLeft, 4, 1, 3, 0},   {3, 0, kDirRight, 4, 1, 0, 0},   {1, 1, kDirLeft | kDirRight, 4, 3, 0, 1},
-        {2, 2, kDirUp | kDirDown, 4, 3, 2, 1}, {3, 2, kDirDown | kDirRight, 4, 3, 0, 0},
+        {0, 0, kDirUp, 1, 3, 0, 2},
+        {0, 2, kDirDown, 1, 3, 0, 0},
+        {0, 1, kDirDown, 1, 3, 0, 2},
+        {0, 0, kDirLeft, 4, 1, 3, 0},
+        {3, 0, kDirRight, 4, 1, 0, 0},
+        {1, 1, kDirLeft | kDirRight, 4, 3, 0, 1},
+        {2, 2, kDirUp | kDirDown, 4, 3, 2, 1},
+        {3, 2, kDirDown | kDirRight, 4, 3, 0, 0},
     };
     for (const auto& c : cases) {
         CURSORPOS cur{c.column, c.row, 0, 0};
@@ -122,7 +127,7 @@ TEST(MenuCursor, PositionStack) {
 TEST(MenuLayout, CentredMenuX) {
     cVector<cCmd> menu;
     menu.push_back(cCmd(1, "はじめから"));
-    menu.push_back(cCmd(1, "しゅうりょう"));   // 6 characters
+    menu.push_back(cCmd(1, "しゅうりょう"));       // 6 characters
     menu.push_back(cCmd(0, "とてもながいなまえ")); // disabled: not counted
     EXPECT_EQ(GetCenteredMenuX(320, menu), 320 - (7 * 16) / 2);
     menu.push_back(cCmd(1, "オプションABC")); // 8 characters
