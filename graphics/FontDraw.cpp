@@ -29,6 +29,24 @@ template <class F> void ForEachLine(const char* text, F f) {
     }
 }
 
+// Walks a text cell by cell: f(bytes, 1 or 2, u, v) for each character at its
+// cell offset; "\n" starts the next line.
+template <class F> void ForEachCell(const char* text, int pitch, int linePitch, F f) {
+    int u = 0, v = 0;
+    for (const char* p = text; *p;) {
+        if (*p == '\n') {
+            v += linePitch;
+            u = 0;
+            ++p;
+            continue;
+        }
+        const int n = IsDoubleByteChar(p) ? 2 : 1;
+        f(p, n, u, v);
+        p += n;
+        u += pitch;
+    }
+}
+
 } // namespace
 
 void cFont::MeasureText(const char* text, int* w, int* h) const {
@@ -71,46 +89,33 @@ void cFont::DrawTextLines(cGlyphPen& pen, DDSURFACEDATA* cacheDst, int cacheX, i
     const bool deferCells = caches && QuadBatch.bBatching && cacheDst->lpDT && cacheDst->lpDT->bRenderTarget;
     std::unique_ptr<cGlyphPen> cellPen;
     if (caches) cellPen = std::make_unique<cGlyphPen>(*this, &m_lpFastFont_FullAdd->SD);
-    int u = 0, v = 0;
-    for (const char* p = text; *p;) {
-        if (IsDoubleByteChar(p)) {
+    ForEachCell(text, nPitch, nLinePitch, [&](const char* p, int n, int u, int v) {
+        if (n == 2) {
             const char c[3] = {p[0], p[1], 0};
-            p += 2;
-            if (c[0] == kFullWidthSpace[0] && c[1] == kFullWidthSpace[1]) {
-                // never drawn, never cached
-            } else if (caches) {
-                cFastFont* full = m_lpFastFont_FullAdd;
-                if (!full->DrawChar(cacheDst, cacheX + u, cacheY + v, c, 1)) {
-                    if (!full->AddChar(c)) {
-                        pen.DrawString(u, v, c, 2);
-                    } else {
-                        const cFastFont::Cell& cell = full->CharList.back();
-                        cellPen->DrawString(cell.x, cell.y, cell.szChar, 2);
-                        if (!deferCells) cellPen->Flush();
-                        full->DrawChar(cacheDst, cacheX + u, cacheY + v, c, 1);
-                    }
-                }
-            } else {
+            if (c[0] == kFullWidthSpace[0] && c[1] == kFullWidthSpace[1]) return; // never drawn, never cached
+            if (!caches) {
                 pen.DrawString(u, v, c, 2);
+                return;
             }
-            u += nPitch;
-            continue;
+            cFastFont* full = m_lpFastFont_FullAdd;
+            if (full->DrawChar(cacheDst, cacheX + u, cacheY + v, c, 1)) return;
+            if (!full->AddChar(c)) {
+                pen.DrawString(u, v, c, 2);
+                return;
+            }
+            const cFastFont::Cell& cell = full->CharList.back();
+            cellPen->DrawString(cell.x, cell.y, cell.szChar, 2);
+            if (!deferCells) cellPen->Flush();
+            full->DrawChar(cacheDst, cacheX + u, cacheY + v, c, 1);
+            return;
         }
-        const char b = *p++;
-        if (b == '\n') {
-            v += nLinePitch;
-            u = 0;
-            continue;
-        }
-        if (b != ' ' && !(symbolLetters && b >= 'a' && b <= 'z')) {
-            if (caches)
-                m_lpFastFont_Half->DrawCell(cacheDst, cacheX + u, cacheY + v, static_cast<unsigned char>(b),
-                                            1);
-            else
-                pen.DrawString(u, v, &b, 1);
-        }
-        u += nPitch;
-    }
+        const char b = *p;
+        if (b == ' ' || (symbolLetters && b >= 'a' && b <= 'z')) return;
+        if (caches)
+            m_lpFastFont_Half->DrawCell(cacheDst, cacheX + u, cacheY + v, static_cast<unsigned char>(b), 1);
+        else
+            pen.DrawString(u, v, &b, 1);
+    });
     if (cellPen) cellPen->Flush();
     DDFlushQuadBatch();
 }
@@ -160,23 +165,10 @@ void cFont::DrawTextF(DDSURFACEDATA* dst, int x, int y, const char* format, ...)
 void cFont::DrawPictureLetters(DDSURFACEDATA* dst, int x, int y, const char* text) {
     if (!bSymbol || !HasSymbolPicture() || nPitch == 0 || !text) return;
     DDBeginQuadBatch(0);
-    int u = 0, v = 0;
-    for (const char* p = text; *p;) {
-        if (IsDoubleByteChar(p)) {
-            p += 2;
-            u += nPitch;
-            continue;
-        }
-        const char b = *p++;
-        if (b == '\n') {
-            v += nLinePitch;
-            u = 0;
-            continue;
-        }
-        if (b >= 'a' && b <= 'z')
-            DDBltFast(dst, x + u, y + v, nPitch, nLinePitch, lpSymbol, (b - 'a') * nPitch, 0, 1);
-        u += nPitch;
-    }
+    ForEachCell(text, nPitch, nLinePitch, [&](const char* p, int n, int u, int v) {
+        if (n == 1 && *p >= 'a' && *p <= 'z')
+            DDBltFast(dst, x + u, y + v, nPitch, nLinePitch, lpSymbol, (*p - 'a') * nPitch, 0, 1);
+    });
     DDFlushQuadBatch();
 }
 
