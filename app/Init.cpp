@@ -5,6 +5,7 @@
 
 #include "app/Game.h"
 #include "app/ScreenMode.h"
+#include "app/SoundMessages.h"
 #include "app/SystemIni.h"
 #include "app/SystemSurfaces.h"
 #include "foundation/ErrorLog.h"
@@ -224,6 +225,7 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
     for (cInput& input : InputList) input.SetDefaultButtonMasks();
     if (!LoadKeyConfig("user_data\\KeyConfig.dat", &KeyConfig)) SetDefaultKeyConfig(&KeyConfig);
     OptionData.LoadFromFile(DataPath.At(DP_OPTION));
+    StartSoundAndMusic();
     const std::string& worldMap = DataPath.At(DP_WORLD_MAP);
     if (!WorldMap.LoadFromFile(worldMap)) {
         ReportErrorBox("%s のロードに失敗！", worldMap.c_str());
@@ -245,6 +247,7 @@ void ShutdownProgram() {
         if (SysFont[1].m_lpFastFont_FullAdd) ReportPrintf("Font16 : %d", SysFont[1].CachedFullChars());
     }
     timeEndPeriod(1);
+    StopSoundAndMusic();
     Game.DeleteScenes();
     for (cFont& font : SysFont) font.Release();
     for (DDSURFACEDATA& digits : DigitSD) DDReleaseSurface(&digits);

@@ -3,15 +3,19 @@
 // UI thread's pump.
 #include "app/App.h"
 
+#include "app/SoundMessages.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
 #include "foundation/Thread.h"
 #include "platform/WindowEvents.h"
+#include "sound/BgmPlayer.h"
+#include "sound/SoundRequests.h"
 
 namespace {
 
 void CloseInOrder(HWND hwnd) {
     ErrorLogPrintf("WM_CLOSE 成功！");
+    BgmPlayer.Stop();
     thLoad.Exit();
     thPause.Exit();
     thPage.Exit();
@@ -43,6 +47,10 @@ LRESULT MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_KEYUP:
         return 0;
+    case WM_PLAY_SOUND:
+        return OnPlaySoundRequest(wParam);
+    case WM_PLAY_MUSIC:
+        return OnMusicRequest(wParam, lParam);
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }

@@ -1,8 +1,8 @@
 // A decoded picture and the readers behind it: BMP (own reader), PNG (libpng)
 // and JPEG (libjpeg), chosen by the file's first bytes. Every reader checks
 // sizes against the bytes it has and refuses damaged or oversized files with
-// false; none reads outside its input or allocates more than the picture's
-// real size allows.
+// false; none reads outside its input, and none takes the memory of a large
+// picture for a file too short to hold it.
 #pragma once
 
 #include <array>
@@ -12,7 +12,7 @@
 
 struct cImage {
     int width = 0, height = 0;
-    int bitCount = 0; // depth in the file: 1, 4, 8, 24 or 32 (PNG and JPEG count as 32 and 24)
+    int bitCount = 0; // depth in the file: 1, 4, 8, 16, 24 or 32 (PNG and JPEG count as 32 and 24)
     // Pixels top row first, 0xAARRGGBB (alpha 255 unless the file has alpha).
     std::vector<std::uint32_t> argb;
     // For pictures of 8 bits or fewer: the palette index of every pixel and the

@@ -30,14 +30,15 @@ struct PlayerRun {
 
     // Starts the player in `folder` with the headless drivers, the runtime
     // folder of the single-instance lock, and `closeAfter` frames (0: none).
-    void Start(const fs::path& folder, const fs::path& runtime, int closeAfter) {
+    // `audio` names SDL's audio driver ("dummy" mixes and drops).
+    void Start(const fs::path& folder, const fs::path& runtime, int closeAfter, const char* audio = "dummy") {
         std::string player = PlayerPath().string();
         started = timeGetTime();
         pid = ::fork();
         if (pid == 0) {
             if (::chdir(folder.c_str()) != 0) _exit(120);
             ::setenv("SDL_VIDEODRIVER", "dummy", 1);
-            ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+            ::setenv("SDL_AUDIODRIVER", audio, 1);
             ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
             if (closeAfter > 0)
                 ::setenv("BRINDLE4_CLOSE_AFTER_FRAMES", std::to_string(closeAfter).c_str(), 1);
@@ -108,6 +109,18 @@ TEST_F(PlayerRunTest, HeadlessRunStartsRunsFramesAndClosesInOrder) {
     EXPECT_FALSE(fs::exists(runtime / (Cp932ToUtf8("ゲーム") + ".sock"))) << "the lock's socket is removed";
 }
 
+TEST_F(PlayerRunTest, WithoutAnAudioDeviceThePlayerRunsSilentAndSaysSo) {
+    fs::path game = MakeFolder(dir.path(), "game");
+    ASSERT_TRUE(WriteGameFolder(game));
+    PlayerRun run;
+    run.Start(game, runtime, 10, "no-such-driver");
+    ASSERT_TRUE(run.Wait(60)) << "the player did not close";
+    EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status;
+    std::string report = ReadText(game / "Report_Game.txt");
+    EXPECT_NE(report.find("Sound : no audio device, sound off"), std::string::npos) << report;
+    EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
+}
+
 TEST_F(PlayerRunTest, TheDataFolderIsMadeFromDefault) {
     fs::path game = MakeFolder(dir.path(), "game");
     ASSERT_TRUE(WriteGameFolder(game, "default"));
@@ -128,6 +141,7 @@ TEST_F(PlayerRunTest, TheDemoGameStartsAndClosesInOrder) {
     EXPECT_TRUE(run.EndedNormallyWith(0));
     std::string report = ReadText(game / "Report_Game.txt");
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
+    EXPECT_EQ(report.find("Sound : "), std::string::npos) << "the dummy audio device opens";
 }
 #endif
 

@@ -63,10 +63,12 @@ TEST(Bmp, DamagedFilesAreRefused) {
     bad.push_back(Patched(good, 18, 0));                         // zero width
     bad.push_back(Patched(good, 10, 0xFFFFFFF0u));               // pixel offset past the end
     bad.push_back(Patched(good, 14, 999));                       // unknown header size
-    bad.push_back(Patched(good, 30, 1));                         // run-length compression
+    bad.push_back(Patched(good, 30, 1));                         // run-length coding of 24-bit pixels
+    bad.push_back(Patched(good, 30, 3));                         // bit fields of 24-bit pixels
+    bad.push_back(Patched(good, 30, 4));                         // an unknown compression
     bad.push_back(Patched(Patched(good, 18, 20000), 22, 20000)); // too many pixels
     auto bits = good;
-    bits[28] = 16; // 16-bit pictures are not taken
+    bits[28] = 12; // no such depth
     bad.push_back(bits);
     for (std::size_t i = 0; i < bad.size(); ++i) {
         cImage img;
