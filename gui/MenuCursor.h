@@ -17,6 +17,10 @@ struct CURSORPOS {
     std::int32_t nY = 0;
 };
 
+// Axes bit 0: left or right held, bit 1: up or down held; each asks for sound
+// number `sound` once (a diagonal with both axes asks twice).
+void PlayCursorSe(const cInput& input, int axes, int sound);
+
 // Moves a grid cursor one cell by the held direction, wrapping at the edges,
 // and sets its pixels from the origin and steps. Nothing happens unless there
 // is at least one column and one row.

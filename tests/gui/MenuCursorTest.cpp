@@ -2,7 +2,11 @@
 #include "gui/MenuCursor.h"
 #include "gui/MenuLayout.h"
 
+#include "foundation/Fault.h"
+#include "sound/SoundRequests.h"
+
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -10,6 +14,38 @@ cInput Holding(WORD dir) {
     cInput in;
     in.wDir = dir;
     return in;
+}
+
+std::vector<WPARAM> soundsAsked;
+
+LRESULT RecordSounds(HWND, UINT message, WPARAM w, LPARAM) {
+    if (message == WM_PLAY_SOUND) soundsAsked.push_back(w);
+    return 0;
+}
+
+TEST(MenuCursor, CursorSoundOncePerEnabledAxisThatMoves) {
+    ASSERT_TRUE(RegisterWindowClass("CursorSoundTest", RecordSounds));
+    HWND window = CreateWindowA("CursorSoundTest", "");
+    const HWND before = hMainWnd.exchange(window);
+    const struct {
+        WORD dir;
+        int axes;
+        std::size_t sounds;
+    } cases[] = {
+        {0, 3, 0},        {kDirLeft, 1, 1},           {kDirLeft, 2, 0},           {kDirDown, 2, 1},
+        {kDirDown, 1, 0}, {kDirUp | kDirRight, 3, 2}, {kDirUp | kDirRight, 1, 1},
+    };
+    for (const auto& c : cases) {
+        soundsAsked.clear();
+        PlayCursorSe(Holding(c.dir), c.axes, 0);
+        EXPECT_EQ(soundsAsked.size(), c.sounds) << c.dir << " axes " << c.axes;
+    }
+    soundsAsked.clear();
+    PlayCursorSe(Holding(kDirUp), 2, 6);
+    EXPECT_EQ(soundsAsked, (std::vector<WPARAM>{6}));
+    hMainWnd = before;
+    DestroyWindow(window);
+    UnregisterWindowClass("CursorSoundTest");
 }
 
 TEST(MenuCursor, GridCursorWrapsAroundAndSetsItsPixels) {
