@@ -15,7 +15,7 @@ void cFpsRing::Add(DWORD time) {
 }
 
 void DrawFpsMeter(int nShowFps, DWORD fps, DWORD average) {
-    if (!lpDTCon && !lpDDCon) return;
+    if (!DDIsDirect3D() && !DDIsDirectDraw()) return;
     if (nShowFps == 2)
         SysFont[0].DrawTextF(&BackBuffer, 549, 469, "FPS%2d(%2d)", static_cast<int>(fps),
                              static_cast<int>(average));

@@ -30,22 +30,9 @@ constexpr int kDeleteOrder[SCENE_COUNT] = {SCENE_TITLE,     SCENE_SAVE, SCENE_WO
 // vertical-blank wait is held to.
 constexpr DWORD kRefreshRate = 60;
 
-cDirectDrawSurface* DDSurface(DDSURFACEDATA& sd) {
-    return sd.lpDDData ? sd.lpDDData->lpSurface : nullptr;
-}
-
-// A lost surface is restored; one loaded from a file gets its picture back.
-bool RestoreOneSurface(DDSURFACEDATA& sd) {
-    cDirectDrawSurface* s = DDSurface(sd);
-    if (!s || s->IsLost() != DDERR_SURFACELOST) return true;
-    if (FAILED(s->Restore())) return false;
-    if (sd.szFile[0] == '\0' || (sd.szFile[0] == 'E' && sd.szFile[1] == '\0')) return true;
-    sd.bLost = 1;
-    return DDReloadSurface(&sd, nBpp);
-}
-
 void ClearBackBuffer() {
-    if (lpDTCon || lpDDCon) DDFillSurfaceColor(&BackBuffer, lpDTCon ? 0xFF000000u : 0u);
+    if (DDIsDirect3D() || DDIsDirectDraw())
+        DDFillSurfaceColor(&BackBuffer, DDIsDirect3D() ? 0xFF000000u : 0u);
 }
 
 } // namespace
@@ -68,9 +55,9 @@ void cGame::DeleteScenes() {
 }
 
 void cGame::WaitNextFrame() {
-    if (!lpDTCon && lpDDCon) {
+    if (!DDIsDirect3D() && DDIsDirectDraw()) {
         ::WaitNextFrame(static_cast<DWORD>(nFrameRate));
-    } else if (lpDTCon && nVSync) {
+    } else if (DDIsDirect3D() && DDScreenVSync()) {
         // The presentation here does not wait for a vertical blank, so the
         // frame waits for the display's next refresh in its place.
         ::WaitNextFrame(kRefreshRate);
@@ -104,7 +91,7 @@ int cGame::RunFrame() {
     WaitNextFrame();
     ++dwFrameCount;
     StartStopwatch();
-    if (!lpDTCon && lpDDCon && !RestoreLostSurfaces()) return 0;
+    if (!DDIsDirect3D() && DDIsDirectDraw() && !RestoreLostSurfaces()) return 0;
     UpdateInput(InputList);
     try {
         SwitchScene(nCurrentScene);
@@ -127,34 +114,20 @@ int cGame::RunFrame() {
 }
 
 void cGame::FlipScreen() {
-    if (lpDTCon) {
-        if (!DDPresent(nFrameRate, 0, nullptr) && lpDTCon && bWindowMode)
+    if (DDIsDirect3D()) {
+        if (!DDPresent(nFrameRate, 0, nullptr) && DDIsDirect3D() && DDScreenWindowMode())
             SendMessageA(hMainWnd.load(), WM_USER + 100, 0, 0);
         return;
     }
-    cDirectDrawSurface* primary = DDSurface(PrimarySD);
-    cDirectDrawSurface* back = DDSurface(BackBuffer);
-    if (!lpDDCon || !lpDD || !primary || !back) return;
+    // A stage running faster than the display leaves the pacing to the frame limiter.
     const bool fastStage = m_Scenes[SCENE_PLAY] && nFrameRate > 60;
-    if (bWindowMode) {
-        if (!fastStage) lpDD->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN);
-        primary->Blt(&rcWindowScreen, back, nullptr, DDBLT_WAIT, nullptr);
-    } else if (bVSyncFullScreen && !fastStage) {
-        primary->Flip(nullptr, DDFLIP_WAIT);
-    } else {
-        DDBltFast(&PrimarySD, 0, 0, nScreenWidth, nScreenHeight, &BackBuffer, 0, 0, 0);
-    }
+    DDShowBackBuffer(!fastStage, bVSyncFullScreen && !fastStage);
 }
 
 int cGame::RestoreLostSurfaces() {
-    if (lpDTCon) return 1;
-    cDirectDrawSurface* primary = DDSurface(PrimarySD);
-    if (!primary || primary->IsLost() != DDERR_SURFACELOST) return 1;
-    if (!RestoreOneSurface(PrimarySD) || !RestoreOneSurface(BackBuffer)) return 0;
-    if (lpSystemSD)
-        for (int i = 0; i < nSDCount; ++i)
-            if (!RestoreOneSurface(lpSystemSD[i])) return 0;
-    return 1;
+    if (DDIsDirect3D()) return 1;
+    if (!DDIsScreenLost()) return 1;
+    return DDRestore();
 }
 
 void cGame::RequestBgm(int nMusic, BYTE bLoop, int nSlot) {

@@ -7,7 +7,6 @@
 #include "app/ScreenMode.h"
 #include "app/SoundMessages.h"
 #include "app/SystemIni.h"
-#include "app/SystemSurfaces.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
 #include "foundation/FileNames.h"
@@ -19,6 +18,7 @@
 #include "foundation/SystemReport.h"
 #include "graphics/Font.h"
 #include "graphics/Graphics.h"
+#include "graphics/SystemSurfaces.h"
 #include "platform/Clock.h"
 #include "platform/PathResolver.h"
 #include "platform/Random.h"
@@ -90,7 +90,7 @@ bool StartGraphics(int nCmdShow) {
 
 // The palette and the transparent colour, from the first picture of the table.
 bool SetPaletteAndTransparentColour() {
-    if (!(lpDTCon || (lpDDCon && nBpp == 8))) return true;
+    if (!(DDIsDirect3D() || (DDIsDirectDraw() && DDScreenBpp() == 8))) return true;
     if (!DDLoadPaletteFromFile(BasePalette, SystemBmp[0].szFile)) {
         ErrorLogPuts("DDLoadPaletteFromFile失敗");
         return false;
@@ -102,20 +102,12 @@ bool SetPaletteAndTransparentColour() {
             ErrorLogPuts("DDSetTransmit失敗");
             return false;
         }
-    } else if (nBpp == 16) {
+    } else if (DDScreenBpp() == 16) {
         if (!DDSetTransmit(SystemBmp[0].szFile)) {
             ErrorLogPuts("DDSetTransmit失敗");
             return false;
         }
-        if (lpDTCon) {
-            lpDTCon->rgbTransmit.rgbtRed = rgb[0];
-            lpDTCon->rgbTransmit.rgbtGreen = rgb[1];
-            lpDTCon->rgbTransmit.rgbtBlue = rgb[2];
-        } else if (lpDDCon) {
-            lpDDCon->rgbTransmit.rgbtRed = rgb[0];
-            lpDDCon->rgbTransmit.rgbtGreen = rgb[1];
-            lpDDCon->rgbTransmit.rgbtBlue = rgb[2];
-        }
+        DDSetContextTransmit(rgb[0], rgb[1], rgb[2]);
     } else {
         DDSetTransmit(rgb[0], rgb[1], rgb[2]);
     }
@@ -204,18 +196,18 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
     SetPresenterTitle(lpMainPresenter, SystemData.GameTitle);
     if (IniSetting.Bpp == 8) IniSetting.DD_VideoStretch = 0;
     if (!StartGraphics(nCmdShow)) return false;
-    if (lpDTCon) {
-        lpDTCon->strTextureError =
+    if (DDIsDirect3D()) {
+        DDSetTextureErrorText(
             "テクスチャの作成に失敗しました！\nビデオカードの性能が十分ではないかもしれません。\nSystem."
-            "iniファイルで「Direct3D=0」に変更してDirect3Dを無効にすれば改善される可能性があります。";
+            "iniファイルで「Direct3D=0」に変更してDirect3Dを無効にすれば改善される可能性があります。");
         LinkSystemSurfaces();
     }
     ReportDisplayInfo(true);
     ErrorLogPuts("DDInit成功");
     if (!SetPaletteAndTransparentColour()) return false;
     ErrorLogPuts("1");
-    bVSyncFullScreen = (!lpDTCon && !IniSetting.WindowMode && IniSetting.VSync != 0 &&
-                        DirectDrawSettings().refreshRate >= Game.nFrameRate)
+    bVSyncFullScreen = (!DDIsDirect3D() && !IniSetting.WindowMode && IniSetting.VSync != 0 &&
+                        DDGetMonitorFrequency() >= Game.nFrameRate)
                            ? 1
                            : 0;
     const int debugFont[] = {kDebugFontPicture};
@@ -242,7 +234,7 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
 }
 
 void ShutdownProgram() {
-    if (lpDTCon || lpDDCon) {
+    if (DDIsDirect3D() || DDIsDirectDraw()) {
         if (SysFont[0].m_lpFastFont_FullAdd) ReportPrintf("Font10 : %d", SysFont[0].CachedFullChars());
         if (SysFont[1].m_lpFastFont_FullAdd) ReportPrintf("Font16 : %d", SysFont[1].CachedFullChars());
     }

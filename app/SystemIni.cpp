@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-INISETTING IniSetting;
-
 namespace {
 
 constexpr int kMaxLines = 10000;

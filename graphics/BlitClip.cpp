@@ -1,5 +1,5 @@
 // Folding source rectangles of mirrored records and clipping blit rectangles.
-#include "graphics/Graphics.h"
+#include "graphics/GraphicsInternal.h"
 
 #include <cstdlib>
 #include <utility>

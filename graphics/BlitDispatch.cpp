@@ -1,17 +1,11 @@
 // The plain blit and its coloured forms: DirectDraw clips and copies,
 // Direct3D hands the work to the textured-quad draw.
+#include "graphics/DrawFace.h"
 #include "graphics/GraphicsInternal.h"
 
 HRESULT DDBltFast(DDSURFACEDATA* lpDstSD, int x, int y, int w, int h, DDSURFACEDATA* lpSrcSD, int sx, int sy,
                   DWORD dwFlags) {
-    if (lpDTCon) return DDBltStretch(lpDstSD, x, y, w, h, lpSrcSD, sx, sy, w, h, dwFlags);
-    cDirectDrawSurface* dst = DDSurfaceOf(lpDstSD);
-    cDirectDrawSurface* src = DDSurfaceOf(lpSrcSD);
-    if (!dst || !src) return DDERR_INVALIDPARAMS;
-    int sw = w, sh = h;
-    if (!DDClipBlt(lpDstSD, &x, &y, &w, &h, lpSrcSD, &sx, &sy, &sw, &sh)) return 0;
-    RECT r{sx, sy, sx + sw, sy + sh};
-    return dst->BltFast(static_cast<DWORD>(x), static_cast<DWORD>(y), src, &r, dwFlags | DDBLTFAST_WAIT);
+    return Face().BltFast(lpDstSD, x, y, w, h, lpSrcSD, sx, sy, dwFlags);
 }
 
 HRESULT DDBltColor(DDSURFACEDATA* lpDstSD, int x, int y, int w, int h, DDSURFACEDATA* lpSrcSD, int sx, int sy,

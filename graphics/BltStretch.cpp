@@ -1,24 +1,126 @@
-// The stretch blit every picture copy ends in.
+// The stretch blit every picture copy ends in, and the Direct3D face's two
+// ways of drawing it: a textured quad or a CPU copy.
+#include "graphics/Direct3DBlit.h"
+#include "graphics/DrawFace.h"
 #include "graphics/GraphicsInternal.h"
 #include "graphics/QuadBatch.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
-HRESULT DirectDrawStretch(DDSURFACEDATA* dstSD, int x, int y, int w, int h, DDSURFACEDATA* srcSD, int sx,
-                          int sy, int sw, int sh, DWORD flags) {
-    cDirectDrawSurface* dst = DDSurfaceOf(dstSD);
-    cDirectDrawSurface* src = DDSurfaceOf(srcSD);
-    if (!dst || !src) return DDERR_INVALIDPARAMS;
-    if (!DDClipBlt(dstSD, &x, &y, &w, &h, srcSD, &sx, &sy, &sw, &sh)) return 0;
-    RECT d{x, y, x + w, y + h};
-    RECT s{sx, sy, sx + sw, sy + sh};
-    return dst->Blt(&d, src, &s, DDBLT_WAIT | ((flags & 1) ? DDBLT_KEYSRC : 0), nullptr);
+// A transparent 16-bit texel: neither the alpha bit nor bit 13 is set.
+bool Transparent16(std::uint32_t v) {
+    return ((v >> 8) & 0xA0) == 0;
 }
 
-void GpuDraw(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src, int sx, int sy, int sw,
-             int sh, DWORD flags) {
+// A 16-bit pixel from one channel layout to another; green moves between
+// five and six bits by a shift.
+std::uint32_t Repack16(std::uint32_t v, const int* from, const int* to) {
+    std::uint32_t r = (v >> from[kRedShift]) & static_cast<std::uint32_t>(from[kRedMax]);
+    std::uint32_t g = (v >> from[kGreenShift]) & static_cast<std::uint32_t>(from[kGreenMax]);
+    std::uint32_t b = (v >> from[kBlueShift]) & static_cast<std::uint32_t>(from[kBlueMax]);
+    if (to[kGreenMax] > from[kGreenMax]) g <<= 1;
+    if (to[kGreenMax] < from[kGreenMax]) g >>= 1;
+    return (r << to[kRedShift]) | (g << to[kGreenShift]) | (b << to[kBlueShift]);
+}
+
+// 1-5-5-5 texture pixel -> pixel of the full-screen back buffer's format.
+std::uint32_t ToDisplay16(std::uint32_t v) {
+    return Repack16(v, SurfaceFormatMasks, DisplayFormatMasks);
+}
+
+// The reverse, for the full-screen back buffer read as a source: the screen
+// keeps no transparency, so its pixels come out opaque.
+std::uint32_t FromDisplay16(std::uint32_t v) {
+    return Repack16(v, DisplayFormatMasks, SurfaceFormatMasks) | (1u << SurfaceFormatMasks[kAlphaShift]);
+}
+
+// How one CPU copy treats its pixels.
+struct CpuCopyRule {
+    bool wide;        // 32-bit pixels
+    bool keyed;       // transparent source pixels are skipped
+    bool toDisplay;   // into the 16-bit full-screen back buffer
+    bool fromDisplay; // out of it
+
+    // The value written for a source pixel; false when it is skipped.
+    bool Pixel(std::uint32_t v, std::uint32_t* out) const {
+        if (fromDisplay)
+            v = FromDisplay16(v);
+        else if (keyed && (wide ? (v >> 24) == 0 : Transparent16(v)))
+            return false;
+        *out = toDisplay ? ToDisplay16(v) : v;
+        return true;
+    }
+};
+
+// One row of a same-size copy, on typed pointers.
+template <class T> void CopyRow(T* to, const T* from, int n, const CpuCopyRule& rule) {
+    if (!rule.keyed && !rule.toDisplay && !rule.fromDisplay) {
+        std::memcpy(to, from, static_cast<std::size_t>(n) * sizeof(T));
+    } else if (!rule.toDisplay && !rule.fromDisplay) {
+        for (int i = 0; i < n; ++i) {
+            const T v = from[i];
+            if (rule.wide ? (v >> 24) != 0 : !Transparent16(v)) to[i] = v;
+        }
+    } else {
+        std::uint32_t v;
+        for (int i = 0; i < n; ++i)
+            if (rule.Pixel(from[i], &v)) to[i] = static_cast<T>(v);
+    }
+}
+
+// Same size: clipped once against both pictures, then whole rows.
+void CopySameSize(cSurface& to, int dstW, int dstH, int x, int y, int w, int h, const cSurface& from,
+                  int srcW, int srcH, int sx, int sy, const CpuCopyRule& rule) {
+    const int i0 = std::max({0, -x, -sx}), i1 = std::min({w, dstW - x, srcW - sx});
+    const int j0 = std::max({0, -y, -sy}), j1 = std::min({h, dstH - y, srcH - sy});
+    if (i0 >= i1) return;
+    for (int j = j0; j < j1; ++j) {
+        std::uint8_t* d = to.Row(y + j);
+        const std::uint8_t* s = from.Row(sy + j);
+        if (rule.wide)
+            CopyRow(reinterpret_cast<std::uint32_t*>(d) + x + i0,
+                    reinterpret_cast<const std::uint32_t*>(s) + sx + i0, i1 - i0, rule);
+        else
+            CopyRow(reinterpret_cast<std::uint16_t*>(d) + x + i0,
+                    reinterpret_cast<const std::uint16_t*>(s) + sx + i0, i1 - i0, rule);
+    }
+}
+
+// Any size, mirrored too: each destination pixel finds its source pixel.
+void CopyScaled(cSurface& to, int dstW, int dstH, int x, int y, int w, int h, const cSurface& from, int srcW,
+                int srcH, int sx, int sy, int sw, int sh, const CpuCopyRule& rule) {
+    // Source offset of destination offset i along one axis.
+    auto offset = [](int i, int srcSize, int dstSize, bool* ok) {
+        int o = static_cast<int>(static_cast<long long>(i) * srcSize / dstSize);
+        if (srcSize < 0 && o <= 0 && o > srcSize) o -= 1;
+        *ok = srcSize > 0 ? (o >= 0 && o < srcSize) : (o >= srcSize && o < 0);
+        return o;
+    };
+    for (int j = 0; j < h; ++j) {
+        const int ty = y + j;
+        if (ty < 0 || ty >= dstH) continue;
+        bool okY = true;
+        const int fy = sy + offset(j, sh, h, &okY);
+        if (!okY || fy < 0 || fy >= srcH) continue;
+        for (int i = 0; i < w; ++i) {
+            const int tx = x + i;
+            if (tx < 0 || tx >= dstW) continue;
+            bool okX = true;
+            const int fx = sx + offset(i, sw, w, &okX);
+            if (!okX || fx < 0 || fx >= srcW) continue;
+            std::uint32_t v;
+            if (rule.Pixel(from.Get(fx, fy), &v)) to.Set(tx, ty, v);
+        }
+    }
+}
+
+} // namespace
+
+void Direct3DQuadBlt(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src, int sx, int sy,
+                     int sw, int sh, DWORD flags) {
     DTDATA* s = src->lpDT;
     void* p = nullptr;
     if (!s->lpVB || FAILED(s->lpVB->Lock(0, 0, &p, 0))) return;
@@ -47,71 +149,30 @@ void GpuDraw(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src,
     if (lpDTCon->lpTargetSD) DDSetRenderTarget(0, lpDTCon->lpTargetSD);
 }
 
-bool Transparent16(std::uint32_t v) {
-    return ((v >> 8) & 0xA0) == 0;
-}
-
-// 1-5-5-5 texture pixel -> pixel of the full-screen back buffer's format.
-std::uint32_t ToDisplay16(std::uint32_t v) {
-    const int* s = SurfaceFormatMasks;
-    const int* d = DisplayFormatMasks;
-    std::uint32_t r = (v >> s[kRedShift]) & static_cast<std::uint32_t>(s[kRedMax]);
-    std::uint32_t g = (v >> s[kGreenShift]) & static_cast<std::uint32_t>(s[kGreenMax]);
-    std::uint32_t b = (v >> s[kBlueShift]) & static_cast<std::uint32_t>(s[kBlueMax]);
-    if (d[kGreenMax] > s[kGreenMax]) g <<= 1;
-    return (r << d[kRedShift]) | (g << d[kGreenShift]) | (b << d[kBlueShift]);
-}
-
-void CpuCopy(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src, int sx, int sy, int sw,
-             int sh, DWORD flags) {
+void Direct3DCpuBlt(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src, int sx, int sy,
+                    int sw, int sh, DWORD flags) {
     if (dst == src) return; // one surface can't be locked twice
-    CpuAccess da = LockForCpu(dst);
-    if (!da.ok) return;
-    CpuAccess sa = LockForCpu(src);
-    if (!sa.ok) {
-        UnlockForCpu(dst, da);
+    cDrawFace& face = Face();
+    cPixelLock to, from;
+    if (!face.LockPixels(dst, to)) return;
+    if (!face.LockPixels(src, from)) {
+        face.UnlockPixels(dst, to, false);
         return;
     }
-    cSurface& to = da.surface->Pixels();
-    const cSurface& from = sa.surface->Pixels();
-    const bool wide = BytesPerPixel(to.Format()) == 4;
-    const bool toDisplay16 = !wide && IsFullScreenBackBuffer(dst);
-    const bool same = sw == w && sh == h;
-    // Source offset of destination offset i along one axis.
-    auto offset = [same](int i, int srcSize, int dstSize, bool* ok) {
-        if (same) return i;
-        int o = static_cast<int>(static_cast<long long>(i) * srcSize / dstSize);
-        if (srcSize < 0 && o <= 0 && o > srcSize) o -= 1;
-        *ok = srcSize > 0 ? (o >= 0 && o < srcSize) : (o >= srcSize && o < 0);
-        return o;
-    };
-    const int dstW = std::min(dst->nWidth, to.Width()), dstH = std::min(dst->nHeight, to.Height());
-    const int srcW = std::min(src->nWidth, from.Width()), srcH = std::min(src->nHeight, from.Height());
-    for (int j = 0; j < h; ++j) {
-        const int ty = y + j;
-        if (ty < 0 || ty >= dstH) continue;
-        bool okY = true;
-        const int fy = sy + offset(j, sh, h, &okY);
-        if (!okY || fy < 0 || fy >= srcH) continue;
-        for (int i = 0; i < w; ++i) {
-            const int tx = x + i;
-            if (tx < 0 || tx >= dstW) continue;
-            bool okX = true;
-            const int fx = sx + offset(i, sw, w, &okX);
-            if (!okX || fx < 0 || fx >= srcW) continue;
-            std::uint32_t v = from.Get(fx, fy);
-            if (flags & 1) {
-                if (wide ? (v >> 24) == 0 : Transparent16(v)) continue;
-            }
-            to.Set(tx, ty, toDisplay16 ? ToDisplay16(v) : v);
-        }
-    }
-    sa.renderTarget = false; // the source was only read: nothing to upload
-    UnlockForCpu(src, sa);
-    UnlockForCpu(dst, da);
+    const bool wide = BytesPerPixel(to.pixels->Format()) == 4;
+    const CpuCopyRule rule{wide, (flags & 1) != 0, !wide && IsFullScreenBackBuffer(dst),
+                           !wide && IsFullScreenBackBuffer(src)};
+    const int dstW = std::min(dst->nWidth, to.pixels->Width()),
+              dstH = std::min(dst->nHeight, to.pixels->Height());
+    const int srcW = std::min(src->nWidth, from.pixels->Width());
+    const int srcH = std::min(src->nHeight, from.pixels->Height());
+    if (sw == w && sh == h && BytesPerPixel(from.pixels->Format()) == BytesPerPixel(to.pixels->Format()))
+        CopySameSize(*to.pixels, dstW, dstH, x, y, w, h, *from.pixels, srcW, srcH, sx, sy, rule);
+    else
+        CopyScaled(*to.pixels, dstW, dstH, x, y, w, h, *from.pixels, srcW, srcH, sx, sy, sw, sh, rule);
+    face.UnlockPixels(src, from, false); // only read: nothing to upload
+    face.UnlockPixels(dst, to, true);
 }
-
-} // namespace
 
 DWORD TransparentClearColor(const DDSURFACEDATA* lpDstSD) {
     if (nBpp == 16) {
@@ -124,35 +185,5 @@ DWORD TransparentClearColor(const DDSURFACEDATA* lpDstSD) {
 HRESULT DDBltStretch(DDSURFACEDATA* lpDstSD, int x, int y, int w, int h, DDSURFACEDATA* lpSrcSD, int sx,
                      int sy, int sw, int sh, DWORD dwFlags) {
     DDWrapCoords(lpSrcSD, &sx, &sy, &sw, &sh);
-    if (!lpDTCon) return DirectDrawStretch(lpDstSD, x, y, w, h, lpSrcSD, sx, sy, sw, sh, dwFlags);
-    if (!lpDstSD || !lpSrcSD) return 0;
-    DDResolveSurface(&lpDstSD);
-    DDResolveSurface(&lpSrcSD);
-    if (lpDTCon->bVirFlush) {
-        lpDstSD = &BackBuffer;
-        lpSrcSD = &VirBackBuffer;
-    } else {
-        DDRedirectToVirtualBackBuffer(&lpDstSD);
-        DDRedirectToVirtualBackBuffer(&lpSrcSD);
-    }
-    // A record without a texture of its own (and no link) has nothing to draw.
-    if (!lpDstSD->lpDT || !lpSrcSD->lpDT || !lpSrcSD->lpDT->lpTexture || !lpDstSD->lpDT->lpSurface) return 0;
-    if (lpDstSD->lpDT->bRenderTarget && lpSrcSD->lpDT->nMemType != DTMEMORYTYPE_SYSTEM) {
-        if (!DDClipBlt(lpDstSD, &x, &y, &w, &h, lpSrcSD, &sx, &sy, &sw, &sh)) return 0;
-        if (QuadBatch.bBatching) {
-            int key = QuadBatch.nSequence;
-            if (QuadBatch.bGroupByTexture)
-                for (const QuadTexture& t : QuadBatch.vecTextures)
-                    if (t.lpSrcSD == lpSrcSD) key += t.nBaseKey;
-            QuadBatch.vecQuads.push_back({key, lpDstSD, lpSrcSD, x, y, w, h, sx, sy, sw, sh,
-                                          static_cast<int>(dwFlags), lpDTCon->dwDrawColor, lpDTCon->dwColorOp,
-                                          lpDTCon->dwAlphaOp, 0});
-            ++QuadBatch.nSequence;
-            return 0;
-        }
-        GpuDraw(lpDstSD, x, y, w, h, lpSrcSD, sx, sy, sw, sh, dwFlags);
-        return 0;
-    }
-    CpuCopy(lpDstSD, x, y, w, h, lpSrcSD, sx, sy, sw, sh, dwFlags);
-    return 0;
+    return Face().BltStretch(lpDstSD, x, y, w, h, lpSrcSD, sx, sy, sw, sh, dwFlags);
 }

@@ -1,5 +1,6 @@
 // Putting a picture's pixels into a DirectDraw surface, mirrored textures, and
 // the palette-index map of a picture.
+#include "graphics/DrawFace.h"
 #include "graphics/GraphicsInternal.h"
 
 #include "foundation/ErrorLog.h"
@@ -32,6 +33,18 @@ std::uint32_t ToDisplay(PixelFormat f, std::uint32_t argb) {
     return static_cast<std::uint32_t>((ArgbR(argb) * m[kRedMax] / 255) << m[kRedShift]) |
            static_cast<std::uint32_t>((ArgbG(argb) * m[kGreenMax] / 255) << m[kGreenShift]) |
            static_cast<std::uint32_t>((ArgbB(argb) * m[kBlueMax] / 255) << m[kBlueShift]);
+}
+
+// A pixel's colour as the palette-index map compares it with the base
+// palette: 16-bit channels widened as c x 255 / max.
+std::uint32_t MapColour(PixelFormat f, std::uint32_t v) {
+    if (BytesPerPixel(f) != 2) return UnpackToArgb(f, v);
+    const FormatMasks m = MasksOf(f);
+    auto widen = [v](int shift, int max) {
+        return static_cast<int>((v >> shift) & static_cast<std::uint32_t>(max)) * 255 / max;
+    };
+    const int a = !HasAlpha(f) || (v & 0x8000u) ? 255 : 0;
+    return MakeArgb(a, widen(m.rShift, m.rMax), widen(m.gShift, m.gMax), widen(m.bShift, m.bMax));
 }
 
 } // namespace
@@ -92,22 +105,15 @@ bool CreateMirror(DDSURFACEDATA* lpDstSD, DDSURFACEDATA* lpSrcSD, int nMirrorWid
 
 bool DDBuildPalIndexMap(BYTE** lplpMap, DDSURFACEDATA* lpSD) {
     if (!lplpMap || !lpSD) return false;
-    const cSurface* px = nullptr;
-    CpuAccess access;
+    cPixelLock lock;
+    if (!Face().LockPixels(lpSD, lock)) return false;
+    const cSurface* px = lock.pixels;
     bool keyed = false;
     if (lpDTCon) {
-        access = LockForCpu(lpSD);
-        if (!access.ok) return false;
-        px = &access.surface->Pixels();
         keyed = lpSD->lpDT->bColorKey;
     } else {
-        cDirectDrawSurface* s = DDSurfaceOf(lpSD);
-        DDSURFACEDESC2 desc{};
-        int pitch = 0;
-        if (!s || !DDLock(lpSD, &desc, &pitch, nBpp)) return false;
-        px = &s->Pixels();
         DDCOLORKEY key{};
-        keyed = SUCCEEDED(s->GetColorKey(DDCKEY_SRCBLT, &key));
+        keyed = SUCCEEDED(lock.ddSurface->GetColorKey(DDCKEY_SRCBLT, &key));
     }
     const int w = std::min(lpSD->nWidth, px->Width()), h = std::min(lpSD->nHeight, px->Height());
     delete[] * lplpMap;
@@ -115,7 +121,7 @@ bool DDBuildPalIndexMap(BYTE** lplpMap, DDSURFACEDATA* lpSD) {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             std::uint32_t v = px->Get(x, y);
-            std::uint32_t argb = UnpackToArgb(px->Format(), v);
+            std::uint32_t argb = MapColour(px->Format(), v);
             bool transparent = lpDTCon ? (keyed && ArgbA(argb) == 0) : (keyed && v == dwTransmit);
             BYTE index = 0; // a colour missing from the base palette maps to entry 0
             if (!transparent) {
@@ -130,11 +136,6 @@ bool DDBuildPalIndexMap(BYTE** lplpMap, DDSURFACEDATA* lpSD) {
             (*lplpMap)[static_cast<std::size_t>(y) * w + x] = index;
         }
     }
-    if (lpDTCon) {
-        access.renderTarget = false; // nothing was written: no upload
-        UnlockForCpu(lpSD, access);
-    } else {
-        DDUnlock(lpSD);
-    }
+    Face().UnlockPixels(lpSD, lock, false); // only read: nothing to upload
     return true;
 }

@@ -1,6 +1,6 @@
 // Start-up of the Direct3D face: device, formats, default states and the
 // three screen records.
-#include "graphics/Graphics.h"
+#include "graphics/GraphicsInternal.h"
 
 #include "foundation/ErrorLog.h"
 #include "platform/Presenter.h"

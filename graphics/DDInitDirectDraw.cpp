@@ -1,6 +1,6 @@
 // Start-up of the DirectDraw face, full screen with a flip chain or in a
 // window with a clipper. Each failing step gives its result code.
-#include "graphics/Graphics.h"
+#include "graphics/GraphicsInternal.h"
 
 #include "foundation/ErrorLog.h"
 #include "platform/Presenter.h"

@@ -1,6 +1,6 @@
 // The end of a Direct3D frame, the virtual back buffer, the three drawing-state
 // words and the texture size rules.
-#include "graphics/Graphics.h"
+#include "graphics/GraphicsInternal.h"
 
 #include "foundation/MessageBox.h"
 

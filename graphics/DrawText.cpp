@@ -38,7 +38,9 @@ void DDDrawBitmapText(DDSURFACEDATA* lpDstSD, int x, int y, int nCellWidth, int 
         DDBltFast(lpDstSD, x + offset, lineY, nCellWidth, nCellHeight, lpFontSD, column * nCellWidth,
                   row * nCellHeight, 1);
         offset += nCellWidth;
-        if (x + offset >= nScreenWidth) { // the rest goes on the next line, from x
+        // The text's own width, not its right edge, decides the wrap: text
+        // started right of 0 runs on past the screen's edge and is cut there.
+        if (offset >= nScreenWidth) { // the rest goes on the next line, from x
             lineY += nCellHeight;
             offset = 0;
         }

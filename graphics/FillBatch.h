@@ -1,4 +1,4 @@
-// The batch of filled rectangles: fills made between DDBeginFillBatch and
+// The batch of filled rectangles (graphics layer only): fills made between DDBeginFillBatch and
 // DDFlushFillBatch are collected and drawn per run of one destination.
 #pragma once
 

@@ -1,5 +1,6 @@
 #include "graphics/GlyphPen.h"
 
+#include "graphics/DrawFace.h"
 #include "graphics/Font.h"
 #include "graphics/GraphicsInternal.h"
 #include "platform/Cp932.h"
@@ -8,36 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-// A record's pixels for the CPU on either face.
-struct PixelAccess {
-    DDSURFACEDATA* sd = nullptr;
-    cSurface* pixels = nullptr;
-    CpuAccess d3d;
-    cDirectDrawSurface* dd = nullptr;
-
-    explicit PixelAccess(DDSURFACEDATA* record) : sd(record) {
-        if (lpDTCon) {
-            d3d = LockForCpu(sd);
-            if (d3d.ok) pixels = &d3d.surface->Pixels();
-        } else if ((dd = DDSurfaceOf(sd))) {
-            DDSURFACEDESC2 desc{};
-            desc.dwSize = sizeof desc;
-            if (FAILED(dd->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr)))
-                dd = nullptr;
-            else
-                pixels = &dd->Pixels();
-        }
-    }
-    ~PixelAccess() {
-        if (lpDTCon)
-            UnlockForCpu(sd, d3d);
-        else if (dd)
-            dd->Unlock(nullptr);
-    }
-    PixelAccess(const PixelAccess&) = delete;
-    PixelAccess& operator=(const PixelAccess&) = delete;
-};
 
 // Blends the text colour over a pixel as a sprite with alpha blending does:
 // colour and alpha both by source alpha and one minus source alpha.
@@ -116,14 +87,15 @@ void cGlyphPen::Flush() {
     if (pending_.empty()) return;
     drawn_ += pending_.size();
     if (target_ && font_.face_) {
-        PixelAccess access(target_);
-        if (access.pixels) {
-            cSurface& px = *access.pixels;
+        cPixelLock lock;
+        if (Face().LockPixels(target_, lock) && lock.pixels) {
+            cSurface& px = *lock.pixels;
             const int w = std::min(target_->nWidth, px.Width()), h = std::min(target_->nHeight, px.Height());
             const bool antialias = font_.Antialiased();
             for (const Pending& p : pending_)
                 WriteGlyph(px, w, h, p.x, p.y, font_.face_->Glyph(p.code, antialias), font_.dwColor,
                            antialias);
+            Face().UnlockPixels(target_, lock, true);
         }
     }
     pending_.clear();

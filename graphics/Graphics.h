@@ -1,14 +1,39 @@
 // The drawing interface every other subsystem uses: one set of calls over the
 // DirectDraw-like and the Direct3D-like face. Which face is live is chosen once
-// at start-up; `lpDTCon` non-null means Direct3D, `lpDDCon` non-null DirectDraw.
+// at start-up. Callers see the drawing functions, the surface records, the
+// fixed screen records and the palettes; the back-end objects and the start-up
+// state stay inside the layer (GraphicsGlobals.h), read through the queries
+// below.
 #pragma once
 
 #include "foundation/Containers.h"
-#include "graphics/GraphicsGlobals.h"
 #include "graphics/SurfaceData.h"
 #include "project/SystemBmp.h"
 
 class cPresenter;
+
+// The fixed screen records: what every frame is drawn into, the virtual back
+// buffer of the Direct3D face, and its work texture of the same size.
+extern DDSURFACEDATA BackBuffer, VirBackBuffer, WorkSD;
+// The palette in use (fades and colour cycling change it) and the one loaded
+// from the first system picture.
+extern PALETTEENTRY Palette[256];
+extern PALETTEENTRY BasePalette[256];
+
+// What start-up decided. Before start-up and after release neither face is live.
+bool DDIsDirect3D();
+bool DDIsDirectDraw();
+int DDScreenBpp();
+int DDScreenWindowMode();
+int DDScreenVSync();
+// The refresh rate the display runs at (DirectDraw full screen paces flips by it).
+int DDGetMonitorFrequency();
+
+// Settings the initialisation hands to the live face: the message shown when
+// a texture can't be made (Direct3D), and the transparent colour's bytes kept
+// in the live context.
+void DDSetTextureErrorText(const char* szText);
+void DDSetContextTransmit(BYTE cbRed, BYTE cbGreen, BYTE cbBlue);
 
 // Start-up result codes of the DirectDraw back-ends.
 enum DDInitResult : int {
@@ -128,6 +153,20 @@ DWORD PalNumToRGB(DWORD dwPalNum);
 void DDPutPixelPal(DDSURFACEDATA* lpSD, int x, int y, int nPal);
 int DDMesBox(const char* szText, const char* szCaption, unsigned uType);
 int DDSetDialogBoxMode(int bOn);
+
+// The end of a DirectDraw frame: in a window the back buffer is copied into the
+// window's client area (after the vertical blank when bWaitVBlank); full
+// screen it is flipped to the front when bFlip, else copied there. Nothing in
+// Direct3D, whose frames end in DDPresent.
+void DDShowBackBuffer(int bWaitVBlank, int bFlip);
+
+// DirectDraw surface loss: whether the screen was lost, and the recovery of the
+// screen and the fixed surface table (Direct3D answers false and 1).
+bool DDIsScreenLost();
+int DDRestore();
+// Restores one lost DirectDraw surface; one loaded from a file gets its picture
+// back. True when nothing was lost.
+bool RestoreOneSurface(DDSURFACEDATA& sd);
 
 // Pixel format of the DirectDraw display.
 void DDGetPixelFormatMasks(int* masks);

@@ -1,9 +1,10 @@
 // The graphics layer's module-wide state: what start-up decided, the objects
 // of the live back-end and the fixed screen records. Drawing runs on one
-// thread at a time, so none of it is locked.
+// thread at a time, so none of it is locked. Graphics layer only: other
+// subsystems read what they need through graphics/Graphics.h.
 #pragma once
 
-#include "graphics/SurfaceData.h"
+#include "graphics/Graphics.h"
 #include "platform/DirectDraw.h"
 #include "project/SystemBmp.h"
 
@@ -40,11 +41,9 @@ extern DDCONDATA* lpDDCon;
 extern int SurfaceFormatMasks[8]; // red, green, blue, alpha shift; red, green, blue, alpha maximum
 extern int DisplayFormatMasks[8];
 
-extern DDSURFACEDATA PrimarySD, BackBuffer, ScreenCopySD, VirBackBuffer, WorkSD;
+extern DDSURFACEDATA PrimarySD, ScreenCopySD;
 
 extern DWORD dwTransmit;
-extern PALETTEENTRY Palette[256];
-extern PALETTEENTRY BasePalette[256];
 // Every Direct3D record that owns a texture, in creation order.
 extern std::list<DDSURFACEDATA*> SurfaceList;
 

@@ -32,48 +32,14 @@ bool IsFullScreenBackBuffer(const DDSURFACEDATA* sd) {
     return sd == &BackBuffer && !bWindowMode;
 }
 
-CpuAccess LockForCpu(DDSURFACEDATA* sd) {
-    CpuAccess a;
-    if (!sd || !sd->lpDT || !lpDevice) return a;
-    DTDATA* dt = sd->lpDT;
-    if (sd == &BackBuffer) {
-        a.surface = dt->lpSurface;
-    } else if (dt->bRenderTarget) {
-        if (!dt->lpSystemSurface || !dt->lpSurface) return a;
-        if (FAILED(lpDevice->GetRenderTargetData(dt->lpSurface, dt->lpSystemSurface))) {
-            ErrorLogPrintf("FAILED( lpDevice->GetRenderTargetData(m_lpSD->lpDT->lpSurface, "
-                           "m_lpSD->lpDT->lpSystemSurface))");
-            return a;
-        }
-        a.surface = dt->lpSystemSurface;
-        a.renderTarget = true;
-    } else {
-        a.surface = dt->lpSurface;
-    }
-    if (!a.surface) return a;
-    D3DLOCKED_RECT lr{};
-    if (FAILED(a.surface->LockRect(&lr, nullptr, 0))) {
-        ErrorLogPrintf("FAILED( m_lpSD->lpDT->lpSurface->LockRect(&lr, NULL, 0))");
-        a.surface = nullptr;
-        return a;
-    }
-    a.ok = true;
-    return a;
-}
-
-void UnlockForCpu(DDSURFACEDATA* sd, CpuAccess& access) {
-    if (!access.ok) return;
-    if (FAILED(access.surface->UnlockRect())) {
-        if (sd == &BackBuffer)
-            ErrorLogPrintf("Back :: D3D_OK != m_lpSD->lpDT->lpSurface->UnlockRect();");
-        else
-            ErrorLogPrintf("FAILED( m_lpSD->lpDT->lpSurface->UnlockRect())");
-    }
-    if (access.renderTarget &&
-        FAILED(lpDevice->UpdateSurface(sd->lpDT->lpSystemSurface, nullptr, sd->lpDT->lpSurface, nullptr)))
-        ErrorLogPrintf("FAILED( lpDevice->UpdateSurface(m_lpSD->lpDT->lpSystemSurface, NULL, "
-                       "m_lpSD->lpDT->lpSurface, NULL)");
-    access.ok = false;
+bool ClipToRecord(const DDSURFACEDATA* sd, int& x, int& y, int& w, int& h) {
+    int right = static_cast<int>(std::min<long long>(static_cast<long long>(x) + w, sd->nWidth));
+    int bottom = static_cast<int>(std::min<long long>(static_cast<long long>(y) + h, sd->nHeight));
+    x = std::max(x, 0);
+    y = std::max(y, 0);
+    w = right - x;
+    h = bottom - y;
+    return w > 0 && h > 0;
 }
 
 void SurfaceListAdd(DDSURFACEDATA* sd) {

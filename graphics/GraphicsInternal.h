@@ -1,7 +1,9 @@
-// Helpers shared by the graphics layer's own files; not for other subsystems.
+// Helpers shared by the graphics layer's own files; not for other subsystems
+// (they see graphics/Graphics.h only).
 #pragma once
 
 #include "graphics/Graphics.h"
+#include "graphics/GraphicsGlobals.h"
 
 #include <cstdint>
 #include <string>
@@ -29,20 +31,12 @@ inline int MirrorIndex(int x, int period) {
 void WriteQuadVertices(std::uint8_t* out, float x, float y, float w, float h, DWORD diffuse, float u0,
                        float v0, float u1, float v1);
 
-// The surface a CPU copy reads or writes for a Direct3D record: the back
-// buffer's surface, a render target's system copy (fetched), or the texture.
-// Released and (for a render target) uploaded by UnlockForCpu.
-struct CpuAccess {
-    cDirect3DSurface* surface = nullptr;
-    bool renderTarget = false;
-    bool ok = false;
-};
-CpuAccess LockForCpu(DDSURFACEDATA* sd);
-void UnlockForCpu(DDSURFACEDATA* sd, CpuAccess& access);
-
 // True when the record is the full-screen Direct3D back buffer, whose 16-bit
 // format differs from the texture format.
 bool IsFullScreenBackBuffer(const DDSURFACEDATA* sd);
+
+// Clips a rectangle to a record's size; false when nothing is left.
+bool ClipToRecord(const DDSURFACEDATA* sd, int& x, int& y, int& w, int& h);
 
 // Lends the layer's drawing to the seams other subsystems left for it.
 void InstallGraphicsSeams();

@@ -32,6 +32,17 @@ void DDQuadBatchAddTexture(DDSURFACEDATA* lpSrcSD) {
     QuadBatch.vecTextures.push_back({lpSrcSD, 100000 * static_cast<int>(QuadBatch.vecTextures.size() + 1)});
 }
 
+void QuadBatchAdd(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src, int sx, int sy, int sw,
+                  int sh, DWORD flags) {
+    int key = QuadBatch.nSequence;
+    if (QuadBatch.bGroupByTexture)
+        for (const QuadTexture& t : QuadBatch.vecTextures)
+            if (t.lpSrcSD == src) key += t.nBaseKey;
+    QuadBatch.vecQuads.push_back({key, dst, src, x, y, w, h, sx, sy, sw, sh, static_cast<int>(flags),
+                                  lpDTCon->dwDrawColor, lpDTCon->dwColorOp, lpDTCon->dwAlphaOp, 0});
+    ++QuadBatch.nSequence;
+}
+
 namespace {
 
 bool SameRun(const QuadRecord& a, const QuadRecord& b) {

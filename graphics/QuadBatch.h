@@ -1,4 +1,4 @@
-// The batch of textured quads: blits made between DDBeginQuadBatch and
+// The batch of textured quads (graphics layer only): blits made between DDBeginQuadBatch and
 // DDFlushQuadBatch are collected and drawn in runs that share a source,
 // destination and drawing state, optionally ordered by registered texture.
 #pragma once
@@ -36,6 +36,10 @@ struct cQuadBatch {
 };
 
 extern cQuadBatch QuadBatch;
+
+// Adds a clipped blit to the open batch with the current drawing state.
+void QuadBatchAdd(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src, int sx, int sy, int sw,
+                  int sh, DWORD flags);
 
 // The transparent value a destination is cleared to, as an ARGB colour.
 DWORD TransparentClearColor(const DDSURFACEDATA* lpDstSD);

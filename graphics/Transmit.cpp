@@ -1,4 +1,5 @@
 // The transparent colour and palettes loaded from pictures.
+#include "graphics/DrawFace.h"
 #include "graphics/GraphicsInternal.h"
 
 #include "foundation/ErrorLog.h"
@@ -17,22 +18,11 @@ bool ReadTopLeft(const char* szFile, std::uint32_t* pixel) {
         DDReleaseSurface(&tmp);
         return false;
     }
-    bool ok = false;
-    if (lpDTCon) {
-        CpuAccess a = LockForCpu(&tmp);
-        if (a.ok) {
-            *pixel = a.surface->Pixels().Get(0, 0);
-            UnlockForCpu(&tmp, a);
-            ok = true;
-        }
-    } else {
-        DDSURFACEDESC2 desc{};
-        int pitch = 0;
-        if (DDLock(&tmp, &desc, &pitch, nBpp)) {
-            *pixel = DDSurfaceOf(&tmp)->Pixels().Get(0, 0);
-            DDUnlock(&tmp);
-            ok = true;
-        }
+    cPixelLock lock;
+    const bool ok = Face().LockPixels(&tmp, lock);
+    if (ok) {
+        *pixel = lock.pixels->Get(0, 0);
+        Face().UnlockPixels(&tmp, lock, false);
     }
     if (!ok) ErrorLogPrintf("Lock 失敗！");
     DDReleaseSurface(&tmp);

@@ -10,6 +10,8 @@
 #include "platform/Direct3DResources.h"
 #include "platform/Direct3DTypes.h"
 
+#include <array>
+
 class cPresenter;
 
 // What the adapter offers; tests change it to reach the other paths.
@@ -106,7 +108,8 @@ private:
     cDirect3DDevice() = default;
     HRESULT MakeBackBuffer();
     void DropBindings();
-    HRESULT DrawQuads(const std::uint8_t* vertices, std::size_t vertexBytes, const std::vector<int>& indices);
+    HRESULT DrawQuad(const std::uint8_t* vertices, std::size_t vertexBytes,
+                     const std::array<int, 4>& indices);
     RasterState CurrentRasterState() const;
 
     cPresenter* window_ = nullptr;

@@ -1,6 +1,7 @@
 // Drawing and resource creation of the Direct3D-like device.
 #include "platform/Direct3D.h"
 
+#include <array>
 #include <cstring>
 
 HRESULT cDirect3DDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, DWORD color, float, DWORD) {
@@ -20,29 +21,25 @@ HRESULT cDirect3DDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D
     return D3D_OK;
 }
 
-HRESULT cDirect3DDevice::DrawQuads(const std::uint8_t* vertices, std::size_t vertexBytes,
-                                   const std::vector<int>& indices) {
+HRESULT cDirect3DDevice::DrawQuad(const std::uint8_t* vertices, std::size_t vertexBytes,
+                                  const std::array<int, 4>& indices) {
     if (!target_) return D3DERR_INVALIDCALL;
     const cSurface* tex = texture_ ? &texture_->Level()->Pixels() : nullptr;
     RasterState state = CurrentRasterState();
-    for (std::size_t q = 0; q + 4 <= indices.size(); q += 4) {
-        RasterVertex v[4];
-        for (int k = 0; k < 4; ++k) {
-            std::size_t at = static_cast<std::size_t>(indices[q + k]) * streamStride_;
-            if (indices[q + k] < 0 || at + kVertexStride > vertexBytes) return D3DERR_INVALIDCALL;
-            const std::uint8_t* p = vertices + at;
-            std::memcpy(&v[k].x, p, 4);
-            std::memcpy(&v[k].y, p + 4, 4);
-            std::memcpy(&v[k].z, p + 8, 4);
-            std::memcpy(&v[k].rhw, p + 12, 4);
-            std::memcpy(&v[k].diffuse, p + 16, 4);
-            std::memcpy(&v[k].u, p + 20, 4);
-            std::memcpy(&v[k].v, p + 24, 4);
-        }
-        HRESULT hr = RasterQuad(target_->Pixels(), tex, v, state);
-        if (FAILED(hr)) return hr;
+    RasterVertex v[4];
+    for (int k = 0; k < 4; ++k) {
+        std::size_t at = static_cast<std::size_t>(indices[k]) * streamStride_;
+        if (indices[k] < 0 || at + kVertexStride > vertexBytes) return D3DERR_INVALIDCALL;
+        const std::uint8_t* p = vertices + at;
+        std::memcpy(&v[k].x, p, 4);
+        std::memcpy(&v[k].y, p + 4, 4);
+        std::memcpy(&v[k].z, p + 8, 4);
+        std::memcpy(&v[k].rhw, p + 12, 4);
+        std::memcpy(&v[k].diffuse, p + 16, 4);
+        std::memcpy(&v[k].u, p + 20, 4);
+        std::memcpy(&v[k].v, p + 24, 4);
     }
-    return D3D_OK;
+    return RasterQuad(target_->Pixels(), tex, v, state);
 }
 
 HRESULT cDirect3DDevice::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex, UINT primitiveCount) {
@@ -53,7 +50,7 @@ HRESULT cDirect3DDevice::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex, 
     const auto& bytes = stream_->Bytes();
     if (streamOffset_ > bytes.size()) return D3DERR_INVALIDCALL;
     int s = static_cast<int>(startVertex);
-    return DrawQuads(bytes.data() + streamOffset_, bytes.size() - streamOffset_, {s, s + 1, s + 2, s + 3});
+    return DrawQuad(bytes.data() + streamOffset_, bytes.size() - streamOffset_, {s, s + 1, s + 2, s + 3});
 }
 
 HRESULT cDirect3DDevice::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, std::int32_t baseVertex, UINT, UINT,
@@ -64,7 +61,7 @@ HRESULT cDirect3DDevice::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, std::int32_
     if (lost_) return D3D_OK;
     const auto& ib = indices_->Bytes();
     if ((static_cast<std::size_t>(startIndex) + 4) * 2 > ib.size()) return D3DERR_INVALIDCALL;
-    std::vector<int> idx(4);
+    std::array<int, 4> idx;
     for (int k = 0; k < 4; ++k) {
         std::uint16_t i;
         std::memcpy(&i, ib.data() + (startIndex + k) * 2, 2);
@@ -72,7 +69,7 @@ HRESULT cDirect3DDevice::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, std::int32_
     }
     const auto& bytes = stream_->Bytes();
     if (streamOffset_ > bytes.size()) return D3DERR_INVALIDCALL;
-    return DrawQuads(bytes.data() + streamOffset_, bytes.size() - streamOffset_, idx);
+    return DrawQuad(bytes.data() + streamOffset_, bytes.size() - streamOffset_, idx);
 }
 
 HRESULT cDirect3DDevice::CreateTexture(UINT width, UINT height, UINT levels, DWORD usage, D3DFORMAT format,
@@ -117,9 +114,12 @@ HRESULT cDirect3DDevice::CreateOffscreenPlainSurface(UINT width, UINT height, D3
     return D3D_OK;
 }
 
+// Both surfaces have one format (the callers check it): whole rows.
 static void CopyPixels(const cSurface& from, int sx, int sy, int w, int h, cSurface& to, int dx, int dy) {
+    const int bpp = BytesPerPixel(from.Format());
     for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i) to.Set(dx + i, dy + j, from.Get(sx + i, sy + j));
+        std::memcpy(to.Row(dy + j) + static_cast<std::size_t>(dx) * bpp,
+                    from.Row(sy + j) + static_cast<std::size_t>(sx) * bpp, static_cast<std::size_t>(w) * bpp);
 }
 
 HRESULT cDirect3DDevice::UpdateSurface(cDirect3DSurface* src, const RECT* srcRect, cDirect3DSurface* dst,

@@ -1,7 +1,11 @@
 #include "platform/Direct3DRaster.h"
 
+#include "platform/PixelRows.h"
+
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -26,10 +30,10 @@ inline int Op(DWORD op, int x, int y) {
         return y;
     case D3DTOP_MODULATE:
         return Mul255(x, y);
-    case D3DTOP_MODULATE2X:
-        return std::min(255, Mul255(x, y) * 2);
+    case D3DTOP_MODULATE2X: // the exact product scaled, then rounded once
+        return std::min(255, (x * y * 2 + 127) / 255);
     case D3DTOP_MODULATE4X:
-        return std::min(255, Mul255(x, y) * 4);
+        return std::min(255, (x * y * 4 + 127) / 255);
     case D3DTOP_ADD:
         return std::min(255, x + y);
     case D3DTOP_ADDSIGNED:
@@ -208,6 +212,152 @@ void RasterTriangle(cSurface& target, const cSurface* texture, RasterVertex a, R
     }
 }
 
+// A 16-bit pixel into another 16-bit format, as PackArgb(to, UnpackToArgb(from, v))
+// would give it, by a table per channel.
+struct Convert16 {
+    std::uint16_t r[64] = {}, g[64] = {}, b[64] = {};
+    FormatMasks from;
+    bool alphaFrom = false, alphaTo = false;
+    bool to565 = false; // the same as pixelrows::To565, which converts several pixels at a time
+
+    std::uint16_t Apply(std::uint32_t v) const {
+        std::uint32_t out = r[(v >> from.rShift) & static_cast<std::uint32_t>(from.rMax)] |
+                            g[(v >> from.gShift) & static_cast<std::uint32_t>(from.gMax)] |
+                            b[(v >> from.bShift) & static_cast<std::uint32_t>(from.bMax)];
+        if (alphaTo && (!alphaFrom || (v & 0x8000u))) out |= 0x8000u;
+        return static_cast<std::uint16_t>(out);
+    }
+};
+
+Convert16 MakeConvert16(PixelFormat from, PixelFormat to) {
+    Convert16 c;
+    c.from = MasksOf(from);
+    const FormatMasks t = MasksOf(to);
+    auto fill = [](std::uint16_t* table, int fromMax, int toMax, int toShift) {
+        for (int v = 0; v <= fromMax; ++v)
+            table[v] = static_cast<std::uint16_t>(NarrowChannel(WidenChannel(v, fromMax), toMax) << toShift);
+    };
+    fill(c.r, c.from.rMax, t.rMax, t.rShift);
+    fill(c.g, c.from.gMax, t.gMax, t.gShift);
+    fill(c.b, c.from.bMax, t.bMax, t.bShift);
+    c.alphaFrom = HasAlpha(from);
+    c.alphaTo = HasAlpha(to);
+    c.to565 = to == PixelFormat::R5G6B5 && from != PixelFormat::R5G6B5;
+    for (std::uint32_t v = 0; v < 0x8000u && c.to565; ++v)
+        c.to565 = c.Apply(v) == pixelrows::To565(static_cast<std::uint16_t>(v));
+    return c;
+}
+
+// The tables of every pair of 16-bit formats, made once.
+const Convert16& Converter16(PixelFormat from, PixelFormat to) {
+    static constexpr PixelFormat kFormats[3] = {PixelFormat::R5G6B5, PixelFormat::X1R5G5B5,
+                                                PixelFormat::A1R5G5B5};
+    static const auto tables = [] {
+        std::array<Convert16, 9> t{};
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) t[i * 3 + j] = MakeConvert16(kFormats[i], kFormats[j]);
+        return t;
+    }();
+    auto index = [](PixelFormat f) {
+        for (int i = 0; i < 3; ++i)
+            if (kFormats[i] == f) return i;
+        return 0;
+    };
+    return tables[index(from) * 3 + index(to)];
+}
+
+// A texel blended over the target's pixel by the blend states.
+std::uint32_t BlendTexel(const RasterState& state, PixelFormat texFmt, std::uint32_t v, PixelFormat dstFmt,
+                         std::uint32_t old) {
+    Channels src = Split(UnpackToArgb(texFmt, v));
+    Channels dst = Split(UnpackToArgb(dstFmt, old));
+    return PackArgb(
+        dstFmt, MakeArgb(BlendOne(state, src, dst, src.a, dst.a), BlendOne(state, src, dst, src.r, dst.r),
+                         BlendOne(state, src, dst, src.g, dst.g), BlendOne(state, src, dst, src.b, dst.b)));
+}
+
+// What the texture drawn as it is does with one texel: opaque texels (and
+// every texel without blending) are stored in the target's format,
+// transparent ones skipped, half-transparent ones blended.
+struct DirectRule {
+    enum Action { kSkip, kWrite, kBlend };
+    PixelFormat texFmt, dstFmt;
+    const RasterState* state;
+    bool alpha;               // the texture has an alpha channel
+    bool wide;                // 32-bit texels
+    bool opaqueTarget;        // X8R8G8B8 target: stored with alpha 255
+    const Convert16* convert; // 16-bit formats that differ, else null
+
+    Action Pixel(std::uint32_t v, std::uint32_t* out) const {
+        const bool opaque = !alpha || (wide ? (v >> 24) == 255 : (v & 0x8000u) != 0);
+        const bool clear = alpha && (wide ? (v >> 24) == 0 : (v & 0x8000u) == 0);
+        if (state->blend && clear) return kSkip;
+        if (!opaque && state->blend) return kBlend;
+        *out = convert ? convert->Apply(v) : opaqueTarget ? v | 0xFF000000u : v;
+        return kWrite;
+    }
+};
+
+// One row of the direct path on typed pointers, with the usual cases unrolled
+// from the rule.
+template <class T> void DirectRow(T* to, const T* from, int n, const DirectRule& rule) {
+    const bool blend = rule.state->blend;
+    if constexpr (sizeof(T) == 2) {
+        const bool to565 = rule.convert && rule.convert->to565;
+        if (blend && rule.alpha && (!rule.convert || to565)) { // one alpha bit: drawn or not
+            if (to565)
+                pixelrows::AlphaBitRow<true>(to, from, n);
+            else
+                pixelrows::AlphaBitRow<false>(to, from, n);
+            return;
+        }
+        if ((!blend || !rule.alpha) && to565) {
+            pixelrows::To565Row(to, from, n);
+            return;
+        }
+    } else {
+        if (blend && rule.alpha) { // alpha 255 drawn, 0 skipped, else blended
+            pixelrows::AlphaRow32(to, from, n, rule.opaqueTarget ? 0xFF000000u : 0u,
+                                  [&rule](std::uint32_t v, std::uint32_t old) {
+                                      return BlendTexel(*rule.state, rule.texFmt, v, rule.dstFmt, old);
+                                  });
+            return;
+        }
+    }
+    if (!blend && !rule.convert && !rule.opaqueTarget) {
+        std::memcpy(to, from, static_cast<std::size_t>(n) * sizeof(T));
+        return;
+    }
+    for (int i = 0; i < n; ++i) {
+        std::uint32_t out = 0;
+        switch (rule.Pixel(from[i], &out)) {
+        case DirectRule::kSkip:
+            break;
+        case DirectRule::kWrite:
+            to[i] = static_cast<T>(out);
+            break;
+        case DirectRule::kBlend:
+            to[i] = static_cast<T>(BlendTexel(*rule.state, rule.texFmt, from[i], rule.dstFmt, to[i]));
+            break;
+        }
+    }
+}
+
+// True when covered pixels first..last-1 take texels t0, t0 + 1, ... exactly
+// as TexelIndex picks them: the texture drawn unscaled and unwrapped. The
+// coordinate is affine in the pixel, so checking the two ends is enough: with
+// the first centre within a quarter texel of its texel's middle and a drift
+// from one texel per pixel under 0.2 texel over the whole span, every centre
+// stays well inside its own texel, clear of the 1/256 snapping too.
+template <class F> bool UnitSteps(F texel, int first, int last, int size, int* t0) {
+    const double a = texel(first), b = texel(last - 1);
+    const double base = std::floor(a), frac = a - base;
+    if (frac < 0.25 || frac > 0.75 || std::abs((b - a) - (last - 1 - first)) >= 0.2) return false;
+    if (base < 0 || base + (last - first) > size) return false;
+    *t0 = static_cast<int>(base);
+    return true;
+}
+
 } // namespace
 
 HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex (&v)[4],
@@ -251,14 +401,15 @@ HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex
     const int texW = texture ? texture->Width() : 1, texH = texture ? texture->Height() : 1;
     const PixelFormat texFmt = texture ? texture->Format() : PixelFormat::Unknown;
     const double spanX = static_cast<double>(xMax) - xMin, spanY = static_cast<double>(yMax) - yMin;
-    std::vector<int> texX(static_cast<std::size_t>(x1 - x0));
-    std::vector<double> fracX(static_cast<std::size_t>(x1 - x0));
-    for (int px = x0; px < x1; ++px) {
-        double f = (px - static_cast<double>(xMin)) / spanX;
-        fracX[px - x0] = f;
-        double u = tl->u + (static_cast<double>(tr->u) - tl->u) * f;
-        texX[px - x0] = TexelIndex(u * texW, texW, state.addressU);
-    }
+    // Texture coordinate, in texels, at the centre of pixel column px and of pixel row py.
+    auto texelU = [&](int px) {
+        return (tl->u + (static_cast<double>(tr->u) - tl->u) * ((px - static_cast<double>(xMin)) / spanX)) *
+               texW;
+    };
+    auto texelV = [&](int py) {
+        return (tl->v + (static_cast<double>(bl->v) - tl->v) * ((py - static_cast<double>(yMin)) / spanY)) *
+               texH;
+    };
     const bool flatDiffuse =
         tl->diffuse == tr->diffuse && tl->diffuse == bl->diffuse && tl->diffuse == br->diffuse;
     const PixelFormat dstFmt = target.Format();
@@ -281,47 +432,60 @@ HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex
     const bool direct = texture && flatDiffuse && (sameStorage || both16) && ordinaryBlend &&
                         passesTexture(state.colorOp, state.colorArg1, state.colorArg2, false) &&
                         passesTexture(state.alphaOp, state.alphaArg1, state.alphaArg2, true);
+    const DirectRule rule{texFmt,
+                          dstFmt,
+                          &state,
+                          HasAlpha(texFmt),
+                          BytesPerPixel(texFmt) == 4,
+                          dstFmt == PixelFormat::X8R8G8B8,
+                          sameStorage ? nullptr : &Converter16(texFmt, dstFmt)};
+    int u0 = 0, v0 = 0;
+    if (direct && UnitSteps(texelU, x0, x1, texW, &u0) && UnitSteps(texelV, y0, y1, texH, &v0)) {
+        // Drawn unscaled: texel rows straight into pixel rows.
+        for (int j = 0; j < y1 - y0; ++j) {
+            if (rule.wide)
+                DirectRow(reinterpret_cast<std::uint32_t*>(target.Row(y0 + j)) + x0,
+                          reinterpret_cast<const std::uint32_t*>(texture->Row(v0 + j)) + u0, x1 - x0, rule);
+            else
+                DirectRow(reinterpret_cast<std::uint16_t*>(target.Row(y0 + j)) + x0,
+                          reinterpret_cast<const std::uint16_t*>(texture->Row(v0 + j)) + u0, x1 - x0, rule);
+        }
+        return D3D_OK;
+    }
+
+    // Texel column of every covered pixel column.
+    thread_local std::vector<int> texX;
+    texX.resize(static_cast<std::size_t>(x1 - x0));
+    for (int px = x0; px < x1; ++px) texX[px - x0] = TexelIndex(texelU(px), texW, state.addressU);
     if (direct) {
-        const bool wide = BytesPerPixel(texFmt) == 4;
         for (int py = y0; py < y1; ++py) {
-            double fy = (py - static_cast<double>(yMin)) / spanY;
-            int ty =
-                TexelIndex((tl->v + (static_cast<double>(bl->v) - tl->v) * fy) * texH, texH, state.addressV);
+            const int ty = TexelIndex(texelV(py), texH, state.addressV);
             for (int px = x0; px < x1; ++px) {
-                std::uint32_t v = texture->Get(texX[px - x0], ty);
-                bool opaque = wide ? (v >> 24) == 255 : (v & 0x8000u) != 0;
-                bool clear = wide ? (v >> 24) == 0 : (v & 0x8000u) == 0;
-                if (!HasAlpha(texFmt)) opaque = true, clear = false;
-                if (state.blend && clear) continue;
-                if (opaque || !state.blend) {
-                    if (!sameStorage)
-                        v = PackArgb(dstFmt, UnpackToArgb(texFmt, v));
-                    else if (dstFmt == PixelFormat::X8R8G8B8)
-                        v |= 0xFF000000u;
-                    target.Set(px, py, v);
-                    continue;
+                std::uint32_t out = 0;
+                const std::uint32_t v = texture->Get(texX[px - x0], ty);
+                switch (rule.Pixel(v, &out)) {
+                case DirectRule::kSkip:
+                    break;
+                case DirectRule::kWrite:
+                    target.Set(px, py, out);
+                    break;
+                case DirectRule::kBlend:
+                    target.Set(px, py, BlendTexel(state, texFmt, v, dstFmt, target.Get(px, py)));
+                    break;
                 }
-                Channels src = Split(UnpackToArgb(texFmt, v));
-                Channels dst = Split(UnpackToArgb(dstFmt, target.Get(px, py)));
-                target.Set(px, py,
-                           PackArgb(dstFmt, MakeArgb(BlendOne(state, src, dst, src.a, dst.a),
-                                                     BlendOne(state, src, dst, src.r, dst.r),
-                                                     BlendOne(state, src, dst, src.g, dst.g),
-                                                     BlendOne(state, src, dst, src.b, dst.b))));
             }
         }
         return D3D_OK;
     }
 
     for (int py = y0; py < y1; ++py) {
-        double fy = (py - static_cast<double>(yMin)) / spanY;
-        double vv = tl->v + (static_cast<double>(bl->v) - tl->v) * fy;
-        int ty = TexelIndex(vv * texH, texH, state.addressV);
+        const double fy = (py - static_cast<double>(yMin)) / spanY;
+        const int ty = TexelIndex(texelV(py), texH, state.addressV);
         for (int px = x0; px < x1; ++px) {
             std::uint32_t tex = texture ? UnpackToArgb(texFmt, texture->Get(texX[px - x0], ty)) : 0xFF000000u;
             std::uint32_t diffuse = tl->diffuse;
             if (!flatDiffuse) {
-                double fx = fracX[px - x0];
+                const double fx = (px - static_cast<double>(xMin)) / spanX;
                 diffuse = LerpColor(LerpColor(tl->diffuse, tr->diffuse, fx),
                                     LerpColor(bl->diffuse, br->diffuse, fx), fy);
             }

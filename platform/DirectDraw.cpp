@@ -115,6 +115,12 @@ HRESULT cDirectDraw::WaitForVerticalBlank(DWORD) {
     return DD_OK;
 }
 
+HRESULT cDirectDraw::GetMonitorFrequency(DWORD* hz) const {
+    if (!hz) return DDERR_INVALIDPARAMS;
+    *hz = static_cast<DWORD>(DirectDrawSettings().refreshRate);
+    return DD_OK;
+}
+
 void cDirectDraw::LoseSurfaces() {
     for (cDirectDrawSurface* s : surfaces_) s->Lose();
 }

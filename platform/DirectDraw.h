@@ -37,6 +37,7 @@ public:
     HRESULT CreatePalette(DWORD flags, const PALETTEENTRY* entries, cDirectDrawPalette** out);
     HRESULT CreateClipper(DWORD flags, cDirectDrawClipper** out);
     HRESULT WaitForVerticalBlank(DWORD flags);
+    HRESULT GetMonitorFrequency(DWORD* hz) const;
 
     PixelFormat DisplayFormat() const { return format_; }
     cPresenter* Window() const { return window_; }

@@ -1,10 +1,12 @@
 #include "platform/DirectDrawSurface.h"
 
 #include "platform/DirectDraw.h"
+#include "platform/PixelRows.h"
 #include "platform/Presenter.h"
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <vector>
 
 HRESULT cDirectDrawSurface::Make(cDirectDraw* owner, int width, int height, PixelFormat format,
@@ -110,11 +112,48 @@ HRESULT cDirectDrawSurface::ColorFill(RECT r, DWORD value) {
     return DD_OK;
 }
 
+namespace {
+
+bool Overlap(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// One row of a same-size copy; keyed pixels in [low, high] are left undrawn.
+template <class T> void CopyRow(T* to, const T* from, int n, bool keyed, DWORD low, DWORD high) {
+    if (keyed)
+        pixelrows::KeyRangeRow(to, from, n, low, high);
+    else
+        std::memcpy(to, from, static_cast<std::size_t>(n) * sizeof(T));
+}
+
+} // namespace
+
 HRESULT cDirectDrawSurface::Copy(RECT d, cDirectDrawSurface* src, RECT s, bool keyed) {
-    if (BytesPerPixel(src->pixels_.Format()) != BytesPerPixel(pixels_.Format()))
-        return DDERR_INVALIDPIXELFORMAT;
+    const int bpp = BytesPerPixel(pixels_.Format());
+    if (BytesPerPixel(src->pixels_.Format()) != bpp) return DDERR_INVALIDPIXELFORMAT;
     const int dw = d.right - d.left, dh = d.bottom - d.top;
     const int sw = s.right - s.left, sh = s.bottom - s.top;
+    const DWORD low = src->key_.dwColorSpaceLowValue, high = src->key_.dwColorSpaceHighValue;
+    if (dw == sw && dh == sh && !(src == this && Overlap(d, s))) {
+        // Same size: the part inside this surface, whole rows at a time.
+        const int i0 = std::max(0, -d.left), i1 = std::min(dw, pixels_.Width() - d.left);
+        const int j0 = std::max(0, -d.top), j1 = std::min(dh, pixels_.Height() - d.top);
+        for (int j = j0; j < j1 && i0 < i1; ++j) {
+            std::uint8_t* to = pixels_.Row(d.top + j) + static_cast<std::size_t>(d.left + i0) * bpp;
+            const std::uint8_t* from =
+                src->pixels_.Row(s.top + j) + static_cast<std::size_t>(s.left + i0) * bpp;
+            if (bpp == 1)
+                CopyRow(to, from, i1 - i0, keyed, low, high);
+            else if (bpp == 2)
+                CopyRow(reinterpret_cast<std::uint16_t*>(to), reinterpret_cast<const std::uint16_t*>(from),
+                        i1 - i0, keyed, low, high);
+            else
+                CopyRow(reinterpret_cast<std::uint32_t*>(to), reinterpret_cast<const std::uint32_t*>(from),
+                        i1 - i0, keyed, low, high);
+        }
+        PresentIfPrimary();
+        return DD_OK;
+    }
     // A copy within one surface reads from a snapshot so overlaps stay right.
     cSurface snapshot;
     const cSurface* from = &src->pixels_;
@@ -125,7 +164,6 @@ HRESULT cDirectDrawSurface::Copy(RECT d, cDirectDrawSurface* src, RECT s, bool k
     std::vector<int> columns(static_cast<std::size_t>(dw));
     for (int i = 0; i < dw; ++i)
         columns[i] = s.left + static_cast<int>(static_cast<std::int64_t>(i) * sw / dw);
-    const DWORD low = src->key_.dwColorSpaceLowValue, high = src->key_.dwColorSpaceHighValue;
     for (int j = 0; j < dh; ++j) {
         int y = d.top + j;
         if (y < 0 || y >= pixels_.Height()) continue;

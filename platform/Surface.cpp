@@ -63,8 +63,24 @@ void cSurface::FillRect(int x, int y, int w, int h, std::uint32_t value) {
     int left = std::max(x, 0), top = std::max(y, 0);
     int right = static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(x) + w, width_));
     int bottom = static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(y) + h, height_));
-    for (int j = top; j < bottom; ++j)
-        for (int i = left; i < right; ++i) Set(i, j, value);
+    if (left >= right) return;
+    const std::size_t n = static_cast<std::size_t>(right - left);
+    for (int j = top; j < bottom; ++j) {
+        std::uint8_t* row = Row(j);
+        switch (BytesPerPixel(format_)) {
+        case 1:
+            std::fill_n(row + left, n, static_cast<std::uint8_t>(value));
+            break;
+        case 2:
+            std::fill_n(reinterpret_cast<std::uint16_t*>(row) + left, n, static_cast<std::uint16_t>(value));
+            break;
+        case 4:
+            std::fill_n(reinterpret_cast<std::uint32_t*>(row) + left, n, value);
+            break;
+        default:
+            return;
+        }
+    }
 }
 
 void cSurface::ToXrgb(std::uint32_t* out, const std::array<std::uint32_t, 256>* palette) const {

@@ -41,16 +41,16 @@ bool HasAlpha(PixelFormat format) {
     return format == PixelFormat::A1R5G5B5 || format == PixelFormat::A8R8G8B8;
 }
 
-static std::uint32_t Narrow(int c, int max) {
-    return static_cast<std::uint32_t>(c * max / 255);
-}
-static int Widen(std::uint32_t c, int max) {
-    return max ? static_cast<int>(c) * 255 / max : 255;
+std::uint32_t PackByMasks(const FormatMasks& m, int r, int g, int b) {
+    auto narrow = [](int c, int max) { return static_cast<std::uint32_t>(c * max / 255); };
+    return (narrow(r, m.rMax) << m.rShift) | (narrow(g, m.gMax) << m.gShift) |
+           (narrow(b, m.bMax) << m.bShift);
 }
 
-std::uint32_t PackByMasks(const FormatMasks& m, int r, int g, int b) {
-    return (Narrow(r, m.rMax) << m.rShift) | (Narrow(g, m.gMax) << m.gShift) |
-           (Narrow(b, m.bMax) << m.bShift);
+static std::uint32_t PackRounded(const FormatMasks& m, std::uint32_t argb) {
+    auto narrow = [](int c, int max) { return static_cast<std::uint32_t>(NarrowChannel(c, max)); };
+    return (narrow(ArgbR(argb), m.rMax) << m.rShift) | (narrow(ArgbG(argb), m.gMax) << m.gShift) |
+           (narrow(ArgbB(argb), m.bMax) << m.bShift);
 }
 
 std::uint32_t PackArgb(PixelFormat format, std::uint32_t argb) {
@@ -62,11 +62,10 @@ std::uint32_t PackArgb(PixelFormat format, std::uint32_t argb) {
     case PixelFormat::A8R8G8B8:
         return argb;
     case PixelFormat::A1R5G5B5:
-        return PackByMasks(MasksOf(format), ArgbR(argb), ArgbG(argb), ArgbB(argb)) |
-               (ArgbA(argb) >= 128 ? 0x8000u : 0u);
+        return PackRounded(MasksOf(format), argb) | (ArgbA(argb) >= 128 ? 0x8000u : 0u);
     case PixelFormat::R5G6B5:
     case PixelFormat::X1R5G5B5:
-        return PackByMasks(MasksOf(format), ArgbR(argb), ArgbG(argb), ArgbB(argb));
+        return PackRounded(MasksOf(format), argb);
     default:
         return 0;
     }
@@ -84,9 +83,12 @@ std::uint32_t UnpackToArgb(PixelFormat format, std::uint32_t pixel) {
     case PixelFormat::X1R5G5B5:
     case PixelFormat::A1R5G5B5: {
         FormatMasks m = MasksOf(format);
-        int r = Widen((pixel >> m.rShift) & static_cast<std::uint32_t>(m.rMax), m.rMax);
-        int g = Widen((pixel >> m.gShift) & static_cast<std::uint32_t>(m.gMax), m.gMax);
-        int b = Widen((pixel >> m.bShift) & static_cast<std::uint32_t>(m.bMax), m.bMax);
+        int r =
+            WidenChannel(static_cast<int>((pixel >> m.rShift) & static_cast<std::uint32_t>(m.rMax)), m.rMax);
+        int g =
+            WidenChannel(static_cast<int>((pixel >> m.gShift) & static_cast<std::uint32_t>(m.gMax)), m.gMax);
+        int b =
+            WidenChannel(static_cast<int>((pixel >> m.bShift) & static_cast<std::uint32_t>(m.bMax)), m.bMax);
         int a = format == PixelFormat::A1R5G5B5 ? ((pixel & 0x8000u) ? 255 : 0) : 255;
         return MakeArgb(a, r, g, b);
     }

@@ -1,7 +1,8 @@
 // Pixel formats of the software surfaces and the conversions between a pixel
-// and a 32-bit ARGB colour. Channels are scaled as c x max / 255 when packed
-// and as c x 255 / max when widened, so 8-bit colours survive a round trip
-// through a 5- or 6-bit channel as closely as they can.
+// and a 32-bit ARGB colour. A pixel's channels are widened to 8 bits and
+// narrowed back with rounding, so every 5- and 6-bit value survives the round
+// trip unchanged and a picture drawn from one 16-bit format into another
+// keeps its colours.
 #pragma once
 
 #include <cstdint>
@@ -32,8 +33,18 @@ std::uint32_t PackArgb(PixelFormat format, std::uint32_t argb);
 // Pixel -> ARGB. Formats without alpha give 255. P8 gives the index in blue.
 std::uint32_t UnpackToArgb(PixelFormat format, std::uint32_t pixel);
 
-// Packs 8-bit channels by the given masks (c x max / 255).
+// Packs 8-bit channels by the given masks, truncating (c x max / 255), as the
+// DirectDraw face converts the palette's colours.
 std::uint32_t PackByMasks(const FormatMasks& m, int r, int g, int b);
+
+// One channel of `max` levels to 8 bits and back, rounding both ways:
+// NarrowChannel(WidenChannel(c, max), max) == c for every c in 0..max.
+inline int WidenChannel(int c, int max) {
+    return max ? (c * 255 + max / 2) / max : 255;
+}
+inline int NarrowChannel(int c, int max) {
+    return (c * max + 127) / 255;
+}
 
 inline std::uint32_t MakeArgb(int a, int r, int g, int b) {
     return (static_cast<std::uint32_t>(a & 255) << 24) | (static_cast<std::uint32_t>(r & 255) << 16) |

@@ -2,6 +2,7 @@
 // colour-keyed blits (20 x 15 = 300), on each face. Not a test; run
 // build/brindle_bench to see the figures.
 #include "graphics/Graphics.h"
+#include "graphics/GraphicsGlobals.h"
 #include "platform/Presenter.h"
 
 #include <benchmark/benchmark.h>

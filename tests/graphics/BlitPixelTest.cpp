@@ -1,5 +1,5 @@
-// Colour-keyed blits, same size, stretched and mirrored, compared pixel for
-// pixel on both faces.
+// Colour-keyed and plain blits, same size, stretched and mirrored, compared
+// pixel for pixel on both faces.
 #include "GraphicsFixture.h"
 
 namespace {
@@ -21,11 +21,29 @@ std::uint32_t Rgb(char c) {
     }
 }
 
-void WritePicture(const char* name) {
+// At 8 bits the picture holds palette indices: the key colour is entry 0.
+const std::vector<std::uint32_t> kPaletteColours = {kKey, 0xFF0000, 0x00FF00, 0x0000FF, 0x404040};
+
+std::uint32_t PaletteIndex(char c) {
+    switch (c) {
+    case 'R':
+        return 1;
+    case 'G':
+        return 2;
+    case 'B':
+        return 3;
+    case '.':
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+void WritePicture(const char* name, int bpp) {
     std::vector<std::uint32_t> px;
     for (auto* row : kPicture)
-        for (int x = 0; x < 4; ++x) px.push_back(Rgb(row[x]));
-    WriteFile(name, MakeBmp(4, 2, 24, px));
+        for (int x = 0; x < 4; ++x) px.push_back(bpp == 8 ? PaletteIndex(row[x]) : Rgb(row[x]));
+    WriteFile(name, bpp == 8 ? MakeBmp(4, 2, 8, px, kPaletteColours) : MakeBmp(4, 2, 24, px));
 }
 
 // An 8-bit picture whose top-left pixel is palette entry 0, the key colour.
@@ -36,19 +54,40 @@ void WriteKeyPicture(const char* name) {
 // Expected destination: background '.' then picture letters.
 using Expect = std::vector<std::string>;
 
-class Faces : public GraphicsTest, public ::testing::WithParamInterface<std::tuple<bool, int>> {
+// A face, its depth, and where the copies go: a surface the face draws into
+// with its device (a render-target texture in Direct3D), or one in system
+// memory, which the Direct3D face fills by the CPU.
+struct Face {
+    bool d3d;
+    int bpp;
+    bool systemMemory;
+};
+
+std::string Name(const Face& f) {
+    return std::string(f.d3d ? "Direct3D" : "DirectDraw") + std::to_string(f.bpp) +
+           (f.systemMemory ? "SystemMemory" : "");
+}
+std::string FaceName(const ::testing::TestParamInfo<Face>& info) {
+    return Name(info.param);
+}
+void PrintTo(const Face& f, std::ostream* os) {
+    *os << Name(f);
+}
+
+class Faces : public GraphicsTest, public ::testing::WithParamInterface<Face> {
 protected:
     void SetUp() override {
-        d3d = std::get<0>(GetParam());
-        bpp = std::get<1>(GetParam());
+        d3d = GetParam().d3d;
+        bpp = GetParam().bpp;
         ASSERT_TRUE(d3d ? StartDirect3D(bpp) : StartDirectDraw(bpp));
         // DirectDraw converts true-colour pictures with the project's transparent colour.
         if (!d3d) lpDDCon->rgbConvert = {0xFF, 0x00, 0xFF};
         WriteKeyPicture("key.bmp");
         ASSERT_TRUE(DDSetTransmit("key.bmp"));
-        WritePicture("pic.bmp");
+        WritePicture("pic.bmp", bpp);
         ASSERT_EQ(DDCreateSurfaceFromFile(&pic, "pic.bmp", 1, bpp, 0, 0, 0, 0, 0, 0, 0), 0);
-        ASSERT_TRUE(DDCreateSurface(&dst, 8, 4, 0, 0, 0, 0, 0));
+        const bool system = GetParam().systemMemory;
+        ASSERT_TRUE(DDCreateSurface(&dst, 8, 4, 0, system ? 1 : 0, system ? DTMEMORYTYPE_SYSTEM : 0, 0, 0));
         DDFillRectColor(&dst, 0, 0, 8, 4, Background());
     }
     void TearDown() override {
@@ -58,12 +97,21 @@ protected:
     }
     // The background as the face takes a fill colour: a display pixel value
     // in DirectDraw, ARGB in Direct3D.
+    // The background grey. The Direct3D face fills a system-memory texture by
+    // the CPU, scaling channels down without rounding: its grey is one that
+    // either scaling stores alike.
+    std::uint32_t Grey() const { return GetParam().systemMemory ? 0x424242u : 0x404040u; }
     DWORD Background() const {
-        if (d3d) return 0xFF404040u;
-        return bpp == 16 ? PackArgb(PixelFormat::R5G6B5, 0x404040u) : 0x404040u;
+        if (d3d) return 0xFF000000u | Grey();
+        if (bpp == 8) return PaletteIndex('.');
+        return bpp == 16 ? PackArgb(PixelFormat::R5G6B5, Grey()) : Grey();
     }
+    // 'T' is what a plain copy leaves for the picture's transparent pixels:
+    // the key value in DirectDraw, a transparent pixel in Direct3D.
     std::uint32_t Stored(char c) const {
-        std::uint32_t rgb = c == '.' ? 0x404040 : Rgb(c);
+        if (c == 'T') return d3d ? 0u : Stored('K');
+        if (bpp == 8) return PaletteIndex(c);
+        std::uint32_t rgb = c == '.' ? Grey() : Rgb(c);
         if (d3d)
             return PackArgb(bpp == 16 ? PixelFormat::A1R5G5B5 : PixelFormat::A8R8G8B8, 0xFF000000u | rgb);
         return bpp == 16 ? PackArgb(PixelFormat::R5G6B5, rgb) : rgb;
@@ -115,11 +163,44 @@ TEST_P(Faces, MirroredPicture) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DirectDrawAndDirect3D, Faces,
-                         ::testing::Values(std::make_tuple(false, 16), std::make_tuple(false, 32),
-                                           std::make_tuple(true, 16), std::make_tuple(true, 32)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param) ? "Direct3D" : "DirectDraw") +
-                                    std::to_string(std::get<1>(info.param));
-                         });
+                         ::testing::Values(Face{false, 16, false}, Face{false, 32, false},
+                                           Face{true, 16, false}, Face{true, 32, false}),
+                         FaceName);
+
+// Same-size copies, keyed and plain, cut at each edge of the destination, on
+// every depth and into both kinds of destination.
+using SameSizeCopies = Faces;
+
+TEST_P(SameSizeCopies, KeyedAndPlainCopiesClippedAtEachEdge) {
+    const struct {
+        const char* edge;
+        int x, y;
+        DWORD flags;
+        Expect want;
+    } cases[] = {
+        {"left keyed", -2, 1, 1, {"........", ".B......", "RG......", "........"}},
+        {"left plain", -2, 1, 0, {"........", "TB......", "RG......", "........"}},
+        {"right keyed", 6, 1, 1, {"........", "......RG", ".......B", "........"}},
+        {"right plain", 6, 1, 0, {"........", "......RG", "......TB", "........"}},
+        {"top keyed", 2, -1, 1, {"...BRG..", "........", "........", "........"}},
+        {"top plain", 2, -1, 0, {"..TBRG..", "........", "........", "........"}},
+        {"bottom keyed", 3, 3, 1, {"........", "........", "........", "...RG.B."}},
+        {"bottom plain", 3, 3, 0, {"........", "........", "........", "...RGTB."}},
+        {"inside plain", 1, 1, 0, {"........", ".RGTB...", ".TBRG...", "........"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edge);
+        DDFillRectColor(&dst, 0, 0, 8, 4, Background());
+        DDBltFast(&dst, c.x, c.y, 4, 2, &pic, 0, 0, c.flags);
+        Check(c.want);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDepth, SameSizeCopies,
+                         ::testing::Values(Face{false, 8, false}, Face{false, 16, false},
+                                           Face{false, 32, false}, Face{true, 16, false},
+                                           Face{true, 32, false}, Face{false, 16, true}, Face{true, 16, true},
+                                           Face{true, 32, true}),
+                         FaceName);
 
 } // namespace

@@ -1,5 +1,5 @@
 // The clipping table of DDClipBlt and the coordinate folding of mirrored records.
-#include "graphics/Graphics.h"
+#include "graphics/GraphicsGlobals.h"
 
 #include <gtest/gtest.h>
 

@@ -21,18 +21,23 @@ protected:
         GraphicsTest::TearDown();
     }
     std::uint32_t Rgb(int x, int y) { return At(screen, x, y) & 0xFFFFFF; }
+    // A font picture of 2 x 2 cells, each of its own colour, and a black
+    // screen 640 wide to write on.
+    void MakeFontAndScreen() {
+        std::vector<std::uint32_t> px(32 * 32);
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) px[y * 32 + x] = CellColour(x / 2, y / 2);
+        WriteFile("font.bmp", MakeBmp(32, 32, 24, px));
+        ASSERT_EQ(DDCreateSurfaceFromFile(&font, "font.bmp", 1, 32, 0, 0, 0, 0, 0, 0, 0), 0);
+        ASSERT_TRUE(DDCreateSurface(&screen, 640, 8, 0, 0, 0, 0, 0));
+        DDFillSurfaceColor(&screen, d3d ? 0xFF000000u : 0u);
+    }
     bool d3d = false;
     DDSURFACEDATA font, screen;
 };
 
 TEST_P(TextAndCircles, BitmapTextTakesTheRightCellsAndWraps) {
-    std::vector<std::uint32_t> px(32 * 32);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) px[y * 32 + x] = CellColour(x / 2, y / 2);
-    WriteFile("font.bmp", MakeBmp(32, 32, 24, px));
-    ASSERT_EQ(DDCreateSurfaceFromFile(&font, "font.bmp", 1, 32, 0, 0, 0, 0, 0, 0, 0), 0);
-    ASSERT_TRUE(DDCreateSurface(&screen, 640, 8, 0, 0, 0, 0, 0));
-    DDFillSurfaceColor(&screen, d3d ? 0xFF000000u : 0u);
+    MakeFontAndScreen();
     // 'A', half-width kana 0xA6 and 0xBF, 0xC0 and 0xDD; then a newline.
     DDDrawBitmapText(&screen, 0, 0, 2, 2, &font, "A\xA6\xBF\xC0\xDD\nB");
     const struct {
@@ -48,6 +53,23 @@ TEST_P(TextAndCircles, BitmapTextTakesTheRightCellsAndWraps) {
     EXPECT_EQ(Rgb(636, 4), CellColour(2, 4));
     EXPECT_EQ(Rgb(638, 4), CellColour(7, 3));
     EXPECT_EQ(Rgb(634, 6), 0u) << "three cells fill the line; nothing was left for the next";
+}
+
+TEST_P(TextAndCircles, BitmapTextWrapsWhenItsOwnWidthReachesTheScreenWidth) {
+    MakeFontAndScreen();
+    // Started right of 0, the text runs on past the right edge and is cut
+    // there; it wraps only once its own width reaches the screen width.
+    DDDrawBitmapText(&screen, 634, 0, 2, 2, &font, "ABCD");
+    EXPECT_EQ(Rgb(634, 0), CellColour(1, 4));
+    EXPECT_EQ(Rgb(638, 0), CellColour(3, 4));
+    for (int x = 0; x < 640; ++x) ASSERT_EQ(Rgb(x, 2), 0u) << "nothing went to the next line, x " << x;
+    // From 0, 320 cells fill the width; the 321st starts the next line at x.
+    std::string text(320, 'A');
+    text += 'B';
+    DDDrawBitmapText(&screen, 0, 4, 2, 2, &font, text.c_str());
+    EXPECT_EQ(Rgb(638, 4), CellColour(1, 4));
+    EXPECT_EQ(Rgb(0, 6), CellColour(2, 4));
+    EXPECT_EQ(Rgb(2, 6), 0u);
 }
 
 // Marks of a circle of radius 5 around the centre of an 11 x 11 square.

@@ -44,6 +44,14 @@ protected:
         device->SetFVF(D3DFVF_XYZRHW | D3DFVF_DIFFUSE | D3DFVF_TEX1);
         ASSERT_EQ(device->DrawPrimitive(D3DPT_TRIANGLESTRIP, 0, 2), D3D_OK);
     }
+    // The device again, full screen with a 5-6-5 back buffer.
+    void FullScreen565() {
+        pp.BackBufferFormat = D3DFMT_R5G6B5;
+        pp.Windowed = FALSE;
+        pp.BackBufferWidth = 640;
+        pp.BackBufferHeight = 480;
+        ASSERT_EQ(device->Reset(&pp), D3D_OK);
+    }
     cMemoryPresenter window;
     cDirect3D9* d3d = nullptr;
     cDirect3DDevice* device = nullptr;
@@ -106,11 +114,7 @@ TEST_F(Direct3DFace, TexturePointSamplingAndAlphaBlending) {
 }
 
 TEST_F(Direct3DFace, SixteenBitTexturesDrawIntoA565BackBuffer) {
-    pp.BackBufferFormat = D3DFMT_R5G6B5;
-    pp.Windowed = FALSE;
-    pp.BackBufferWidth = 640;
-    pp.BackBufferHeight = 480;
-    ASSERT_EQ(device->Reset(&pp), D3D_OK);
+    ASSERT_NO_FATAL_FAILURE(FullScreen565());
     cDirect3DTexture* tex = nullptr;
     ASSERT_EQ(device->CreateTexture(4, 1, 1, 0, D3DFMT_A1R5G5B5, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
     const std::uint32_t texels[4] = {0xFC00, 0x03E0, 0x83E0, 0x801F}; // red, clear green, green, blue
@@ -127,6 +131,68 @@ TEST_F(Direct3DFace, SixteenBitTexturesDrawIntoA565BackBuffer) {
     device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back);
     const std::uint32_t want[4] = {0xF800, 0x0000, 0x07E0, 0x001F};
     for (int x = 0; x < 4; ++x) EXPECT_EQ(back->Pixels().Get(x, 0), want[x]) << x;
+    back->Release();
+    tex->Release();
+}
+
+TEST_F(Direct3DFace, ModulateScalesTheExactProductAndRoundsOnce) {
+    cDirect3DTexture* tex = nullptr;
+    ASSERT_EQ(device->CreateTexture(1, 1, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
+    device->SetTexture(0, tex);
+    device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    device->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
+    const struct {
+        DWORD op;
+        int texel, vertex, want;
+    } cases[] = {
+        {D3DTOP_MODULATE, 73, 9, 3},        {D3DTOP_MODULATE2X, 73, 9, 5},
+        {D3DTOP_MODULATE4X, 73, 9, 10},     {D3DTOP_MODULATE2X, 1, 128, 1},
+        {D3DTOP_MODULATE4X, 100, 200, 255}, {D3DTOP_MODULATE2X, 255, 255, 255},
+    };
+    cDirect3DSurface* back = nullptr;
+    ASSERT_EQ(device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back), D3D_OK);
+    float x = 0;
+    for (const auto& c : cases) {
+        tex->Level()->Pixels().Set(0, 0, MakeArgb(255, c.texel, 0, 0));
+        device->SetTextureStageState(0, D3DTSS_COLOROP, c.op);
+        device->BeginScene();
+        Quad(x, 0, 1, 1, 0, 0, 1, 1, MakeArgb(255, c.vertex, 0, 0));
+        device->EndScene();
+        EXPECT_EQ(ArgbR(back->Pixels().Get(static_cast<int>(x), 0)), c.want)
+            << "operation " << c.op << ": " << c.texel << " x " << c.vertex;
+        ++x;
+    }
+    back->Release();
+    tex->Release();
+}
+
+// Every colour of a 1-5-5-5 texture drawn unscaled into a 5-6-5 back buffer,
+// with and without blending: red and blue bit for bit, green to six bits.
+TEST_F(Direct3DFace, EverySixteenBitColourKeepsItsChannelsInA565BackBuffer) {
+    ASSERT_NO_FATAL_FAILURE(FullScreen565());
+    cDirect3DTexture* tex = nullptr;
+    ASSERT_EQ(device->CreateTexture(256, 128, 1, 0, D3DFMT_A1R5G5B5, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 256; ++x)
+            tex->Level()->Pixels().Set(x, y, 0x8000u | static_cast<std::uint32_t>(y * 256 + x));
+    device->SetTexture(0, tex);
+    device->BeginScene();
+    Quad(0, 0, 256, 128, 0, 0, 1, 1, 0xFFFFFFFFu);
+    device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    Quad(256, 0, 256, 128, 0, 0, 1, 1, 0xFFFFFFFFu);
+    device->EndScene();
+    cDirect3DSurface* back = nullptr;
+    device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back);
+    int wrong = 0;
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 512; ++x) {
+            const std::uint32_t c = static_cast<std::uint32_t>(y * 256 + x % 256);
+            const auto green = static_cast<std::uint32_t>(NarrowChannel(WidenChannel((c >> 5) & 31, 31), 63));
+            if (back->Pixels().Get(x, y) != ((c >> 10) << 11 | green << 5 | (c & 31))) ++wrong;
+        }
+    EXPECT_EQ(wrong, 0);
     back->Release();
     tex->Release();
 }

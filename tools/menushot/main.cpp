@@ -7,7 +7,6 @@
 // usage: menushot [d3d|ddraw] [seconds]
 #include "graphics/Font.h"
 #include "graphics/Graphics.h"
-#include "graphics/GraphicsGlobals.h"
 #include "gui/MenuLayout.h"
 #include "platform/Clock.h"
 #include "platform/SdlPresenter.h"
@@ -68,7 +67,7 @@ int main(int argc, char** argv) {
         if (d3d)
             DDPresent(60, 0, nullptr);
         else
-            DDBltFast(&PrimarySD, 0, 0, 640, 480, &BackBuffer, 0, 0, 0);
+            DDShowBackBuffer(0, 0);
         Sleep(16);
     }
     for (cFont& font : SysFont) font.Release();

@@ -1,3 +1,3 @@
-#include "app/SystemSurfaces.h"
+#include "graphics/SystemSurfaces.h"
 
 DDSURFACEDATA SystemSD[kSystemBmpCount];

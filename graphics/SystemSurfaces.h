@@ -1,5 +1,6 @@
 // The program's fixed surface table: one surface record per row of the system
-// picture table.
+// picture table. Start-up creates the surfaces; the engine, stage play and the
+// screens draw from them.
 #pragma once
 
 #include "graphics/SurfaceData.h"

@@ -1,0 +1,3 @@
+#include "project/IniSetting.h"
+
+INISETTING IniSetting;

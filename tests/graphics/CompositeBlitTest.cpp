@@ -1,0 +1,186 @@
+// The effect blits made of ordinary blits, compared pixel for pixel on both
+// faces and both true-colour depths.
+#include "GraphicsFixture.h"
+
+#include "graphics/Effects.h"
+
+namespace {
+
+// The picture: four by four; 'K' is the transparent colour.
+const char* kPicture[4] = {"RGBC", "YWRG", "BCYW", "GRKB"};
+constexpr std::uint32_t kKey = 0xFF00FF;
+constexpr int kSize = 12;
+
+std::uint32_t Rgb(char c) {
+    switch (c) {
+    case 'R':
+        return 0xFF0000;
+    case 'G':
+        return 0x00FF00;
+    case 'B':
+        return 0x0000FF;
+    case 'C':
+        return 0x00FFFF;
+    case 'Y':
+        return 0xFFFF00;
+    case 'W':
+        return 0xFFFFFF;
+    case '.':
+        return 0x404040;
+    default:
+        return kKey;
+    }
+}
+
+// An expected target: '.' the background, letters the picture's pixels.
+using Grid = std::vector<std::string>;
+
+Grid Blank() {
+    return Grid(kSize, std::string(kSize, '.'));
+}
+
+// Puts picture pixel (px, py) at (x, y) of the grid, as a keyed blit would.
+void Put(Grid& g, int x, int y, int px, int py) {
+    const char c = kPicture[py][px];
+    if (c == 'K' || x < 0 || y < 0 || x >= kSize || y >= kSize) return;
+    g[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = c;
+}
+
+// Puts the picture's rectangle (sx, sy, w, h) at (x, y).
+void PutRect(Grid& g, int x, int y, int sx, int sy, int w, int h) {
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) Put(g, x + i, y + j, sx + i, sy + j);
+}
+
+class Composite : public GraphicsTest, public ::testing::WithParamInterface<std::tuple<bool, int>> {
+protected:
+    void SetUp() override {
+        d3d = std::get<0>(GetParam());
+        bpp = std::get<1>(GetParam());
+        ASSERT_TRUE(d3d ? StartDirect3D(bpp) : StartDirectDraw(bpp));
+        if (!d3d) lpDDCon->rgbConvert = {0xFF, 0x00, 0xFF};
+        WriteFile("key.bmp", MakeBmp(1, 1, 8, {0}, {kKey}));
+        ASSERT_TRUE(DDSetTransmit("key.bmp"));
+        std::vector<std::uint32_t> px;
+        for (auto* row : kPicture)
+            for (int x = 0; x < 4; ++x) px.push_back(Rgb(row[x]));
+        WriteFile("pic.bmp", MakeBmp(4, 4, 24, px));
+        ASSERT_EQ(DDCreateSurfaceFromFile(&pic, "pic.bmp", 1, bpp, 0, 0, 0, 0, 0, 0, 0), 0);
+        ASSERT_TRUE(DDCreateSurface(&dst, kSize, kSize, 0, 0, 0, 0, 0));
+        // A fill takes a display pixel value in DirectDraw, ARGB in Direct3D.
+        DDFillRectColor(&dst, 0, 0, kSize, kSize, d3d ? 0xFF000000u | Rgb('.') : Stored('.'));
+    }
+    void TearDown() override {
+        DDReleaseSurface(&pic);
+        DDReleaseSurface(&dst);
+        GraphicsTest::TearDown();
+    }
+    std::uint32_t Stored(char c) const {
+        const std::uint32_t rgb = Rgb(c);
+        if (d3d)
+            return PackArgb(bpp == 16 ? PixelFormat::A1R5G5B5 : PixelFormat::A8R8G8B8, 0xFF000000u | rgb);
+        return bpp == 16 ? PackArgb(PixelFormat::R5G6B5, rgb) : rgb;
+    }
+    void Check(const Grid& want) {
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x)
+                EXPECT_EQ(At(dst, x, y),
+                          Stored(want[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]))
+                    << "pixel " << x << "," << y;
+    }
+    bool d3d = false;
+    int bpp = 16;
+    DDSURFACEDATA pic, dst;
+};
+
+TEST_P(Composite, StripsShiftAlternately) {
+    DDBltStripShift(&dst, 2, 2, 4, 4, 1, 1, &pic, 0, 0, 1, 1);
+    Grid g = Blank();
+    for (int c = 0; c < 4; ++c) PutRect(g, 2 + c, 2 + (c % 2 ? -1 : 1), c, 0, 1, 4);
+    Check(g);
+}
+
+TEST_P(Composite, RowStripsAndWhatIsLeftOver) {
+    // Rows of two, the third row would start past the picture; a strip of 3 leaves one row out.
+    DDBltStripShift(&dst, 2, 2, 4, 4, 2, 2, &pic, 0, 0, 1, 0);
+    DDBltStripShift(&dst, 2, 8, 4, 4, 3, 1, &pic, 0, 0, 1, 0);
+    Grid g = Blank();
+    PutRect(g, 4, 2, 0, 0, 4, 2);
+    PutRect(g, 0, 4, 0, 2, 4, 2);
+    PutRect(g, 3, 8, 0, 0, 4, 3);
+    Check(g);
+}
+
+TEST_P(Composite, StripOfZeroIsAPlainBlit) {
+    DDBltStripShift(&dst, 3, 1, 4, 4, 0, 5, &pic, 0, 0, 1, 1);
+    Grid g = Blank();
+    PutRect(g, 3, 1, 0, 0, 4, 4);
+    Check(g);
+}
+
+TEST_P(Composite, QuartersPushedApart) {
+    DDBltQuarters(&dst, 4, 4, 4, 4, &pic, 0, 0, 2, 1);
+    Grid g = Blank();
+    PutRect(g, 2, 2, 0, 0, 2, 2);
+    PutRect(g, 8, 2, 2, 0, 2, 2);
+    PutRect(g, 2, 8, 0, 2, 2, 2);
+    PutRect(g, 8, 8, 2, 2, 2, 2);
+    Check(g);
+}
+
+TEST_P(Composite, TurnShowsTheFirstPictureThenTheSecond) {
+    DDSURFACEDATA second;
+    ASSERT_EQ(DDCreateSurfaceFromFile(&second, "pic.bmp", 1, bpp, 0, 0, 0, 0, 0, 0, 0), 0);
+    // Counter 0: picture A at full width; counter 3 (half 2): picture B, full width again.
+    DDBltTurn(&dst, 1, 1, 4, 4, &pic, 0, 0, &second, 0, 0, 4, 4, 1, 0, 0);
+    DDBltTurn(&dst, 6, 6, 4, 4, &pic, 0, 0, &second, 2, 2, 2, 2, 1, 3, 0);
+    Grid g = Blank();
+    PutRect(g, 1, 1, 0, 0, 4, 4);
+    for (int j = 0; j < 4; ++j)
+        for (int i = 0; i < 4; ++i) Put(g, 6 + i, 6 + j, 2 + i / 2, 2 + j / 2);
+    Check(g);
+    DDReleaseSurface(&second);
+}
+
+TEST_P(Composite, WaveMovesEachColumnBySine) {
+    // A quarter turn per column: sin 90, 180, 270, 360 degrees times 2.5, truncated.
+    DDBltWave(&dst, 4, 4, 4, 4, 1, 2.5, 0, 1, &pic, 0, 0, 1, 1);
+    Grid g = Blank();
+    const int shift[4] = {2, 0, -2, 0};
+    for (int c = 0; c < 4; ++c) PutRect(g, 4 + c, 4 + shift[c], c, 0, 1, 4);
+    Check(g);
+}
+
+TEST_P(Composite, VerticalWaveInStripsOfTwoRows) {
+    // Two rows a step: the angle grows by 180 degrees a strip, from a phase of 90.
+    DDBltWave(&dst, 4, 4, 4, 4, 1, 3.5, 90, 2, &pic, 0, 0, 1, 0);
+    Grid g = Blank();
+    PutRect(g, 4 - 3, 4, 0, 0, 4, 2); // sin(270) * 3.5
+    PutRect(g, 4 + 3, 6, 0, 2, 4, 2); // sin(450) * 3.5
+    Check(g);
+}
+
+TEST_P(Composite, CircleWindowRowByRow) {
+    DDBltCircle(&dst, 6, 6, 2, 2, 2, 1, &pic, 2, 2, 1);
+    Grid g = Blank();
+    for (int v = -1; v <= 1; ++v) PutRect(g, 5, 6 + v, 1, 2 + v, 2, 1);
+    Check(g);
+}
+
+TEST_P(Composite, NothingForAnEmptyWindowOrStrip) {
+    DDBltCircle(&dst, 6, 6, 2, 2, 1, 1, &pic, 2, 2, 1); // rows of width 0
+    DDBltCircle(&dst, 6, 6, 2, 2, 0, 1, &pic, 2, 2, 1);
+    DDBltCircle(&dst, 6, 6, 2, 2, 2, 0, &pic, 2, 2, 1);
+    DDBltWave(&dst, 0, 0, 4, 4, 1, 2.0, 0, 0, &pic, 0, 0, 1, 1);
+    Check(Blank());
+}
+
+INSTANTIATE_TEST_SUITE_P(DirectDrawAndDirect3D, Composite,
+                         ::testing::Values(std::make_tuple(false, 16), std::make_tuple(false, 32),
+                                           std::make_tuple(true, 16), std::make_tuple(true, 32)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param) ? "Direct3D" : "DirectDraw") +
+                                    std::to_string(std::get<1>(info.param));
+                         });
+
+} // namespace
