@@ -132,6 +132,7 @@ void cFont::BuildHalfCharList() {
     if (!cache) return;
     DDFillSurfacePal(&cache->SD, 0);
     cGlyphPen pen(*this, &cache->SD);
+    pen.ClipToCells();
     for (int c = 16; c < 256; ++c) {
         if (c == ' ' || c == '\n') continue;
         const char byte = static_cast<char>(c);
@@ -148,6 +149,7 @@ void cFont::BuildFullCharList(bool initial) {
     }
     DDFillSurfacePal(&cache->SD, 0);
     cGlyphPen pen(*this, &cache->SD);
+    pen.ClipToCells();
     for (const cFastFont::Cell& cell : cache->CharList) pen.DrawString(cell.x, cell.y, cell.szChar, 2);
 }
 

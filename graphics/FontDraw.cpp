@@ -88,7 +88,10 @@ void cFont::DrawTextLines(cGlyphPen& pen, DDSURFACEDATA* cacheDst, int cacheX, i
     // new cells be drawn together, in one pass over the cache's pixels.
     const bool deferCells = caches && QuadBatch.bBatching && cacheDst->lpDT && cacheDst->lpDT->bRenderTarget;
     std::unique_ptr<cGlyphPen> cellPen;
-    if (caches) cellPen = std::make_unique<cGlyphPen>(*this, &m_lpFastFont_FullAdd->SD);
+    if (caches) {
+        cellPen = std::make_unique<cGlyphPen>(*this, &m_lpFastFont_FullAdd->SD);
+        cellPen->ClipToCells();
+    }
     ForEachCell(text, nPitch, nLinePitch, [&](const char* p, int n, int u, int v) {
         if (n == 2) {
             const char c[3] = {p[0], p[1], 0};

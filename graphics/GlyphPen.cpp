@@ -22,18 +22,23 @@ std::uint32_t Blend(PixelFormat format, std::uint32_t pixel, DWORD argb, int cov
     return PackArgb(format, out);
 }
 
-void WriteGlyph(cSurface& px, int limitW, int limitH, int x, int y, const GlyphBitmap& g, DWORD color,
+// Pixels of the glyph inside [left, right) x [top, bottom) are written.
+struct ClipBox {
+    int left, top, right, bottom;
+};
+
+void WriteGlyph(cSurface& px, const ClipBox& clip, int x, int y, const GlyphBitmap& g, DWORD color,
                 bool blend) {
     const PixelFormat format = px.Format();
     const std::uint32_t solid = blend ? PackArgb(format, color) : color;
     for (int j = 0; j < g.height; ++j) {
         const int ty = y + g.top + j;
-        if (ty < 0 || ty >= limitH) continue;
+        if (ty < clip.top || ty >= clip.bottom) continue;
         const std::uint8_t* row = g.coverage.data() + static_cast<std::size_t>(j) * g.width;
         for (int i = 0; i < g.width; ++i) {
             const int tx = x + g.left + i;
             const int c = row[i];
-            if (c == 0 || tx < 0 || tx >= limitW) continue;
+            if (c == 0 || tx < clip.left || tx >= clip.right) continue;
             if (!blend) {
                 if (c >= 128) px.Set(tx, ty, solid);
             } else {
@@ -72,13 +77,13 @@ void cGlyphPen::DrawString(int x, int y, const char* bytes, int count) {
             gx = x + (font_.nPitch >> 3);
             gy = y + (font_.nLinePitch >> 4) - 1;
         }
-        pending_.push_back({gx, gy, code});
+        pending_.push_back({gx, gy, code, x, y});
         return;
     }
     // A whole line: characters side by side at their own advances.
     for (int i = 0; i < count && bytes[i];) {
         const unsigned code = codeAt(i);
-        pending_.push_back({x, y, code});
+        pending_.push_back({x, y, code, x, y});
         x += face.Glyph(code, false).advance;
     }
 }
@@ -92,9 +97,17 @@ void cGlyphPen::Flush() {
             cSurface& px = *lock.pixels;
             const int w = std::min(target_->nWidth, px.Width()), h = std::min(target_->nHeight, px.Height());
             const bool antialias = font_.Antialiased();
-            for (const Pending& p : pending_)
-                WriteGlyph(px, w, h, p.x, p.y, font_.face_->Glyph(p.code, antialias), font_.dwColor,
+            for (const Pending& p : pending_) {
+                ClipBox clip{0, 0, w, h};
+                if (clipToCells_) {
+                    clip.left = std::max(clip.left, p.cellX);
+                    clip.top = std::max(clip.top, p.cellY);
+                    clip.right = std::min(clip.right, p.cellX + font_.nPitch);
+                    clip.bottom = std::min(clip.bottom, p.cellY + font_.nLinePitch);
+                }
+                WriteGlyph(px, clip, p.x, p.y, font_.face_->Glyph(p.code, antialias), font_.dwColor,
                            antialias);
+            }
             Face().UnlockPixels(target_, lock, true);
         }
     }

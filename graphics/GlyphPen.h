@@ -25,18 +25,23 @@ public:
     void DrawString(int x, int y, const char* bytes, int count);
     // Draws what was collected.
     void Flush();
+    // Each glyph stays inside the pitch x line pitch cell it was drawn at
+    // (for the glyph caches, whose cells touch each other).
+    void ClipToCells() { clipToCells_ = true; }
     bool HasPending() const { return !pending_.empty(); }
     // Characters drawn by the pen (for the caches' hit rate).
     std::size_t Drawn() const { return drawn_; }
 
 private:
     struct Pending {
-        int x, y;
+        int x, y; // where the glyph's cell origin goes
         unsigned code;
+        int cellX, cellY; // the cell it was asked for
     };
     cFont& font_;
     DDSURFACEDATA* target_;
     int originX_, originY_;
     std::vector<Pending> pending_;
     std::size_t drawn_ = 0;
+    bool clipToCells_ = false;
 };

@@ -258,3 +258,52 @@ TEST(FontText, TheSeedHas256CharactersWithToTwice) {
 }
 
 } // namespace
+
+namespace {
+
+// Font height and pitch: the 16-pixel font and the 9-pixel one in 10-pixel
+// cells, whose single-byte glyphs sit a pixel above their cell.
+class FontCellTest : public GraphicsTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(FontCellTest, ACachedGlyphNeverCarriesPartsOfItsNeighbours) {
+    const auto [height, pitch] = GetParam();
+    ASSERT_TRUE(StartDirectDraw(32));
+    Palette[0] = {0xFF, 0x00, 0xFF, 0};
+    Palette[kTextColour] = {0xFF, 0xFF, 0xFF, 0};
+    DDSetTransmit(0xFF, 0x00, 0xFF);
+    // Every printable single byte, and double-byte ones from the seed.
+    std::string text;
+    for (int c = 0x21; c < 0x7F; ++c) {
+        text += static_cast<char>(c);
+        if (c % 32 == 0) text += '\n'; // lines that fit the work surface
+    }
+    text += "\nあいう（）「」ー｜ｇｙ";
+    DDSURFACEDATA plain, cached;
+    for (DDSURFACEDATA* s : {&plain, &cached}) {
+        ASSERT_TRUE(DDCreateSurface(s, 640, 80, 0, 1, 0, 0, 0));
+        DDFillSurfaceColor(s, 0);
+    }
+    cFont uncachedFont, cachedFont;
+    uncachedFont.Create("ＭＳ ゴシック", 0, height, pitch, pitch, kTextColour, nullptr, 1, 240, nullptr, 0);
+    cachedFont.Create("ＭＳ ゴシック", 0, height, pitch, pitch, kTextColour, nullptr, 1, 240, nullptr, 1);
+    uncachedFont.DrawText(&plain, 0, 4, text.c_str(), 1);
+    cachedFont.DrawText(&cached, 0, 4, text.c_str(), 1);
+    int inked = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 640; ++x) {
+            if ((At(cached, x, y) & 0xFFFFFF) == 0) continue;
+            ++inked;
+            ASSERT_EQ(At(plain, x, y) & 0xFFFFFF, 0xFFFFFFu)
+                << "ink the font did not draw at " << x << "," << y;
+        }
+    EXPECT_GT(inked, 300);
+    uncachedFont.Release();
+    cachedFont.Release();
+    DDReleaseSurface(&plain);
+    DDReleaseSurface(&cached);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FontCellTest, ::testing::Values(std::pair{16, 16}, std::pair{9, 10}),
+                         [](const auto& info) { return "Height" + std::to_string(info.param.first); });
+
+} // namespace
