@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <unordered_map>
@@ -108,6 +109,17 @@ FT_Library Library() {
     return lib;
 }
 
+// Starts fontconfig once; its state is freed when the program exits, after
+// every lookup (nothing looks fonts up while the program ends).
+bool StartFontconfig() {
+    static const bool started = [] {
+        if (!FcInit()) return false;
+        std::atexit([] { FcFini(); });
+        return true;
+    }();
+    return started;
+}
+
 char32_t DecodeUtf8(const std::string& s) {
     if (s.empty()) return 0;
     const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
@@ -129,7 +141,7 @@ std::string FindFontFile(const std::string& faceNameCp932) {
         if (Equals(utf8, a.windowsName)) family = a.family;
     if (!family) family = HgFamily(utf8);
     std::lock_guard<std::mutex> lock(LibraryMutex());
-    if (!FcInit()) return {};
+    if (!StartFontconfig()) return {};
     return MatchFamily(family ? family : (utf8.empty() ? "IPAGothic" : utf8.c_str()));
 }
 
@@ -216,7 +228,7 @@ bool cFontFace::Open(const std::string& faceNameCp932, int height, int width) {
     std::string fallbackFile;
     {
         std::lock_guard<std::mutex> lock(LibraryMutex());
-        if (FcInit()) fallbackFile = MatchFamily("IPAGothic");
+        if (StartFontconfig()) fallbackFile = MatchFamily("IPAGothic");
     }
     if (file.empty()) file = fallbackFile;
     std::lock_guard<std::mutex> lock(LibraryMutex());
