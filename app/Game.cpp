@@ -13,7 +13,7 @@
 
 cGame Game;
 cPlayScene* lpPlayScene = nullptr;
-DWORD dwFrameCount = 0;
+std::atomic<DWORD> dwFrameCount{0};
 DWORD dwFps = 0;
 DWORD dwFrameTime = 0;
 int bVSyncFullScreen = 0;

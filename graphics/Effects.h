@@ -30,3 +30,25 @@ void DDBltQuarters(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA
 // about (x, y) in bands of `strip` rows, within halfW and halfH of the centre.
 void DDBltCircle(DDSURFACEDATA* dst, int x, int y, int halfW, int halfH, int r, int strip, DDSURFACEDATA* src,
                  int sx, int sy, DWORD transparent);
+
+// The source rectangle (sx, sy, w, h) turned by `angle` degrees about its point
+// (cx, cy), which lands on (x, y); pixels are copied, not blended.
+int DDBltRotate(DDSURFACEDATA* dst, int x, int y, int w, int h, int cx, int cy, double angle,
+                DDSURFACEDATA* src, int sx, int sy, DWORD transparent);
+// A lens of radius r and strength k (the larger, the weaker) about (cx, cy),
+// reading the source about (sx, sy). In Direct3D `clear` empties what the lens
+// leaves out of its square.
+int DDBltRadial(DDSURFACEDATA* dst, int cx, int cy, int r, int k, DDSURFACEDATA* src, int sx, int sy,
+                DWORD transparent, int clear);
+// The picture pulled toward palette entry `colour`: halfway once for each step.
+int DDBltTint(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src, int sx, int sy,
+              DWORD transparent, const PALETTEENTRY* palette, int colour, int steps);
+// The picture at half transparency over what the target holds.
+int DDBltHalfAlpha(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src, int sx, int sy,
+                   DWORD transparent);
+// The picture in blocks of n x n pixels of one colour each.
+int DDBltMosaic(DDSURFACEDATA* dst, int x, int y, int w, int h, int n, DDSURFACEDATA* src, int sx, int sy,
+                DWORD transparent);
+// Each pixel the average of the window from (-rx, -ry) to (rx - 1, ry - 1) about it.
+int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DDSURFACEDATA* src, int sx,
+              int sy, DWORD transparent);

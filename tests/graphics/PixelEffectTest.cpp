@@ -1,0 +1,265 @@
+// The effects computed pixel by pixel, on both faces and both true-colour
+// depths: each target is compared with what the effect's rule gives for the
+// source's stored pixels.
+#include "GraphicsFixture.h"
+
+#include "graphics/Effects.h"
+#include "graphics/GraphicsGlobals.h"
+
+#include <cmath>
+
+namespace {
+
+// Four by four; 'K' is the transparent colour.
+const char* kPicture[4] = {"RGBC", "YWRG", "BCYW", "GRKB"};
+constexpr std::uint32_t kKey = 0xFF00FF;
+constexpr std::uint32_t kGrey = 0x404040;
+constexpr int kSize = 12;
+
+std::uint32_t Rgb(char c) {
+    switch (c) {
+    case 'R':
+        return 0xF01008;
+    case 'G':
+        return 0x10F040;
+    case 'B':
+        return 0x2030F0;
+    case 'C':
+        return 0x08E0E8;
+    case 'Y':
+        return 0xE8E010;
+    case 'W':
+        return 0xF8F8F8;
+    default:
+        return kKey;
+    }
+}
+
+class PixelEffects : public GraphicsTest, public ::testing::WithParamInterface<std::tuple<bool, int>> {
+protected:
+    void SetUp() override {
+        d3d = std::get<0>(GetParam());
+        bpp = std::get<1>(GetParam());
+        ASSERT_TRUE(d3d ? StartDirect3D(bpp) : StartDirectDraw(bpp));
+        if (!d3d) lpDDCon->rgbConvert = {0xFF, 0x00, 0xFF};
+        WriteFile("key.bmp", MakeBmp(1, 1, 8, {0}, {kKey}));
+        ASSERT_TRUE(DDSetTransmit("key.bmp"));
+        std::vector<std::uint32_t> px;
+        for (auto* row : kPicture)
+            for (int x = 0; x < 4; ++x) px.push_back(Rgb(row[x]));
+        WriteFile("pic.bmp", MakeBmp(4, 4, 24, px));
+        ASSERT_EQ(DDCreateSurfaceFromFile(&pic, "pic.bmp", 1, bpp, 0, 0, 0, 0, 0, 0, 0), 0);
+        ASSERT_TRUE(DDCreateSurface(&dst, kSize, kSize, 0, 0, 0, 0, 0));
+        DDFillRectColor(&dst, 0, 0, kSize, kSize, d3d ? 0xFF000000u | kGrey : Stored(kGrey));
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x) want[y][x] = At(dst, x, y);
+    }
+    void TearDown() override {
+        DDReleaseSurface(&pic);
+        DDReleaseSurface(&dst);
+        GraphicsTest::TearDown();
+    }
+    PixelFormat Format() const {
+        if (d3d) return bpp == 16 ? PixelFormat::A1R5G5B5 : PixelFormat::A8R8G8B8;
+        return bpp == 16 ? PixelFormat::R5G6B5 : PixelFormat::X8R8G8B8;
+    }
+    std::uint32_t Stored(std::uint32_t rgb) const { return PackArgb(Format(), 0xFF000000u | rgb); }
+    std::uint32_t Source(int x, int y) const { return At(pic, x, y); }
+    bool Clear(int x, int y) const { return kPicture[y][x] == 'K'; }
+    // Channel n (0 red, 1 green, 2 blue) of a stored pixel, and the channel's maximum.
+    int Channel(std::uint32_t p, int n) const {
+        const FormatMasks m = MasksOf(Format());
+        const int shift[3] = {m.rShift, m.gShift, m.bShift};
+        return static_cast<int>((p >> shift[n]) & static_cast<std::uint32_t>(Max(n)));
+    }
+    int Max(int n) const {
+        const FormatMasks m = MasksOf(Format());
+        return n == 0 ? m.rMax : n == 1 ? m.gMax : m.bMax;
+    }
+    std::uint32_t Pack(const int c[3]) const {
+        const FormatMasks m = MasksOf(Format());
+        std::uint32_t p = (static_cast<std::uint32_t>(c[0]) << m.rShift) |
+                          (static_cast<std::uint32_t>(c[1]) << m.gShift) |
+                          (static_cast<std::uint32_t>(c[2]) << m.bShift);
+        if (d3d) p |= static_cast<std::uint32_t>(m.aMax) << m.aShift;
+        return p;
+    }
+    void Check() {
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x) EXPECT_EQ(At(dst, x, y), want[y][x]) << "pixel " << x << "," << y;
+    }
+    void Expect(int x, int y, std::uint32_t p) {
+        if (x >= 0 && y >= 0 && x < kSize && y < kSize) want[y][x] = p;
+    }
+
+    // A blur of strength 1 drawn at (x0, y0): each opaque source pixel becomes
+    // the average of itself and its opaque left, upper and upper-left neighbours.
+    void ExpectBlur(int x0, int y0) {
+        for (int j = 0; j < 4; ++j)
+            for (int i = 0; i < 4; ++i) {
+                if (Clear(i, j)) continue;
+                int sum[3] = {}, count = 0;
+                for (int b = -1; b <= 0; ++b)
+                    for (int a = -1; a <= 0; ++a) {
+                        const int u = i + a, v = j + b;
+                        if (u < 0 || v < 0 || Clear(u, v)) continue;
+                        for (int n = 0; n < 3; ++n) sum[n] += Channel(Source(u, v), n);
+                        ++count;
+                    }
+                int c[3];
+                for (int n = 0; n < 3; ++n) c[n] = sum[n] / count;
+                Expect(x0 + i, y0 + j, Pack(c));
+            }
+    }
+
+    bool d3d = false;
+    int bpp = 16;
+    DDSURFACEDATA pic, dst;
+    std::uint32_t want[kSize][kSize];
+};
+
+TEST_P(PixelEffects, RotationByNothingPutsThePivotOnThePoint) {
+    EXPECT_EQ(DDBltRotate(&dst, 5, 5, 4, 4, 2, 2, 0, &pic, 0, 0, 1), 1);
+    for (int v = 0; v < 4; ++v)
+        for (int u = 0; u < 4; ++u)
+            if (!Clear(u, v)) Expect(3 + u, 3 + v, Source(u, v));
+    Check();
+}
+
+TEST_P(PixelEffects, RotationByAQuarterTurn) {
+    DDBltRotate(&dst, 6, 6, 4, 4, 2, 2, 90, &pic, 0, 0, 1);
+    // sin 1024, cos 0: the target point (dx, dy) from the pivot shows source (2 + dy, 2 - dx).
+    for (int dy = -4; dy <= 4; ++dy)
+        for (int dx = -4; dx <= 4; ++dx) {
+            const int u = 2 + dy, v = 2 - dx;
+            if (u >= 0 && u < 4 && v >= 0 && v < 4 && !Clear(u, v)) Expect(6 + dx, 6 + dy, Source(u, v));
+        }
+    Check();
+}
+
+TEST_P(PixelEffects, LensReadsFromTheCentreOutward) {
+    // r 3, k 4: R 5; each point (dx, dy) reads (dx, dy) * k / sqrt(R^2 - dx^2 - dy^2), rounded by + 0.5.
+    DDBltRadial(&dst, 6, 6, 3, 4, &pic, 2, 2, 1, 0);
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx) {
+            if (dx * dx + dy * dy > 9) continue;
+            const double depth = std::sqrt(25.0 - dx * dx - dy * dy);
+            const int u = 2 + static_cast<int>(dx * 4 / depth + 0.5),
+                      v = 2 + static_cast<int>(dy * 4 / depth + 0.5);
+            if (u >= 0 && u < 4 && v >= 0 && v < 4 && !Clear(u, v)) Expect(6 + dx, 6 + dy, Source(u, v));
+        }
+    Check();
+    // Radius 0, or a strength the radius adds nothing to, draws nothing.
+    DDBltRadial(&dst, 6, 6, 0, 4, &pic, 2, 2, 1, 0);
+    DDBltRadial(&dst, 6, 6, 2, 4, &pic, 2, 2, 1, 0);
+    Check();
+}
+
+TEST_P(PixelEffects, TintHalvesTowardThePaletteColour) {
+    PALETTEENTRY palette[256] = {};
+    palette[9] = {0x00, 0x80, 0xFF, 0};
+    const int target[3] = {0x00, 0x80, 0xFF};
+    EXPECT_EQ(DDBltTint(&dst, 1, 1, 4, 4, &pic, 0, 0, 1, palette, 9, 0), 1); // no steps: nothing
+    Check();
+    DDBltTint(&dst, 1, 1, 4, 4, &pic, 0, 0, 1, palette, 9, 1);
+    for (int v = 0; v < 4; ++v)
+        for (int u = 0; u < 4; ++u) {
+            if (Clear(u, v)) continue;
+            int c[3];
+            for (int n = 0; n < 3; ++n) {
+                const int s = Channel(Source(u, v), n), max = Max(n);
+                // DirectDraw halves in 8 bits, Direct3D in the texture's own ranges.
+                c[n] =
+                    d3d ? (s + target[n] * max / 255) >> 1 : ((s * 255 / max + target[n]) >> 1) * max / 255;
+            }
+            Expect(1 + u, 1 + v, Pack(c));
+        }
+    Check();
+}
+
+TEST_P(PixelEffects, HalfTransparencyAveragesWithTheTarget) {
+    DDBltHalfAlpha(&dst, 2, 3, 4, 4, &pic, 0, 0, 1);
+    for (int v = 0; v < 4; ++v)
+        for (int u = 0; u < 4; ++u) {
+            if (Clear(u, v)) continue;
+            int c[3];
+            for (int n = 0; n < 3; ++n) {
+                const int s = Channel(Source(u, v), n), d = Channel(want[3 + v][2 + u], n), max = Max(n);
+                c[n] = d3d && bpp == 16 ? (s + d) >> 1 : ((s * 255 / max + d * 255 / max) >> 1) * max / 255;
+            }
+            std::uint32_t p = Pack(c);
+            if (bpp == 32) p = (p & 0xFFFFFFu) | (want[3 + v][2 + u] & 0xFF000000u);
+            Expect(2 + u, 3 + v, p);
+        }
+    Check();
+}
+
+TEST_P(PixelEffects, HalfTransparencyOverTheKeyColourCopiesInDirectDraw) {
+    if (d3d) GTEST_SKIP() << "Direct3D has no key colour in its targets";
+    DDFillRectColor(&dst, 0, 0, kSize, kSize, dwTransmit);
+    DDBltHalfAlpha(&dst, 0, 0, 4, 4, &pic, 0, 0, 1);
+    for (int v = 0; v < 4; ++v)
+        for (int u = 0; u < 4; ++u) EXPECT_EQ(At(dst, u, v), Clear(u, v) ? dwTransmit : Source(u, v));
+}
+
+TEST_P(PixelEffects, MosaicLargerThanTheRectangleFillsItWithOneColour) {
+    DDBltMosaic(&dst, 1, 1, 4, 4, 8, &pic, 0, 0, 1);
+    std::uint32_t colour = Source(0, 0);
+    if (!d3d) {
+        // DirectDraw: the average of the opaque pixels in 8 bits.
+        int sum[3] = {}, count = 0;
+        for (int v = 0; v < 4; ++v)
+            for (int u = 0; u < 4; ++u) {
+                if (Clear(u, v)) continue;
+                for (int n = 0; n < 3; ++n) sum[n] += Channel(Source(u, v), n) * 255 / Max(n);
+                ++count;
+            }
+        int c[3];
+        for (int n = 0; n < 3; ++n) c[n] = sum[n] / count * Max(n) / 255;
+        colour = Pack(c);
+    }
+    for (int v = 0; v < 4; ++v)
+        for (int u = 0; u < 4; ++u) Expect(1 + u, 1 + v, colour);
+    Check();
+}
+
+TEST_P(PixelEffects, MosaicInBlocksOfTwo) {
+    if (!d3d) GTEST_SKIP() << "the averaging face is covered above";
+    DDBltMosaic(&dst, 1, 1, 4, 4, 2, &pic, 0, 0, 1);
+    for (int v = 0; v < 4; ++v)
+        for (int u = 0; u < 4; ++u) Expect(1 + u, 1 + v, Source(u / 2 * 2, v / 2 * 2));
+    Check();
+}
+
+TEST_P(PixelEffects, BlurOfOneAveragesThePixelWithItsUpperLeftNeighbours) {
+    DDBltBlur(&dst, 1, 1, 4, 4, 1, 1, &pic, 0, 0, 1);
+    ExpectBlur(1, 1);
+    Check();
+    DDBltBlur(&dst, 1, 1, 4, 4, 0, 1, &pic, 0, 0, 1); // a strength of 0: nothing
+    Check();
+}
+
+TEST_P(PixelEffects, EffectsClipToBothSurfaces) {
+    // Partly off the target: only what lies on it is drawn.
+    DDBltBlur(&dst, 10, 10, 4, 4, 1, 1, &pic, 0, 0, 1);
+    ExpectBlur(10, 10);
+    // The pivot at the target's corner, and reading past the source's right and bottom edges.
+    DDBltRotate(&dst, 0, 0, 4, 4, 2, 2, 0, &pic, 0, 0, 1);
+    DDBltRotate(&dst, 6, 0, 4, 4, 0, 0, 0, &pic, 2, 2, 0);
+    for (int v = 0; v < 4; ++v)
+        for (int u = 0; u < 4; ++u) {
+            if (!Clear(u, v)) Expect(u - 2, v - 2, Source(u, v));
+            if (u < 2 && v < 2) Expect(6 + u, v, Source(2 + u, 2 + v));
+        }
+    Check();
+}
+
+INSTANTIATE_TEST_SUITE_P(DirectDrawAndDirect3D, PixelEffects,
+                         ::testing::Values(std::make_tuple(false, 16), std::make_tuple(false, 32),
+                                           std::make_tuple(true, 16), std::make_tuple(true, 32)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param) ? "Direct3D" : "DirectDraw") +
+                                    std::to_string(std::get<1>(info.param));
+                         });
+
+} // namespace
