@@ -4,6 +4,7 @@
 #include "app/SystemIni.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
+#include "foundation/Input.h"
 #include "foundation/MessageBox.h"
 #include "foundation/Timing.h"
 #include "graphics/Graphics.h"
@@ -91,6 +92,7 @@ int cGame::RunFrame() {
     ++dwFrameCount;
     StartStopwatch();
     if (!DDIsDirect3D() && DDIsDirectDraw() && !RestoreLostSurfaces()) return 0;
+    UpdateInput(InputList);
     try {
         SwitchScene(nCurrentScene);
     } catch (const char* text) {
