@@ -1,8 +1,7 @@
 #include "app/FpsMeter.h"
 
-#include "foundation/ErrorLog.h"
+#include "graphics/Font.h"
 #include "graphics/Graphics.h"
-#include "graphics/SystemSurfaces.h"
 
 cFpsRing FpsMeter;
 
@@ -17,12 +16,10 @@ void cFpsRing::Add(DWORD time) {
 
 void DrawFpsMeter(int nShowFps, DWORD fps, DWORD average) {
     if (!DDIsDirect3D() && !DDIsDirectDraw()) return;
-    std::string text = FormatString(64, "FPS%2d(%2d)", static_cast<int>(fps), static_cast<int>(average));
-    // Drawn with the 8 x 16 debug font picture until the text fonts are built.
-    DDSURFACEDATA* font = &SystemSD[kDebugFontPicture];
-    if (!font->lpDT && !font->lpDDData) return;
     if (nShowFps == 2)
-        DDDrawBitmapText(&BackBuffer, 549, 469, 8, 16, font, text.c_str());
+        SysFont[0].DrawTextF(&BackBuffer, 549, 469, "FPS%2d(%2d)", static_cast<int>(fps),
+                             static_cast<int>(average));
     else
-        DDDrawBitmapText(&BackBuffer, 495, 463, 8, 16, font, text.c_str());
+        SysFont[1].DrawTextBoxF(&BackBuffer, 495, 463, 0, 0, "FPS%2d(%2d)", static_cast<int>(fps),
+                                static_cast<int>(average));
 }

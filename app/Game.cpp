@@ -4,6 +4,7 @@
 #include "app/SystemIni.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
+#include "foundation/Input.h"
 #include "foundation/MessageBox.h"
 #include "foundation/Timing.h"
 #include "graphics/Graphics.h"
@@ -12,7 +13,7 @@
 
 cGame Game;
 cPlayScene* lpPlayScene = nullptr;
-DWORD dwFrameCount = 0;
+std::atomic<DWORD> dwFrameCount{0};
 DWORD dwFps = 0;
 DWORD dwFrameTime = 0;
 int bVSyncFullScreen = 0;
@@ -91,6 +92,7 @@ int cGame::RunFrame() {
     ++dwFrameCount;
     StartStopwatch();
     if (!DDIsDirect3D() && DDIsDirectDraw() && !RestoreLostSurfaces()) return 0;
+    UpdateInput(InputList);
     try {
         SwitchScene(nCurrentScene);
     } catch (const char* text) {

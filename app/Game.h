@@ -6,6 +6,7 @@
 
 #include "platform/Types.h"
 
+#include <atomic>
 #include <memory>
 
 // Base of every screen scene.
@@ -77,7 +78,8 @@ extern cGame Game;
 extern cPlayScene* lpPlayScene;
 
 // Frame-driver state.
-extern DWORD dwFrameCount;
+// Frames run so far; counted by the game thread and read by the UI thread.
+extern std::atomic<DWORD> dwFrameCount;
 extern DWORD dwFps;
 extern DWORD dwFrameTime;
 // DirectDraw full screen flips on the vertical blank (decided at start-up).

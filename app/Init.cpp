@@ -10,9 +10,13 @@
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
 #include "foundation/FileNames.h"
+#include "foundation/Input.h"
+#include "foundation/KeyConfig.h"
 #include "foundation/MessageBox.h"
 #include "foundation/RecordFile.h"
+#include "foundation/StringLists.h"
 #include "foundation/SystemReport.h"
+#include "graphics/Font.h"
 #include "graphics/Graphics.h"
 #include "graphics/SystemSurfaces.h"
 #include "platform/Clock.h"
@@ -29,6 +33,7 @@
 #include "project/WorldMap.h"
 #include "records/ParamDescriptors.h"
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -126,6 +131,22 @@ void PrepareDirectStart() {
     Game.nPrevScene = SCENE_TITLE;
 }
 
+// The three fonts in the project's face and the digit strips drawn with them.
+bool CreateFonts() {
+    const std::int32_t n = SystemData.nFontNumber;
+    // A font number outside the list (a damaged System.dat) takes the list's empty last name.
+    const std::string& face = FontFaceNames[(n >= 0 && n < 122) ? n : 122];
+    for (SYSTEMFONTDATA& def : SystemFont) {
+        std::snprintf(def.szFace, sizeof def.szFace, "%s", face.c_str());
+        if (def.nValue[9] == 2)
+            def.nValue[9] = IniSetting.Direct3D ? IniSetting.D3D_FontCache : IniSetting.DD_FontCache;
+    }
+    if (!DDCreateFonts(SysFont, SystemFont, kSysFontCount)) return false;
+    SysFont[1].bCenter = SystemData.nTextSettingA;
+    SysFont[1].bSymbol = SystemData.nTextSettingB;
+    return DDCreateDigitSurfaces(DigitSD, ExtraBmp, kSysFontCount, SysFont, SystemFont);
+}
+
 } // namespace
 
 bool InitProgram(const std::string& commandLine, int nCmdShow) {
@@ -168,6 +189,7 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
     }
     Game.nFrameRate = 60;
     Game.nFadeLength = 10;
+    for (cInput& input : InputList) input.SetRepeat(18, 6);
     if (!DecideScreenMode(IniSetting, DesktopBitsPerPixel(), SystemData)) return false;
 
     hMainWnd = window;
@@ -190,6 +212,10 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
                            : 0;
     const int debugFont[] = {kDebugFontPicture};
     if (!DDLoadSurfaces(SystemSD, debugFont, 1)) return false;
+    if (!CreateFonts()) return false;
+    ErrorLogPuts("3");
+    for (cInput& input : InputList) input.SetDefaultButtonMasks();
+    if (!LoadKeyConfig("user_data\\KeyConfig.dat", &KeyConfig)) SetDefaultKeyConfig(&KeyConfig);
     OptionData.LoadFromFile(DataPath.At(DP_OPTION));
     StartSoundAndMusic();
     const std::string& worldMap = DataPath.At(DP_WORLD_MAP);
@@ -208,8 +234,14 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
 }
 
 void ShutdownProgram() {
+    if (DDIsDirect3D() || DDIsDirectDraw()) {
+        if (SysFont[0].m_lpFastFont_FullAdd) ReportPrintf("Font10 : %d", SysFont[0].CachedFullChars());
+        if (SysFont[1].m_lpFastFont_FullAdd) ReportPrintf("Font16 : %d", SysFont[1].CachedFullChars());
+    }
     timeEndPeriod(1);
     StopSoundAndMusic();
     Game.DeleteScenes();
+    for (cFont& font : SysFont) font.Release();
+    for (DDSURFACEDATA& digits : DigitSD) DDReleaseSurface(&digits);
     DDRelease();
 }

@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "app/ScriptedClose.h"
+#include "app/ScriptedInput.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
 #include "foundation/MessageBox.h"
@@ -119,6 +120,7 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
     ReportSystemInfo();
     bEditorStarted = nCmdShow == 5 ? 1 : 0;
     SetScriptedCloseFrames(ReadScriptedCloseFrames());
+    if (!InstallScriptedInput()) return 0;
     InstallSdlMessageBoxes();
 
     cInstanceLock lock(Cp932ToUtf8("ゲーム"));
@@ -157,6 +159,7 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
         ran = true;
     }
     lock.Release();
+    RemoveScriptedInput();
     StopWindowEvents();
     lpMainPresenter = nullptr;
     unsigned long long presented = presenter.FramesPresented();

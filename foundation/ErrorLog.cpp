@@ -53,6 +53,26 @@ std::string FormatStringV(std::size_t limit, const char* format, va_list args) {
     return std::string(buf.data());
 }
 
+std::string FormatWholeV(const char* format, va_list args) {
+    char small[256];
+    va_list again;
+    va_copy(again, args);
+    const int n = std::vsnprintf(small, sizeof small, format, args);
+    if (n < 0) {
+        va_end(again);
+        return {};
+    }
+    if (static_cast<std::size_t>(n) < sizeof small) {
+        va_end(again);
+        return std::string(small, static_cast<std::size_t>(n));
+    }
+    std::string text(static_cast<std::size_t>(n) + 1, '\0');
+    std::vsnprintf(text.data(), text.size(), format, again);
+    va_end(again);
+    text.resize(static_cast<std::size_t>(n));
+    return text;
+}
+
 std::string FormatString(std::size_t limit, const char* format, ...) {
     va_list args;
     va_start(args, format);

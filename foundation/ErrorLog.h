@@ -35,3 +35,5 @@ bool ReportPutsLines(const std::vector<std::string>& lines);
 // fixed buffer of `limit` bytes would cut it.
 std::string FormatString(std::size_t limit, const char* format, ...) __attribute__((format(printf, 2, 3)));
 std::string FormatStringV(std::size_t limit, const char* format, va_list args);
+// printf-style formatting into a std::string as long as the text needs.
+std::string FormatWholeV(const char* format, va_list args);

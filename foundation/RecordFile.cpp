@@ -1,4 +1,5 @@
 #include "foundation/RecordFile.h"
+#include "foundation/NewerVersion.h"
 
 #include "platform/PathResolver.h"
 
@@ -8,6 +9,10 @@
 
 std::uint32_t dwDataVersion = kProgramDataVersion;
 thread_local std::int32_t bNewerVersion = 0;
+
+std::int32_t NewerVersionRefused() {
+    return bNewerVersion;
+}
 std::int32_t bRemoveCR = 1;
 
 std::unique_ptr<cRecordFile> cRecordFile::ForReading(std::vector<std::uint8_t> bytes, std::size_t start,

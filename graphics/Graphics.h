@@ -145,6 +145,10 @@ void DDDrawBitmapTextF(DDSURFACEDATA* lpDstSD, int x, int y, int nCellWidth, int
 bool DDLock(DDSURFACEDATA* lpSD, DDSURFACEDESC2* lpDesc, int* pnPitch, int nBpp);
 void DDUnlock(DDSURFACEDATA* lpSD);
 void DDDrawCircle(DDSURFACEDATA* lpSD, int cx, int cy, int r, int nPal);
+// A frame of thickness t inside (x, y, w, h), in one fill batch.
+void DDDrawFrame(DDSURFACEDATA* lpSD, int x, int y, int w, int h, int t, int nPal);
+// The source's top-left w x h copied opaquely to (x, y), framed around the outside.
+void DDBltFramed(DDSURFACEDATA* lpDstSD, int x, int y, int w, int h, DDSURFACEDATA* lpSrcSD, int t, int nPal);
 DWORD PalNumToRGB(DWORD dwPalNum);
 void DDPutPixelPal(DDSURFACEDATA* lpSD, int x, int y, int nPal);
 int DDMesBox(const char* szText, const char* szCaption, unsigned uType);

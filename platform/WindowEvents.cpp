@@ -1,6 +1,7 @@
 #include "platform/WindowEvents.h"
 
 #include "platform/Cp932.h"
+#include "platform/InputDevices.h"
 #include "platform/SdlPresenter.h"
 
 #include <SDL.h>
@@ -31,6 +32,7 @@ bool StartWindowEvents() {
         return false;
     }
     wakeEvent = type;
+    OpenLiveJoysticks();
     SetMessageArrivalHook([] {
         SDL_Event e{};
         e.type = wakeEvent.load();
@@ -43,6 +45,8 @@ bool StartWindowEvents() {
 void StopWindowEvents() {
     if (!started) return;
     SetMessageArrivalHook(nullptr);
+    CloseLiveJoysticks();
+    ReleaseLiveKeys();
     SDL_QuitSubSystem(SDL_INIT_EVENTS);
     started = false;
 }
@@ -101,19 +105,32 @@ int PumpWindowEvents(HWND target, cSdlPresenter* presenter) {
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) post(WM_CLOSE, 0, 0);
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) post(WM_ACTIVATEAPP, 1, 0);
-            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) post(WM_ACTIVATEAPP, 0, 0);
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                ReleaseLiveKeys(); // their key-up events go to another window
+                post(WM_ACTIVATEAPP, 0, 0);
+            }
             break;
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
             int vk = VirtualKeyFromSdl(e.key.keysym.sym);
             bool down = e.type == SDL_KEYDOWN;
-            if (vk) post(down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(vk), KeyLParam(e.key, down));
+            if (vk) {
+                SetLiveKeyHeld(vk, down);
+                post(down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(vk), KeyLParam(e.key, down));
+            }
             break;
         }
+        case SDL_JOYDEVICEADDED:
+            LiveJoystickAdded(e.jdevice.which);
+            break;
+        case SDL_JOYDEVICEREMOVED:
+            LiveJoystickRemoved(e.jdevice.which);
+            break;
         default:
             break; // wake-ups and frame notices only end the wait
         }
     }
+    RefreshLiveJoysticks();
     if (presenter) presenter->RenderPending();
     return posted;
 }

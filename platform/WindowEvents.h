@@ -2,7 +2,8 @@
 // into the window messages the program handles: the close box becomes
 // WM_CLOSE, gaining and losing the input focus WM_ACTIVATEAPP (1 / 0), keys
 // WM_KEYDOWN / WM_KEYUP with virtual-key codes. A termination signal (Ctrl+C,
-// SIGTERM) also becomes WM_CLOSE, so the program closes in order.
+// SIGTERM) also becomes WM_CLOSE, so the program closes in order. Key events
+// and joystick hot-plug also feed the live input source (InputDevices.h).
 //
 // A UI thread pumps both sources in turn: PumpWindowEvents, then its message
 // queue, then WaitWindowEvents, which a message posted to the thread or a

@@ -41,10 +41,12 @@ void cCommonPalette::Load(cRecordFile& file) {
     cSaveData::Load(file);
     if (file.Damaged()) return;
     {
-        // Entries load without following templates: a palette definition has
-        // none, and its own table is still incomplete.
+        // Common-palette entries never inherit: they load without following
+        // any template and keep their references as stored; Normalize clamps
+        // those outside the complete tables.
         cPaletteScope scope;
         scope.SetLoading(ePalette::Common);
+        scope.SetLoading(ePalette::Stage);
         LoadBlocks(file, Blocks);
         LoadCharas(file, Charas);
         LoadItems(file, Items);

@@ -58,6 +58,24 @@ template <class T> bool LoadDatabaseFile(const std::string& path, cVector<T>& re
     return true;
 }
 
+// The database files in the order the player loads them.
+struct cDatabaseFile {
+    eDatabase which;
+    DataPathIndex path;
+};
+constexpr cDatabaseFile kDatabaseFiles[kDatabaseCount] = {
+    {eDatabase::AnimeSet, DP_ANIME_SET},
+    {eDatabase::Anime, DP_ANIME},
+    {eDatabase::Bmp_CharaExc, DP_BMP_CHARA_EXC},
+    {eDatabase::SwordType, DP_SWORD_TYPE},
+    {eDatabase::Effect, DP_EFFECT},
+    {eDatabase::CharaEffect, DP_CHARA_EFFECT},
+    {eDatabase::ScrEffect, DP_SCR_EFFECT},
+    {eDatabase::Picture, DP_PICTURE},
+    {eDatabase::Sound, DP_SOUND},
+    {eDatabase::Bgm, DP_BGM},
+};
+
 } // namespace
 
 cDatabase::cDatabase() {
@@ -82,19 +100,49 @@ void cDatabase::SetDefaults() {
     ScrEffectWork.clear();
 }
 
+template <class F> decltype(auto) cDatabase::WithTable(eDatabase which, F&& f) {
+    switch (which) {
+    case eDatabase::AnimeSet:
+        return f(AnimeSet);
+    case eDatabase::Anime:
+        return f(Anime);
+    case eDatabase::Bmp_CharaExc:
+        return f(Bmp_CharaExc);
+    case eDatabase::SwordType:
+        return f(SwordType);
+    case eDatabase::Effect:
+        return f(Effect);
+    case eDatabase::CharaEffect:
+        return f(CharaEffect);
+    case eDatabase::ScrEffect:
+        return f(ScrEffect);
+    case eDatabase::Picture:
+        return f(Picture);
+    case eDatabase::Sound:
+        return f(Sound);
+    case eDatabase::Bgm:
+        break;
+    }
+    return f(Bgm);
+}
+
 bool cDatabase::LoadAll() {
-    if (!LoadDatabaseFile(DataPath.At(DP_ANIME_SET), AnimeSet)) return false;
-    if (!LoadDatabaseFile(DataPath.At(DP_ANIME), Anime)) return false;
-    if (!LoadDatabaseFile(DataPath.At(DP_BMP_CHARA_EXC), Bmp_CharaExc)) return false;
-    if (!LoadDatabaseFile(DataPath.At(DP_SWORD_TYPE), SwordType)) return false;
-    if (!LoadDatabaseFile(DataPath.At(DP_EFFECT), Effect)) return false;
-    if (!LoadDatabaseFile(DataPath.At(DP_CHARA_EFFECT), CharaEffect)) return false;
-    if (!LoadDatabaseFile(DataPath.At(DP_SCR_EFFECT), ScrEffect)) return false;
-    if (!LoadDatabaseFile(DataPath.At(DP_PICTURE), Picture)) return false;
-    if (!LoadDatabaseFile(DataPath.At(DP_SOUND), Sound)) return false;
-    if (!LoadDatabaseFile(DataPath.At(DP_BGM), Bgm)) return false;
+    for (const cDatabaseFile& f : kDatabaseFiles)
+        if (!LoadFile(f.which, DataPath.At(f.path))) return false;
     ClearFirstEffectKinds();
     return true;
+}
+
+bool cDatabase::LoadFile(eDatabase which, const std::string& path) {
+    return WithTable(which, [&path](auto& records) { return LoadDatabaseFile(path, records); });
+}
+
+bool cDatabase::SaveFile(eDatabase which, const std::string& path) {
+    return WriteWholeFile(path, FileBytes(which));
+}
+
+std::vector<std::uint8_t> cDatabase::FileBytes(eDatabase which) {
+    return WithTable(which, [](auto& records) { return DatabaseFileBytes(records); });
 }
 
 void cDatabase::ClearFirstEffectKinds() {

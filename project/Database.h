@@ -9,8 +9,22 @@
 #include "records/CharaEffect.h"
 #include "records/EffectPlayback.h"
 #include "records/EffectRecords.h"
+#include "records/RecordContext.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
+
+// A database file: the data version, a 32-bit record count, then each record
+// as its own Save writes it.
+template <class T> std::vector<std::uint8_t> DatabaseFileBytes(cVector<T>& records) {
+    RecordFilePtr file = OpenRecordMemoryWrite();
+    file->WriteU32(static_cast<std::uint32_t>(records.size()));
+    for (auto& record : records) record.Save(*file);
+    std::vector<std::uint8_t> bytes = file->Bytes();
+    CloseRecordFile(file);
+    return bytes;
+}
 
 class cDatabase : public cSaveData {
 public:
@@ -30,13 +44,27 @@ public:
 
     cDatabase();
     void SetDefaults();
-    // Loads the ten files in order; false at the first that can't be read (its
-    // load error shown), leaving that one and the rest at what they held.
+    // Loads the ten files of "data\database\" in order; false at the first
+    // that can't be read (its load error shown), leaving that one and the rest
+    // at what they held.
     bool LoadAll();
+    // One database file into its table. The table is replaced only when the
+    // whole file was good, and keeps at least its "none" record; a file that
+    // can't be read shows its load error and leaves the table as it was.
+    bool LoadFile(eDatabase which, const std::string& path);
+    // One table written as its database file; false when the file could not
+    // be written (a good file already there is then kept).
+    bool SaveFile(eDatabase which, const std::string& path);
+    // One table as the bytes of its database file.
+    std::vector<std::uint8_t> FileBytes(eDatabase which);
     // Entry 0 of both effect databases never plays anything.
     void ClearFirstEffectKinds();
     // Sizes the working copies to their databases and copies the records in.
     void MakeWorkCopies();
+
+private:
+    // Calls `f` with the table of `which`.
+    template <class F> decltype(auto) WithTable(eDatabase which, F&& f);
 };
 
 extern cDatabase Database;

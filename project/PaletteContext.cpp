@@ -33,10 +33,10 @@ void cPaletteScope::SetTables(ePalette palette, const cPaletteTables& tables) {
     slot.tables = tables;
 }
 
-void cPaletteScope::SetLoading(ePalette palette) {
+void cPaletteScope::SetLoading(ePalette palette, const cPaletteTables& filling) {
     Slot& slot = slots_[static_cast<int>(palette)];
     slot.mode = eMode::Loading;
-    slot.tables = {};
+    slot.tables = filling;
 }
 
 std::int64_t cPaletteScope::PaletteCharaCount(ePalette palette) const {

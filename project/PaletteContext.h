@@ -20,10 +20,11 @@ struct cPaletteTables {
 // Installs, for its lifetime and for the calling thread only, a context that
 // answers as the one in effect except for the palettes it is given:
 // - a palette set to tables answers with those tables;
-// - a palette marked as loading answers with no template and no size limit:
-//   a definition of the incomplete table copies nothing (its palette source is
-//   dropped as for a template past the table's end, the index stays), and the
-//   loader clamps the references once every table is complete.
+// - a palette marked as loading has no size limit, so that no reference into
+//   it is dropped before the table is complete (the loader clamps them then),
+//   and answers as templates only the entries already loaded into the tables
+//   it is given (none when given none); a definition whose template is not
+//   there yet copies nothing and keeps its reference as stored.
 class cPaletteScope : public cRecordContext {
 public:
     cPaletteScope();
@@ -32,7 +33,7 @@ public:
     cPaletteScope& operator=(const cPaletteScope&) = delete;
 
     void SetTables(ePalette palette, const cPaletteTables& tables);
-    void SetLoading(ePalette palette);
+    void SetLoading(ePalette palette, const cPaletteTables& filling = {});
 
     std::int64_t DatabaseSize(eDatabase db) const override { return base_->DatabaseSize(db); }
     std::vector<std::int32_t> SwordTypeDurations(std::int64_t index) const override {

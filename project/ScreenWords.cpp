@@ -90,12 +90,16 @@ std::int32_t CountTextChars(const std::string& text) {
     return count;
 }
 
-std::int32_t GetWordMenuX(const cVector<std::string>& words, std::int32_t x, std::int32_t first,
-                          std::int32_t n, std::int32_t cursor) {
+std::int32_t WordMenuColumns(const cVector<std::string>& words, std::int32_t first, std::int32_t n,
+                             std::int32_t cursor) {
     std::int32_t longest = 0;
     for (std::int32_t i = 0; i < n; ++i) longest = std::max(longest, CountTextChars(words.At(first + i)));
-    std::int32_t columns = longest + (cursor ? 1 : 0);
-    return x - (columns * 16) / 2;
+    return longest + (cursor ? 1 : 0);
+}
+
+std::int32_t GetWordMenuX(const cVector<std::string>& words, std::int32_t x, std::int32_t first,
+                          std::int32_t n, std::int32_t cursor) {
+    return x - (WordMenuColumns(words, first, n, cursor) * 16) / 2;
 }
 
 std::int32_t GetWordMenuX(std::int32_t x, std::int32_t first, std::int32_t n, std::int32_t cursor) {

@@ -33,6 +33,11 @@ void PadWords(cVector<std::string>& words, const char* const* texts, std::size_t
 // Characters of a code-page-932 text: a lead and trail byte pair counts once, newlines not at all.
 std::int32_t CountTextChars(const std::string& text);
 
+// Columns of a vertical menu of the words first .. first + n - 1: the longest
+// word's characters, and one more when a cursor is drawn.
+std::int32_t WordMenuColumns(const cVector<std::string>& words, std::int32_t first, std::int32_t n,
+                             std::int32_t cursor);
+
 // The left edge of a vertical menu of the words first .. first + n - 1 centred
 // on x, 16 pixels per character, with one more column when a cursor is drawn.
 std::int32_t GetWordMenuX(const cVector<std::string>& words, std::int32_t x, std::int32_t first,

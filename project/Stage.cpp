@@ -25,6 +25,22 @@ template <class T> void LoadPlacements(cRecordFile& file, cVector<T>& out, std::
     if (!file.Damaged()) out = std::move(items);
 }
 
+// A palette table read entry by entry straight into the table, so that each
+// entry can find the entries before it as its template while it loads. A
+// damaged file leaves the table part-filled: the stage that holds it is then
+// thrown away.
+template <class T> void LoadInPlace(cRecordFile& file, cVector<T>& table, std::size_t minRecordBytes) {
+    const std::uint32_t n = file.ReadCount(minRecordBytes);
+    table.clear();
+    // Room grows with the entries really read, so a count that only claims
+    // many entries costs nothing before the file runs out.
+    table.reserve(std::min<std::uint32_t>(n, 256));
+    for (std::uint32_t i = 0; i < n && !file.Damaged(); ++i) {
+        table.emplace_back();
+        table.back().Load(file);
+    }
+}
+
 template <class T> void SavePlacements(cRecordFile& file, cVector<T>& items) {
     file.WriteU32(static_cast<std::uint32_t>(items.size()));
     for (auto& item : items) {
@@ -75,19 +91,20 @@ void cStage::Load(cRecordFile& file) {
     for (int i = 0; i < 5 && !file.Damaged(); ++i) ParamGroups(i)->Load(file);
     if (file.Damaged()) return;
     {
-        // The palette's own entries are not followed while it is incomplete;
-        // the placements then take their templates from this stage's palette.
+        // A palette entry takes its template from the entries of this stage's
+        // palette loaded before it; the placements then take theirs from the
+        // whole palette.
         cPaletteScope scope;
-        scope.SetLoading(ePalette::Stage);
-        LoadBlocks(file, PaletteBlocks);
-        LoadCharas(file, PaletteCharas);
-        LoadItems(file, PaletteItems);
+        cPaletteTables own;
+        Palette(own);
+        scope.SetLoading(ePalette::Stage, own);
+        LoadInPlace(file, PaletteBlocks, kMinBlockBytes);
+        LoadInPlace(file, PaletteCharas, kMinCharaBytes);
+        LoadInPlace(file, PaletteItems, kMinItemBytes);
         if (file.Damaged()) return;
         if (!PaletteBlocks.empty()) PaletteBlocks[0].Init();
         if (!PaletteCharas.empty()) PaletteCharas[0].Init();
         if (!PaletteItems.empty()) PaletteItems[0].Init();
-        cPaletteTables own;
-        Palette(own);
         scope.SetTables(ePalette::Stage, own);
         LoadPlacements(file, Blocks, kMinBlockBytes);
         LoadPlacements(file, Charas, kMinCharaBytes);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -11,9 +12,12 @@ template <std::size_t N> void SetWords(std::int32_t (&dst)[N], std::initializer_
     std::copy(values.begin(), values.end(), dst);
 }
 
-// More sub-steps than this per frame are beyond what a frame can run; a
-// level outside 1.. this still gives finite, positive speeds.
-constexpr std::int32_t kMaxSubSteps = 100;
+// `factor` x `l`, held at the largest int where a level far beyond any real
+// stage would overflow it.
+std::int32_t Times(std::int32_t factor, std::int32_t l) {
+    const std::int64_t v = static_cast<std::int64_t>(factor) * l;
+    return static_cast<std::int32_t>(std::min<std::int64_t>(v, std::numeric_limits<std::int32_t>::max()));
+}
 
 } // namespace
 
@@ -136,14 +140,16 @@ void cStage::SetLevel(std::int32_t level) {
     nLevel = level;
     const bool fixedCap = level >= 11 && level <= 19;
     std::int32_t l = fixedCap ? level - 10 : level;
-    l = std::clamp(l, 1, kMaxSubSteps);
+    // A level below 1 would divide by zero; every level above runs as many
+    // sub-steps as it says.
+    l = std::max(l, 1);
     nSubSteps = l;
     dSubSteps = l;
-    nSpeedCapInt = 6 * l;
+    nSpeedCapInt = Times(6, l);
     dSubSteps2 = static_cast<double>(l) * l;
     dSpeedCap = fixedCap ? 60.0 : 6.0 * l;
     dSpeedStep = dSpeedCap / l;
-    nJumpSteps = 8 * l;
+    nJumpSteps = Times(8, l);
     dAccelStep = dAccel / (static_cast<double>(l) * l);
 }
 

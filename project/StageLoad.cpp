@@ -4,6 +4,7 @@
 #include "foundation/Fault.h"
 #include "foundation/FileNames.h"
 #include "foundation/MessageBox.h"
+#include "foundation/NewerVersion.h"
 #include "foundation/Paths.h"
 #include "foundation/Thread.h"
 #include "platform/Messages.h"
@@ -106,7 +107,7 @@ int CheckStageEndMarker(const std::string& path) {
 }
 
 void ShowFileLoadError(const std::string& name) {
-    if (bNewerVersion) {
+    if (NewerVersionRefused()) {
         ReportErrorBox(
             "%s の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。",
             name.c_str());

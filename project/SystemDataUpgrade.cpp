@@ -3,6 +3,7 @@
 // threshold, and each works on what the earlier steps left. Most of them set
 // the compatibility switches that keep an older project's behaviour.
 #include "project/SystemDataUpgrade.h"
+#include "project/ScreenWords.h"
 #include "project/SystemData.h"
 
 #include <iterator>
@@ -42,7 +43,7 @@ const SystemDataUpgradeStep kSteps[] = {
      [](cSystemData& d, std::uint32_t) {
          BringTo(d.SaveMenu, 4);
          InsertWithin(d.SaveMenu, 1, cCmd(1, "オートセーブ"));
-         BringTo(d.Words, 29);
+         BringTo(d.Words, kScreenWordCount);
          InsertWord(d, 12, "保存先が不明です！一度は「セーブ」して下さい！");
          InsertWord(d, 12, "オートセーブＯＦＦ");
          InsertWord(d, 12, "オートセーブＯＮ");
@@ -57,6 +58,7 @@ const SystemDataUpgradeStep kSteps[] = {
              list.Flags.At(3) = 0;
              list.Flags.At(4) = 0;
          }
+         BringTo(d.Words, kScreenWordCount);
          InsertWord(d, 8, "残りHP");
          InsertWord(d, 9, "残りSP");
      }},
@@ -79,7 +81,7 @@ const SystemDataUpgradeStep kSteps[] = {
     {192, [](cSystemData& d, std::uint32_t) { d.bRestoreD = 1; }},
     {193,
      [](cSystemData& d, std::uint32_t) {
-         BringTo(d.Words, 29);
+         BringTo(d.Words, kScreenWordCount);
          InsertWord(d, 22, "リトライ");
          InsertWord(d, 23, "マップへ戻る");
      }},
@@ -155,7 +157,7 @@ const SystemDataUpgradeStep kSteps[] = {
     {752, [](cSystemData& d, std::uint32_t) { d.bCodeStatement = 1; }},
     {756,
      [](cSystemData& d, std::uint32_t) {
-         BringTo(d.Words, 29);
+         BringTo(d.Words, kScreenWordCount);
          InsertWord(d, 22, "マップへ戻る");
      }},
     {757, [](cSystemData& d, std::uint32_t) { d.bPauseMenuC = 0; }},

@@ -1,7 +1,7 @@
 #include "records/EdBlock.h"
 
 #include "records/GraphicRef.h"
-#include "records/PaletteInherit.h"
+#include "records/PlacedDefinition.h"
 #include "records/RecordContext.h"
 #include "records/RecordVector.h"
 
@@ -43,43 +43,24 @@ void cEdBlock::RegisterFields(std::uint32_t) {
 }
 
 void cEdBlock::Load(cRecordFile& file) {
-    cSaveData::Load(file);
-    file.Read(&Column, 2);
-    file.Read(&Row, 2);
-    LoadByteVector(file, InheritFlags);
-    LoadConds(file, Conds);
+    LoadDefinitionParts(file, *this);
     if (file.Damaged()) return;
     UpgradeShotGraphicIndex(file.LoadVersion(), GraphicKind, GraphicIndex);
-    // A flag vector stored shorter or longer is brought to its fixed size.
-    InheritFlags.resize(kBlockInheritGroups, 0);
-    Inherit();
+    SettleLoadedDefinition(*this, kBlockInheritGroups);
     ClampPaletteRef();
 }
 
 void cEdBlock::Save(cRecordFile& file) {
     ClampPaletteRef();
-    cSaveData::Save(file);
-    file.Write(&Column, 2);
-    file.Write(&Row, 2);
-    SaveByteVector(file, InheritFlags);
-    SaveConds(file, Conds);
+    SaveDefinitionParts(file, *this);
 }
 
 void cEdBlock::Inherit() {
-    InheritFromTemplate(
-        *this, kBlockInheritGroups,
-        [](const cRecordContext& ctx, ePalette palette, std::int64_t index) {
-            return ctx.PaletteBlock(palette, index);
-        },
-        CopyBlockGroup);
+    InheritFromTemplate(*this, kBlockInheritGroups, CopyBlockGroup);
 }
 
 void cEdBlock::ClampPaletteRef() {
-    if (auto palette = PaletteFromSource(PaletteSource);
-        palette && OutsideTable(PaletteIndex, RecordContext().PaletteBlockCount(*palette))) {
-        PaletteSource = 0;
-        PaletteIndex = 0;
-    }
+    ClampPaletteReference(*this);
     // An empty cell is never solid and never protected.
     if (GraphicIndex == 0) {
         Solid = 0;

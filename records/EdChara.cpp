@@ -1,7 +1,7 @@
 #include "records/EdChara.h"
 
 #include "records/GraphicRef.h"
-#include "records/PaletteInherit.h"
+#include "records/PlacedDefinition.h"
 #include "records/RecordContext.h"
 #include "records/RecordVector.h"
 
@@ -100,12 +100,7 @@ void InsertFlag(cVector<std::uint8_t>& flags, std::size_t pos) {
 } // namespace
 
 void cEdChara::Load(cRecordFile& file) {
-    cSaveData::Load(file);
-    file.Read(&Column, 2);
-    file.Read(&Row, 2);
-    file.Read(&CarriedItem, 4);
-    LoadByteVector(file, InheritFlags);
-    LoadConds(file, Conds);
+    LoadDefinitionParts(file, *this);
     LoadFlows(file, Flows);
     if (file.Damaged()) return;
     if (!RecordContext().EditorStarted() && !RecordContext().KeepFlows()) DropFlagged(Flows);
@@ -132,39 +127,23 @@ void cEdChara::Load(cRecordFile& file) {
         UpgradeShotGraphicIndex(v, GraphicKind, GraphicIndex);
         if (v < 285) TintSelect = 1;
     }
-    // A flag vector stored shorter or longer is brought to its fixed size.
-    InheritFlags.resize(kCharaInheritGroups, 0);
-    Inherit();
+    SettleLoadedDefinition(*this, kCharaInheritGroups);
     ClampRefs();
 }
 
 void cEdChara::Save(cRecordFile& file) {
     ClampRefs();
-    cSaveData::Save(file);
-    file.Write(&Column, 2);
-    file.Write(&Row, 2);
-    file.Write(&CarriedItem, 4);
-    SaveByteVector(file, InheritFlags);
-    SaveConds(file, Conds);
+    SaveDefinitionParts(file, *this);
     SaveFlows(file, Flows);
 }
 
 void cEdChara::Inherit() {
-    InheritFromTemplate(
-        *this, kCharaInheritGroups,
-        [](const cRecordContext& ctx, ePalette palette, std::int64_t index) {
-            return ctx.PaletteChara(palette, index);
-        },
-        CopyCharaGroup);
+    InheritFromTemplate(*this, kCharaInheritGroups, CopyCharaGroup);
 }
 
 void cEdChara::ClampRefs() {
     const cRecordContext& ctx = RecordContext();
-    if (auto palette = PaletteFromSource(PaletteSource);
-        palette && OutsideTable(PaletteIndex, ctx.PaletteCharaCount(*palette))) {
-        PaletteSource = 0;
-        PaletteIndex = 0;
-    }
+    ClampPaletteReference(*this);
     if (GraphicKind == 4 && OutsideTable(GraphicIndex, ctx.DatabaseSize(eDatabase::Bmp_CharaExc)))
         GraphicIndex = 1;
     if (CharaScale < 1) CharaScale = 1;

@@ -1,7 +1,7 @@
 #include "records/EdItem.h"
 
 #include "records/GraphicRef.h"
-#include "records/PaletteInherit.h"
+#include "records/PlacedDefinition.h"
 #include "records/RecordContext.h"
 #include "records/RecordVector.h"
 
@@ -44,46 +44,27 @@ void cEdItem::RegisterFields(std::uint32_t) {
 }
 
 void cEdItem::Load(cRecordFile& file) {
-    cSaveData::Load(file);
-    file.Read(&Column, 2);
-    file.Read(&Row, 2);
-    LoadByteVector(file, InheritFlags);
-    LoadConds(file, Conds);
+    LoadDefinitionParts(file, *this);
     LoadCommands(file, Commands);
     if (file.Damaged()) return;
     UpgradeShotGraphicIndex(file.LoadVersion(), GraphicKind, GraphicIndex);
-    // A flag vector stored shorter or longer is brought to its fixed size.
-    InheritFlags.resize(kItemInheritGroups, 0);
-    Inherit();
+    SettleLoadedDefinition(*this, kItemInheritGroups);
     ClampRefs();
 }
 
 void cEdItem::Save(cRecordFile& file) {
     ClampRefs();
-    cSaveData::Save(file);
-    file.Write(&Column, 2);
-    file.Write(&Row, 2);
-    SaveByteVector(file, InheritFlags);
-    SaveConds(file, Conds);
+    SaveDefinitionParts(file, *this);
     SaveCommands(file, Commands);
 }
 
 void cEdItem::Inherit() {
-    InheritFromTemplate(
-        *this, kItemInheritGroups,
-        [](const cRecordContext& ctx, ePalette palette, std::int64_t index) {
-            return ctx.PaletteItem(palette, index);
-        },
-        CopyItemGroup);
+    InheritFromTemplate(*this, kItemInheritGroups, CopyItemGroup);
 }
 
 void cEdItem::ClampRefs() {
     const cRecordContext& ctx = RecordContext();
-    if (auto palette = PaletteFromSource(PaletteSource);
-        palette && OutsideTable(PaletteIndex, ctx.PaletteItemCount(*palette))) {
-        PaletteSource = 0;
-        PaletteIndex = 0;
-    }
+    ClampPaletteReference(*this);
     if (Scale < 1) Scale = 1;
     if (OutsideTable(Sound, ctx.DatabaseSize(eDatabase::Sound))) Sound = 0;
     for (auto& c : Commands) c.FixParams();

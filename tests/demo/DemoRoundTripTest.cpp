@@ -11,7 +11,6 @@
 #include "project/SystemBmp.h"
 #include "project/SystemData.h"
 #include "project/WorldMap.h"
-#include "tools/makedemo/DatabaseWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,8 @@
 #include "fixtures/ByteBuilder.h"
 #include "fixtures/TempDir.h"
 
+#include "foundation/NewerVersion.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -84,10 +86,10 @@ TEST(SaveData, NewerVersionRefusedUntilNextGoodOpen) {
     ByteBuilder newer;
     newer.u32(819).u32(1).i32(1).u32(0);
     EXPECT_FALSE(r.LoadFromBytes(newer.get()));
-    EXPECT_EQ(bNewerVersion, 1);
+    EXPECT_EQ(NewerVersionRefused(), 1);
     EXPECT_EQ(r.a, 5);
     EXPECT_TRUE(r.LoadFromBytes(r.SaveToBytes()));
-    EXPECT_EQ(bNewerVersion, 0);
+    EXPECT_EQ(NewerVersionRefused(), 0);
 }
 
 TEST(SaveData, DamagedFilesLeaveRecordUnchanged) {

@@ -8,7 +8,6 @@
 
 #include "project/DataPath.h"
 #include "project/Database.h"
-#include "tools/makedemo/DatabaseWriter.h"
 
 #include <cstdlib>
 #include <functional>

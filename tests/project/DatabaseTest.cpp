@@ -64,6 +64,40 @@ protected:
     BoxCapture boxes_;
 };
 
+// Each database file loads and saves on its own, on any database object and
+// any path: what one object saves, another loads back to the same file.
+TEST_F(DatabaseTest, EachFileLoadsAndSavesOnItsOwnObjectAndPath) {
+    cDatabase source;
+    // Every table a size of its own, so that a file read into the wrong table shows.
+    source.AnimeSet.resize(3);
+    source.Anime.resize(4);
+    source.Bmp_CharaExc.resize(5);
+    source.SwordType.resize(6);
+    source.Effect.resize(7);
+    source.CharaEffect.resize(8);
+    source.ScrEffect.resize(9);
+    source.Picture.resize(10);
+    source.Sound.resize(11);
+    source.Bgm = Named<cBgm>({"m0", "m1", "m2", "m3", "m4", "m5", "m6", "m7", "m8", "m9", "m10", "m11"});
+    cDatabase loaded;
+    for (int i = 0; i < kDatabaseCount; ++i) {
+        const auto which = static_cast<eDatabase>(i);
+        const std::string path = "db" + std::to_string(i) + ".dat";
+        ASSERT_TRUE(source.SaveFile(which, path)) << i;
+        ASSERT_TRUE(loaded.LoadFile(which, path)) << i;
+        EXPECT_EQ(loaded.FileBytes(which), source.FileBytes(which)) << i;
+    }
+    EXPECT_EQ(loaded.Bgm.size(), 12u);
+    EXPECT_EQ(loaded.Bgm[11].strName, "m11");
+    EXPECT_TRUE(boxes_.boxes.empty());
+
+    // A file that is not there leaves the table and shows its load error.
+    EXPECT_FALSE(loaded.LoadFile(eDatabase::Sound, "missing.dat"));
+    EXPECT_EQ(loaded.Sound.size(), 11u);
+    EXPECT_EQ(boxes_.boxes.size(), 1u);
+    EXPECT_FALSE(source.SaveFile(eDatabase::Sound, "no-such-folder/x.dat"));
+}
+
 TEST_F(DatabaseTest, DefaultsHoldTheNoneRecords) {
     cDatabase db;
     EXPECT_EQ(db.AnimeSet.size(), 1u);

@@ -112,16 +112,41 @@ TEST_F(BoundPalettes, PlacementsInheritFromTheCommonPalette) {
     EXPECT_EQ(s.Charas[0].Name, "common");
 }
 
-TEST_F(BoundPalettes, PaletteEntriesNeverFollowTheirOwnIncompleteTable) {
-    Stage.PaletteCharas.push_back(NamedChara("playing"));
+// An entry that names another entry of the palette being loaded keeps that
+// reference: a stage palette's entry inherits from the entries loaded before
+// it, copies nothing from one not loaded yet, and loses only a reference
+// outside the palette. The playing stage's palette is never consulted.
+TEST_F(BoundPalettes, StagePaletteEntriesInheritFromTheEntriesLoadedBeforeThem) {
+    // Room in the playing stage's palette, so that writing the file clamps nothing.
+    Stage.PaletteCharas.assign(10, NamedChara("playing"));
     cStage src;
-    src.PaletteCharas.push_back(NamedChara("first"));
-    src.PaletteCharas.push_back(Inheriting(2, 1, "second"));
+    src.PaletteCharas.push_back(NamedChara("first"));        // 1
+    src.PaletteCharas.push_back(Inheriting(2, 1, "second")); // 2
+    src.PaletteCharas.push_back(Inheriting(2, 4, "third"));  // 3: its template comes later
+    src.PaletteCharas.push_back(NamedChara("fourth"));       // 4
+    src.PaletteCharas.push_back(Inheriting(2, 9, "fifth"));  // 5: outside the palette
     cStage s;
     ASSERT_TRUE(s.LoadFromBytes(StageFile(src)));
-    EXPECT_EQ(s.PaletteCharas[2].Name, "second");
-    EXPECT_EQ(s.PaletteCharas[2].PaletteSource, 0);
+    struct Expect {
+        std::size_t entry;
+        const char* name;
+        std::uint8_t source;
+        std::int16_t index;
+    };
+    for (Expect e : {Expect{2, "first", 2, 1}, Expect{3, "third", 2, 4}, Expect{5, "fifth", 0, 0}}) {
+        const cEdChara& c = s.PaletteCharas[e.entry];
+        EXPECT_EQ(c.Name, e.name) << e.entry;
+        EXPECT_EQ(c.PaletteSource, e.source) << e.entry;
+        EXPECT_EQ(c.PaletteIndex, e.index) << e.entry;
+    }
+    // Saved, the references are still there.
+    cStage back;
+    ASSERT_TRUE(back.LoadFromBytes(s.SaveToBytes()));
+    EXPECT_EQ(back.PaletteCharas[2].PaletteSource, 2);
+    EXPECT_EQ(back.PaletteCharas[3].PaletteIndex, 4);
+}
 
+TEST_F(BoundPalettes, CommonPaletteEntriesKeepTheirReferencesAndNeverInherit) {
     cCommonPalette palette;
     palette.Charas.push_back(NamedChara("first"));
     palette.Charas.push_back(Inheriting(1, 1, "second"));
@@ -131,6 +156,8 @@ TEST_F(BoundPalettes, PaletteEntriesNeverFollowTheirOwnIncompleteTable) {
     cCommonPalette back;
     ASSERT_TRUE(back.LoadFromBytes(bytes));
     EXPECT_EQ(back.Charas[2].Name, "second");
+    EXPECT_EQ(back.Charas[2].PaletteSource, 1);
+    EXPECT_EQ(back.Charas[2].PaletteIndex, 1);
     for (auto flag : back.Charas[2].InheritFlags) EXPECT_EQ(flag, 0);
 }
 

@@ -17,7 +17,7 @@ TEST(Stage, SetLevelTable) {
         double speedCap;
     };
     for (Case c : {Case{15, 5, 60}, Case{20, 20, 120}, Case{10, 10, 60}, Case{11, 1, 60}, Case{19, 9, 60},
-                   Case{1, 1, 6}}) {
+                   Case{1, 1, 6}, Case{150, 150, 900}}) {
         cStage s;
         s.dAccel = 0.5;
         s.SetLevel(c.level);

@@ -297,6 +297,29 @@ TEST_F(SystemDataTest, Version100RunsTheWholeChain) {
     EXPECT_EQ(back.SaveToBytes(), saved);
 }
 
+// The word table of versions 169 to 180 is five words short of today's; the
+// upgrade brings it to its length before it inserts, so no stored word is lost.
+TEST_F(SystemDataTest, WordsOfVersions169To180SurviveTheUpgrade) {
+    for (std::uint32_t version : {169u, 175u, 180u}) {
+        SystemFileBuilder f(version);
+        f.words.clear();
+        for (int i = 0; i < 24; ++i) f.words.push_back("w" + std::to_string(i));
+        cSystemData s;
+        ASSERT_TRUE(s.LoadFromBytes(f.bytes())) << version;
+        ASSERT_EQ(s.Words.size(), kScreenWordCount);
+        EXPECT_EQ(s.Words.At(8), "残りHP");
+        EXPECT_EQ(s.Words.At(9), "残りSP");
+        // Every stored word is still there, in its order.
+        std::size_t at = 0;
+        for (int i = 0; i < 24; ++i) {
+            auto found = std::find(s.Words.begin() + static_cast<std::ptrdiff_t>(at), s.Words.end(),
+                                   "w" + std::to_string(i));
+            ASSERT_NE(found, s.Words.end()) << "w" << i << " of version " << version;
+            at = static_cast<std::size_t>(found - s.Words.begin()) + 1;
+        }
+    }
+}
+
 TEST_F(SystemDataTest, UpgradeStepsAreInAscendingOrder) {
     auto steps = SystemDataUpgradeSteps();
     ASSERT_FALSE(steps.empty());

@@ -1,6 +1,5 @@
 // The project's record files under default\: made with the player's own
 // record classes and saved through their own writers.
-#include "tools/makedemo/DatabaseWriter.h"
 #include "tools/makedemo/DemoFolder.h"
 
 #include "tools/makedemo/Stages.h"
@@ -92,17 +91,20 @@ bool WriteDemoRecords(const std::filesystem::path& root) {
     FillSounds(db);
     FillPictures(db);
     db.ClearFirstEffectKinds(); // as the player keeps them: the "none" effects play nothing
-    bool ok = WriteDemoFile(root, "default/database/AnimeSet.dat", DatabaseFileBytes(db.AnimeSet)) &&
-              WriteDemoFile(root, "default/database/Anime.dat", DatabaseFileBytes(db.Anime)) &&
-              WriteDemoFile(root, "default/database/Bmp_CharaExc.dat", DatabaseFileBytes(db.Bmp_CharaExc)) &&
-              WriteDemoFile(root, "default/database/SwordType.dat", DatabaseFileBytes(db.SwordType)) &&
-              WriteDemoFile(root, "default/database/Effect.dat", DatabaseFileBytes(db.Effect)) &&
-              WriteDemoFile(root, "default/database/CharaEffect.dat", DatabaseFileBytes(db.CharaEffect)) &&
-              WriteDemoFile(root, "default/database/ScrEffect.dat", DatabaseFileBytes(db.ScrEffect)) &&
-              WriteDemoFile(root, "default/database/Picture.dat", DatabaseFileBytes(db.Picture)) &&
-              WriteDemoFile(root, "default/database/Sound.dat", DatabaseFileBytes(db.Sound)) &&
-              WriteDemoFile(root, "default/database/Bgm.dat", DatabaseFileBytes(db.Bgm));
-    if (!ok) return false;
+    const std::pair<eDatabase, const char*> files[] = {
+        {eDatabase::AnimeSet, "AnimeSet.dat"},
+        {eDatabase::Anime, "Anime.dat"},
+        {eDatabase::Bmp_CharaExc, "Bmp_CharaExc.dat"},
+        {eDatabase::SwordType, "SwordType.dat"},
+        {eDatabase::Effect, "Effect.dat"},
+        {eDatabase::CharaEffect, "CharaEffect.dat"},
+        {eDatabase::ScrEffect, "ScrEffect.dat"},
+        {eDatabase::Picture, "Picture.dat"},
+        {eDatabase::Sound, "Sound.dat"},
+        {eDatabase::Bgm, "Bgm.dat"},
+    };
+    for (const auto& [which, name] : files)
+        if (!WriteDemoFile(root, std::string("default/database/") + name, db.FileBytes(which))) return false;
 
     // The music-number check on saving reads the global database's Bgm size.
     cSystemData& sys = SystemData;
