@@ -115,7 +115,7 @@ bool cChara::TestDistanceCond(const cCond& cond, cStageObj* other) {
     bool result = false;
     const auto overlapsX = [&] { return o->dRight >= lo && o->dX <= hi; };
     const auto overlapsY = [&] { return o->dBottom >= lo && o->dY <= hi; };
-    switch (CondWhat(cond)) {
+    switch (CondRangeMode(cond)) {
     case 0:
         ExtentInterval(dX, nWidth, r, r, true, lo, hi);
         result = overlapsX();

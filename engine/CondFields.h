@@ -44,13 +44,70 @@ inline std::int16_t CondFlagValue(const cCond& c) {
 inline bool CondNegate(const cCond& c) {
     return c.bFlag1 != 0;
 }
-// Kind 7: the range in half-blocks and in dots, and how it is shown.
+// Kind 7: the range in half-blocks and in dots (R = half-blocks * 16 + dots),
+// how it is measured (0 across, 1 in front, 2 behind, 3 up and down, 4 in
+// front vertically, 5 behind vertically, 6 a circle), and how its reach is
+// shown: never, always or only in a run started by the editor; in which of
+// eight colours; also while the character takes no part in contacts; also
+// while it is hidden.
 inline std::int32_t CondRangeHbl(const cCond& c) {
     return c.nValue1;
 }
 inline std::int16_t CondRangeDots(const cCond& c) {
-    return c.sValue;
+    return c.sValue2;
 }
-inline std::int32_t CondDisplay(const cCond& c) {
+inline std::int32_t CondRangeMode(const cCond& c) {
+    return c.bFlag3;
+}
+inline std::int32_t CondRangeDisplay(const cCond& c) {
+    return c.cSel1;
+}
+inline std::int32_t CondRangeColour(const cCond& c) {
+    return c.cArg;
+}
+inline bool CondRangeWhileInactive(const cCond& c) {
+    return c.cSel4 != 0;
+}
+inline bool CondRangeWhileHidden(const cCond& c) {
+    return c.cSel5 != 0;
+}
+
+// Kind 4, the status-value condition: what is tested (0 a status or system
+// value, 1 a variable) with its variable scope and index (CondVarIndex), subject
+// (CondSubject) and status (CondWhat); the comparison (CondOperator); the value
+// compared with: its kind (0 a constant, 1 a random number, 2 a status, 3 a
+// variable), the constant, the random bounds, the value's subject, status,
+// variable scope and index; and the percent switch.
+inline std::int32_t CondTested(const cCond& c) {
+    return c.cSel1;
+}
+inline std::int32_t CondScope(const cCond& c) {
+    return c.bFlag2;
+}
+inline std::int32_t CondValueKind(const cCond& c) {
     return c.cSel4;
+}
+inline std::int32_t CondConstant(const cCond& c) {
+    return c.nValue1;
+}
+inline std::int32_t CondRandomA(const cCond& c) {
+    return c.nValue2;
+}
+inline std::int32_t CondRandomB(const cCond& c) {
+    return c.nValue3;
+}
+inline std::int32_t CondValueSubject(const cCond& c) {
+    return c.cSel5;
+}
+inline std::int32_t CondValueStatus(const cCond& c) {
+    return c.cArg2;
+}
+inline std::int32_t CondValueScope(const cCond& c) {
+    return c.cSel6;
+}
+inline std::int32_t CondValueVarIndex(const cCond& c) {
+    return c.sValue2;
+}
+inline bool CondPercent(const cCond& c) {
+    return c.bFlag1 != 0;
 }
