@@ -1,6 +1,8 @@
 #include "engine/Dispatch.h"
 
+#include "engine/CodeRun.h"
 #include "engine/Flow.h"
+#include "engine/StatusOps.h"
 #include "foundation/ErrorLog.h"
 #include "records/EdCommand.h"
 #include "records/Labels/CommandKinds.h"
@@ -32,6 +34,8 @@ constexpr std::array<CommandHandler, kCharaCommandKinds> MakeCharaHandlers() {
     auto table = Unbuilt(std::make_index_sequence<kCharaCommandKinds>());
     table[0] = &CmdNothing;
     table[1] = &CmdNothing;
+    table[22] = &CmdStatusOp;
+    table[37] = &CmdRunCode;
     table[39] = &CmdNothing;
     return table;
 }
