@@ -174,6 +174,9 @@ public:
     bool TestStatusCond(const cCond& cond) const;
     bool TestStateCond(const cCond& cond) const;
     bool TestDistanceCond(const cCond& cond, cStageObj* other);
+    // Shows the reach of a distance condition over the picture (Indicators.cpp):
+    // 1 when it was drawn, 0 when the condition is not shown now.
+    int DrawDistanceRange(DDSURFACEDATA* target, const cCond& cond, int counter);
 
     // Key conditions of a flow against the input history.
     bool MatchKeyConds(const cFlow& flow) const;
