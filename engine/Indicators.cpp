@@ -1,0 +1,145 @@
+// The indicators of distance conditions: while a stage plays, a character can
+// show the reach of its distance conditions as two lines across the view or a
+// circle, in a colour that cycles, so that a game's author sees where it reacts.
+#include "engine/Indicators.h"
+
+#include "engine/Chara.h"
+#include "engine/CondFields.h"
+#include "engine/EngineScene.h"
+#include "engine/GraphicSource.h"
+#include "engine/Motion.h"
+#include "graphics/Graphics.h"
+#include "project/IniSetting.h"
+#include "project/SystemData.h"
+#include "records/RecordContext.h"
+
+int IndicatorFlashCounter = 0;
+
+namespace {
+
+constexpr int kFlashSteps = 32;
+constexpr int kViewWidth = 640, kViewHeight = 480;
+// The largest reach drawn: a line or circle further out than this from a
+// character on screen lies wholly outside the view.
+constexpr std::int32_t kMaxReach = 4096;
+// Circles above this radius are drawn small in a work square and stretched
+// in DirectDraw mode.
+constexpr int kDirectCircleRadius = 64;
+
+// In 8-bit palette mode with the drawing switch on the colours stand still.
+bool ColoursStill() {
+    return DDScreenBpp() == 8 && SystemData.bDrawingSwitch != 0;
+}
+
+void DrawCircle(DDSURFACEDATA* target, int cx, int cy, int r, int colour) {
+    if (DDIsDirect3D() || r <= kDirectCircleRadius) {
+        DDDrawCircle(target, cx, cy, r, colour);
+        return;
+    }
+    DDSURFACEDATA* work = SystemSurface(IniSetting.DD_VideoStretch ? SD_WORK : SD_WORK_SHARED);
+    constexpr int kSide = 2 * kDirectCircleRadius + 1;
+    DDFillRectPal(work, 0, 0, kSide, kSide, 0);
+    DDDrawCircle(work, kDirectCircleRadius, kDirectCircleRadius, kDirectCircleRadius, colour);
+    DDBltStretch(target, cx - r, cy - r, 2 * r, 2 * r, work, 0, 0, kSide, kSide, 1);
+}
+
+bool Shown(const cChara& c) {
+    return !c.bDying && c.IsOnScreen();
+}
+
+template <class Each> void ForEachShownChara(Each each) {
+    cVector<cList<cChara*>>& buckets = Scene().Buckets;
+    for (std::size_t i = 0; i < buckets.size(); ++i) {
+        for (cChara* c : buckets.At(static_cast<std::int64_t>(i))) {
+            if (c && Shown(*c)) each(*c);
+        }
+    }
+}
+
+void DrawRanges(DDSURFACEDATA* target, cChara& c, const cVector<cCond>& conds) {
+    for (const cCond& cond : conds) {
+        if (cond.cKind == COND_DISTANCE) c.DrawDistanceRange(target, cond, IndicatorFlashCounter);
+    }
+}
+
+} // namespace
+
+void DrawCharaIndicators(DDSURFACEDATA* target) {
+    if (!ColoursStill() && ++IndicatorFlashCounter >= kFlashSteps) IndicatorFlashCounter = 0;
+
+    DDBeginFillBatch();
+    ForEachShownChara([&](cChara& c) {
+        if (c.Def.CondOnce && c.nCondCache) return;
+        DrawRanges(target, c, c.Def.Conds);
+    });
+    DDFlushFillBatch();
+
+    // A flow whose start conditions hold once for good stops showing them once
+    // the character's own conditions have held.
+    DDBeginFillBatch();
+    ForEachShownChara([&](cChara& c) {
+        for (std::size_t i = 0; i < c.Flows.size(); ++i) {
+            const cEdFlow& flow = c.Flows[i].Def;
+            if (flow.bOnce && c.nCondCache) continue;
+            DrawRanges(target, c, flow.vStartCond);
+        }
+    });
+    DDFlushFillBatch();
+}
+
+int cChara::DrawDistanceRange(DDSURFACEDATA* target, const cCond& c, int counter) {
+    const int display = CondRangeDisplay(c);
+    if (display == 0 || (display == 2 && !RecordContext().EditorStarted())) return 0;
+    if (!CondRangeWhileInactive(c)) {
+        if (nWord12 == 0) return 0;
+    } else if (nWord12 == 0) {
+        UpdateScreenRect();
+    }
+    if (!CondRangeWhileHidden(c) && (DrawState.bHidden || Def.Transparent)) return 0;
+
+    std::int64_t reach = static_cast<std::int64_t>(CondRangeHbl(c)) * 16 + CondRangeDots(c);
+    if (reach < 0) reach = 0;
+    if (reach > kMaxReach) reach = kMaxReach;
+    const std::int32_t r = static_cast<std::int32_t>(reach);
+    int colour = 208 + 4 * (CondRangeColour(c) & 7);
+    if (!ColoursStill()) colour += counter / 8;
+
+    const bool right = nFacing == 1;
+    const int width = nScrWidth;
+    const int height = nScrHeight;
+    double low = 0, high = 0;
+    switch (CondRangeMode(c)) {
+    case 0:
+        ExtentInterval(nScrLeft, width, r, r, true, low, high);
+        break;
+    case 1:
+        ExtentInterval(nScrLeft, width, right ? 0 : r, right ? r : 0, false, low, high);
+        break;
+    case 2:
+        ExtentInterval(nScrLeft, width, right ? r : 0, right ? 0 : r, false, low, high);
+        break;
+    case 3:
+        ExtentInterval(nScrTop, height, r, r, true, low, high);
+        break;
+    case 4:
+        ExtentInterval(nScrTop, height, right ? 0 : r, right ? r : 0, false, low, high);
+        break;
+    case 5:
+        ExtentInterval(nScrTop, height, right ? r : 0, right ? 0 : r, false, low, high);
+        break;
+    case 6:
+        DrawCircle(target, nScrLeft + width / 2, nScrTop + height / 2, r, colour);
+        return 1;
+    default:
+        return 1;
+    }
+    const int mode = CondRangeMode(c);
+    if (mode <= 2) {
+        DDFillRectPal(target, static_cast<int>(low), 0, 1, kViewHeight, colour);
+        DDFillRectPal(target, static_cast<int>(high), 0, 1, kViewHeight, colour);
+    } else {
+        DDFillRectPal(target, 0, static_cast<int>(low), kViewWidth, 1, colour);
+        DDFillRectPal(target, 0, static_cast<int>(high), kViewWidth, 1, colour);
+    }
+    return 1;
+}
