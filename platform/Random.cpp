@@ -18,3 +18,7 @@ int GameRand() {
     } while (!state.compare_exchange_weak(x, next, std::memory_order_relaxed));
     return static_cast<int>((next >> 16) & 0x7FFF);
 }
+
+std::uint32_t GameRandState() {
+    return state.load(std::memory_order_relaxed);
+}

@@ -16,3 +16,5 @@ constexpr int kGameRandMax = 0x7FFF;
 void GameSrand(std::uint32_t seed);
 // The next number, 0 to kGameRandMax.
 int GameRand();
+// The generator's state (what the next draw starts from), for state hashes.
+std::uint32_t GameRandState();

@@ -1,0 +1,81 @@
+#include "engine/Dispatch.h"
+
+#include "engine/Flow.h"
+#include "foundation/ErrorLog.h"
+#include "records/EdCommand.h"
+#include "records/Labels/CommandKinds.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+int CmdNothing(cChara&, cFlowCommand&) {
+    return 0;
+}
+
+template <int Kind> int CharaUnbuilt(cChara&, cFlowCommand&) {
+    return CmdUnbuilt(Kind, false);
+}
+template <int Kind> int FlowUnbuilt(cChara&, cFlowCommand&) {
+    return CmdUnbuilt(Kind, true);
+}
+
+template <std::size_t... K>
+constexpr std::array<CommandHandler, sizeof...(K)> Unbuilt(std::index_sequence<K...>) {
+    return {&CharaUnbuilt<static_cast<int>(K)>...};
+}
+
+// Character-command handlers by kind. Kind 0 is empty, 1 (wait) only lasts
+// its time, 39 (loop) was expanded when the flow was built.
+constexpr std::array<CommandHandler, kCharaCommandKinds> MakeCharaHandlers() {
+    auto table = Unbuilt(std::make_index_sequence<kCharaCommandKinds>());
+    table[0] = &CmdNothing;
+    table[1] = &CmdNothing;
+    table[39] = &CmdNothing;
+    return table;
+}
+
+constexpr std::array<CommandHandler, kCharaCommandKinds> kCharaHandlers = MakeCharaHandlers();
+
+// Flow kind 0 is empty and 1 the flow change; kind k of 2 or more runs the
+// body of character kind k + 15.
+constexpr std::array<CommandHandler, kFlowCommandKinds> MakeFlowHandlers() {
+    std::array<CommandHandler, kFlowCommandKinds> table{};
+    table[0] = &CmdNothing;
+    table[1] = &FlowUnbuilt<1>;
+    for (int k = 2; k < kFlowCommandKinds; ++k) table[k] = kCharaHandlers[k + FlowToCharaKindOffset];
+    return table;
+}
+
+constexpr std::array<CommandHandler, kFlowCommandKinds> kFlowHandlers = MakeFlowHandlers();
+
+} // namespace
+
+int CmdUnbuilt(int kind, bool flow) {
+    static std::array<bool, kCharaCommandKinds + kFlowCommandKinds> reported{};
+    const int slot = flow ? kCharaCommandKinds + kind : kind;
+    if (slot >= 0 && slot < static_cast<int>(reported.size()) && !reported[static_cast<std::size_t>(slot)]) {
+        reported[static_cast<std::size_t>(slot)] = true;
+        ReportPrintf("%s command kind %d (%s) is not built yet: it does nothing", flow ? "Flow" : "Character",
+                     kind, CmdKindName(flow, kind));
+    }
+    return 0;
+}
+
+int DispatchCharaCommand(cChara& chara, cFlowCommand& entry) {
+    const cEdCommand& cmd = *entry.lpCmd;
+    if (cmd.IsFlow()) return DispatchFlowCommand(chara, entry);
+    if (cmd.cKind < 0 || cmd.cKind >= kCharaCommandKinds) return 0;
+    return kCharaHandlers[static_cast<std::size_t>(cmd.cKind)](chara, entry);
+}
+
+int DispatchFlowCommand(cChara& chara, cFlowCommand& entry) {
+    const cEdCommand& cmd = *entry.lpCmd;
+    if (!cmd.IsFlow()) {
+        if (cmd.cKind < 0 || cmd.cKind >= kCharaCommandKinds) return 0;
+        return kCharaHandlers[static_cast<std::size_t>(cmd.cKind)](chara, entry);
+    }
+    if (cmd.cKind < 0 || cmd.cKind >= kFlowCommandKinds) return 0;
+    return kFlowHandlers[static_cast<std::size_t>(cmd.cKind)](chara, entry);
+}

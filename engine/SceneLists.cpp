@@ -1,0 +1,33 @@
+#include "engine/SceneLists.h"
+
+#include "engine/EngineScene.h"
+#include "engine/NpcChara.h"
+
+#include <algorithm>
+
+cList<cNpcChara>::iterator EraseCharaNode(cList<cNpcChara>& live, cList<cNpcChara>::iterator node) {
+    cNpcChara& c = *node;
+    c.UnlinkTargets();
+    c.bUnlinked = 1;
+    cList<cChara*>& faction = Scene().FactionCharas.At(c.nGroup);
+    auto it = std::find(faction.begin(), faction.end(), &c);
+    if (it != faction.end()) faction.erase(it);
+    return live.erase(node);
+}
+
+void RemoveMarkedCharas() {
+    cList<cNpcChara>& live = Scene().CharaList;
+    for (auto it = live.begin(); it != live.end();)
+        it = it->bRemoveMark ? EraseCharaNode(live, it) : std::next(it);
+}
+
+cList<cPictureState>::iterator ErasePictureAt(std::int64_t n) {
+    cList<cPictureState>& pictures = Scene().Pictures;
+    if (n < 0 || static_cast<std::uint64_t>(n) >= pictures.size()) return pictures.end();
+    return pictures.erase(pictures.IterAt(n));
+}
+
+void InsertPictureAt(std::int64_t n, const cPictureState& picture) {
+    cList<cPictureState>& pictures = Scene().Pictures;
+    pictures.insert(pictures.IterAt(n), picture);
+}

@@ -1,0 +1,73 @@
+// The two stage objects besides characters that the engine touches: item
+// objects (a character carries one; the hero takes them) and shot or sword
+// objects (characters own them and are aimed at by them). Their motion,
+// set-up from commands and drawing belong to stage play; here are the fields
+// and the operations the engine relies on.
+#pragma once
+
+#include "engine/StageObj.h"
+#include "records/EdItem.h"
+#include "records/EdShot.h"
+
+#include <cstdint>
+
+class cChara;
+
+// An item on the stage, or the item a character carries.
+class cItemObj : public cStageObj {
+public:
+    cItemObj();
+    void RescaleOffsets(std::int32_t newScale, std::int32_t oldScale) override;
+    void UpdatePartsX() override {}
+    void UpdatePartsY() override {}
+
+    cEdItem Def;               // the item's own copy of its definition
+    std::uint8_t bHidden = 0;  // not drawn
+    std::uint8_t bOverlay = 0; // the overlay animation is drawn over the item
+    std::int32_t nOverlayFrame = 0;
+    std::uint8_t byScale = 1; // drawing scale; 0 or 1 draws 1:1
+    std::int32_t nState = 0;
+    std::int32_t bActive = 0;    // taken only while set
+    std::int32_t bDisabled = 0;  // never taken while set
+    std::int32_t nCondCache = 0; // the conditions have held once
+};
+
+// A link between a character and an attack object: tag 0 for a shot aimed at
+// the character, tag 4 for a shot or sword the character owns.
+struct SHOTLINK {
+    cStageObj* lpObject = nullptr;
+    std::int32_t nTag = 0;
+    bool operator==(const SHOTLINK&) const = default;
+};
+
+// A shot or a sword.
+class cShotObj : public cStageObj {
+public:
+    cShotObj();
+    cShotObj(const cShotObj& other);
+    cShotObj& operator=(const cShotObj& other);
+    ~cShotObj() override;
+
+    int RescaleParts(std::int32_t scale) override;
+    void RescaleOffsets(std::int32_t newScale, std::int32_t oldScale) override;
+    // The hit rectangle on one axis: low = the position cut to a whole
+    // number + the inset, high = low + size - 1.
+    void UpdatePartsX() override;
+    void UpdatePartsY() override;
+
+    // Removes the links to this object from its target's (tag 0) and its
+    // owner's (tag 4) link vectors and forgets both.
+    void UnlinkOwners();
+
+    // Hit rectangle at the current unit scale and at scale 1: inset x, inset y, width, height.
+    std::int32_t nParts[4] = {};
+    std::int32_t nBaseParts[4] = {};
+    double dPartLeft = 0, dPartTop = 0, dPartRight = 0, dPartBottom = 0;
+    cList<cChara*> HitList;          // characters already hit (each is hit once)
+    cEdShot Shot;                    // the shot record of the command that made it
+    cChara* lpTargetOwner = nullptr; // holds this shot with tag 0
+    cChara* lpUserOwner = nullptr;   // holds this shot with tag 4
+    std::int32_t nMarkRemove = 0;    // 1: stage play removes it at the next safe point
+    std::int32_t bMoving = 1;        // moves by itself (swords do not)
+    std::int32_t nHitEffect = 0;     // Effect record run where it hits
+};
