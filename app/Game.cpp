@@ -7,6 +7,7 @@
 #include "foundation/Input.h"
 #include "foundation/MessageBox.h"
 #include "foundation/Timing.h"
+#include "graphics/Font.h"
 #include "graphics/Graphics.h"
 
 #include <new>
@@ -127,7 +128,13 @@ void cGame::FlipScreen() {
 int cGame::RestoreLostSurfaces() {
     if (DDIsDirect3D()) return 1;
     if (!DDIsScreenLost()) return 1;
-    return DDRestore();
+    if (!DDRestore()) return 0;
+    // The digit strips are drawn by the program, not loaded: draw them again.
+    for (int i = 0; i < kSysFontCount; ++i) {
+        RestoreOneSurface(DigitSD[i]);
+        DDDrawDigits(&DigitSD[i], &SysFont[i]);
+    }
+    return 1;
 }
 
 void cGame::RequestBgm(int nMusic, BYTE bLoop, int nSlot) {

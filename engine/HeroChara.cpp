@@ -106,7 +106,7 @@ void cHeroChara::Setup(const cEdChara& def, std::int32_t id, const cInput* input
     cStageObj::Setup(id, 0, 0, CharaFaction(Def), Def.GraphicIndex, nullptr, 0, 0, 0, 32, 32, 32, 32,
                      Def.Facing, 0, 0, 0);
     SetBaseAnimeSet(Def.AnimeSet, 1);
-    lpInput = input;
+    lpInput = input ? input : InputRecord();
     SetMoveMode(Def.Flying);
     SetUnitScale(scale, 1);
     nStepCounter = 0;

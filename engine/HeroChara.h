@@ -21,6 +21,7 @@ public:
     int RunFlows(int dying) override;
     void Jump(cFlowCommand& entry) override;
 
+    // `input` is the record the hero reads; none: the one its definition names.
     void Setup(const cEdChara& def, std::int32_t id, const cInput* input);
     // Changes the movement mode and the hit size with it.
     void SetMoveMode(std::int32_t selector);

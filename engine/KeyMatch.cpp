@@ -4,28 +4,49 @@
 #include "engine/EngineScene.h"
 #include "engine/FlowSettings.h"
 #include "engine/KeyMatchCore.h"
+#include "foundation/Input.h"
 
 namespace {
 
-// No input record: every entry released, no runs.
-struct cNoInput {
-    bool Pressed(int, int) const { return false; }
-    std::int64_t Length(int, int) const { return 0; }
+// The press histories of an input record: the 10 direction lists, then the
+// 9 button lists. Without a record every entry is released and has no runs.
+struct cInputHistory {
+    const cInput* in;
+    const KEYRUN* Run(int e, int r) const {
+        if (!in || r < 0 || r >= kKeyRuns) return nullptr;
+        const auto run = static_cast<std::size_t>(r);
+        if (e >= 0 && e < kKeyDirEntries) return &in->DirKeys[static_cast<std::size_t>(e)][run];
+        if (e >= kKeyDirEntries && e < kKeyEntries)
+            return &in->ButtonKeys[static_cast<std::size_t>(e - kKeyDirEntries)][run];
+        return nullptr;
+    }
+    bool Pressed(int e, int r) const {
+        const KEYRUN* k = Run(e, r);
+        return k && k->bPressed != 0;
+    }
+    std::int64_t Length(int e, int r) const {
+        const KEYRUN* k = Run(e, r);
+        return k ? k->dwFrames : 0;
+    }
 };
+
+static_assert(kKeyRuns == kKeyHistoryLength && kKeyDirEntries == kDirKeyLists &&
+              kKeyButtonEntries == kButtonKeyLists);
 
 } // namespace
 
 const cInput* cChara::InputRecord() const {
-    return nullptr;
+    const std::int64_t n = nControl == 0 ? Def.InputRecord : 0;
+    return InputList.InRange(n) ? &InputList[static_cast<std::size_t>(n)] : nullptr;
 }
 
 bool cChara::MatchKeyConds(const cFlow& flow) const {
-    return KeyCondsMatch(cNoInput{}, flow.KeyConds.data(), flow.KeyConds.size(), FlowKeyGap(flow.Def),
-                         nFacing == 0);
+    return KeyCondsMatch(cInputHistory{InputRecord()}, flow.KeyConds.data(), flow.KeyConds.size(),
+                         FlowKeyGap(flow.Def), nFacing == 0);
 }
 
 bool cChara::TestKeyCondNow(const cEdKeyCond& cond) const {
-    return KeyCondHoldsNow(cNoInput{}, cond, nFacing == 0);
+    return KeyCondHoldsNow(cInputHistory{InputRecord()}, cond, nFacing == 0);
 }
 
 bool cChara::TestKeyConds(cFlow& flow) {
@@ -51,7 +72,7 @@ bool cChara::TestKeyConds(cFlow& flow) {
 }
 
 std::int32_t cChara::InputSnapshot() const {
-    const cNoInput input;
+    const cInputHistory input{InputRecord()};
     for (int e = 0; e < kKeyDirEntries; ++e)
         if (input.Pressed(e, 0)) return e;
     return 0;

@@ -30,6 +30,9 @@ public:
     std::int32_t UpdateInRange(cVector<std::uint8_t>& groups);
     // 1 when the character takes part in this sub-step.
     std::int32_t CheckActive(const cVector<std::uint8_t>& groups);
+    // Counts the hint's frame: true on the frames it shows (the last 32 of
+    // every 96 while the character carries an item and can be seen).
+    bool StepCarriedItemHint();
     void DrawCarriedItemHint(DDSURFACEDATA* target);
 
     cItemObj Item; // the carried item

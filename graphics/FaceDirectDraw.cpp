@@ -1,6 +1,7 @@
 // The DirectDraw face: clipped blits and colour fills on DirectDraw surfaces,
 // surface locks, the end of a frame and the recovery of lost surfaces.
 #include "graphics/DrawFace.h"
+#include "graphics/Font.h"
 #include "graphics/GraphicsInternal.h"
 
 #include "foundation/ErrorLog.h"
@@ -96,6 +97,7 @@ public:
             }
         }
         if (nBpp == 8 && lpDDPalette) lpDDPalette->SetEntries(0, 0, 256, BasePalette);
+        for (cFont* font : FontList) font->RestoreCaches();
         return 1;
     }
 };

@@ -271,3 +271,24 @@ TEST_F(CharaClasses, ACopiedHeroKeepsItsOwnQueuesAndJumpWords) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CharaClasses, TheCarriedItemHintHidesFor64FramesAndShowsFor32) {
+    cItemObj item;
+    cNpcChara c;
+    c.Setup(Def(), 1, &item, 0);
+    c.bOnScreen = 1;
+    std::string shown;
+    for (int f = 0; f < 192; ++f) shown += c.StepCarriedItemHint() ? '#' : '.';
+    const std::string cycle = std::string(64, '.') + std::string(32, '#');
+    EXPECT_EQ(shown, cycle + cycle);
+    c.DrawState.bHidden = 1;
+    EXPECT_FALSE(c.StepCarriedItemHint());
+    cNpcChara none;
+    none.Setup(Def(), 2, nullptr, 0);
+    none.bOnScreen = 1;
+    for (int f = 0; f < 96; ++f) EXPECT_FALSE(none.StepCarriedItemHint());
+}
+
+} // namespace

@@ -95,3 +95,59 @@ TEST_F(CharaGauge, NothingIsDrawnWithoutFramesLeftOrOnceDefeated) {
 }
 
 } // namespace
+
+namespace {
+
+// The darkness of limited sight: its clear centre over the hero's centre,
+// moved forward for the shapes in front of the hero.
+class SightMask : public GraphicsTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(StartDirectDraw(32));
+        ASSERT_TRUE(DDCreateSurface(&dark, 1280, 960, 1, 0, 0, 0, 0));
+        DDFillRectColor(&dark, 0, 0, 1280, 960, kDark);
+        DDFillRectColor(&dark, 640, 480, 1, 1, kCentre);
+        ASSERT_TRUE(DDCreateSurface(&target, 640, 480, 0, 0, 0, 0, 0));
+        world.AddHero(cEngineWorld::Def(), 5, 5);
+        world.hero.nScrLeft = 100 - 16;
+        world.hero.nScrTop = 200 - 16;
+        world.hero.nScrWidth = world.hero.nScrHeight = 32;
+    }
+    void TearDown() override {
+        DDReleaseSurface(&dark);
+        DDReleaseSurface(&target);
+        GraphicsTest::TearDown();
+    }
+    bool CentreAt(int x, int y) { return (At(target, x, y) & 0xFFFFFF) == kCentre; }
+
+    static constexpr std::uint32_t kDark = 0x101010, kCentre = 0xFFFF00;
+    cEngineWorld world;
+    DDSURFACEDATA dark, target;
+};
+
+TEST_F(SightMask, TheClearCentreLiesOnTheHero) {
+    world.hero.Def.SightShape = 1;
+    world.hero.DrawSightMask(&target, &dark);
+    EXPECT_TRUE(CentreAt(100, 200));
+}
+
+TEST_F(SightMask, InFrontShapesMoveItAheadOfTheHero) {
+    world.hero.Def.SightShape = 2;
+    world.hero.nSightPixels = 64;
+    world.hero.nFacing = 1;
+    world.hero.DrawSightMask(&target, &dark);
+    EXPECT_TRUE(CentreAt(100 + 64 - 16, 200));
+    DDFillRectColor(&target, 0, 0, 640, 480, 0);
+    world.hero.nFacing = 0;
+    world.hero.nScrLeft = 400 - 16;
+    world.hero.DrawSightMask(&target, &dark);
+    EXPECT_TRUE(CentreAt(400 - 64 + 16, 200));
+}
+
+TEST_F(SightMask, NothingWithoutLimitedSight) {
+    DDFillRectColor(&target, 0, 0, 640, 480, 0);
+    world.hero.DrawSightMask(&target, &dark);
+    EXPECT_EQ(At(target, 100, 100) & 0xFFFFFF, 0u);
+}
+
+} // namespace

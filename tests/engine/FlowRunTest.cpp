@@ -394,3 +394,68 @@ TEST_F(FlowRun, TwoRunsOfTheSameScenarioHashAlikeSubStepBySubStep) {
 }
 
 } // namespace
+
+namespace {
+
+class LeadIn : public EngineTest {
+protected:
+    LeadIn() : saved(AnimeFrameTable) {
+        // Animation 1: three frames of 6 ticks, then the end.
+        AnimeFrameTable.assign(2, {});
+        AnimeFrameTable[0] = {{0, 0, 1}, {ANIME_LOOP, 0, 1}};
+        AnimeFrameTable[1] = {{1, 6, 0}, {2, 6, 0}, {3, 6, 0}, {ANIME_ENDED, 0, 0}};
+    }
+    ~LeadIn() override { AnimeFrameTable = saved; }
+    AnimeFrameTableType saved;
+};
+
+TEST_F(LeadIn, AnAnimationStartsSoThatItsLeadInEndsAsItsCommandBegins) {
+    Stage.SetLevel(1);
+    cEdChara d = Def();
+    cEdFlow f;
+    f.cTrigger = 22;
+    cEdCommand first, beside, animated;
+    first.cKind = 1;
+    first.sWait = 5; // 30 sub-steps
+    beside.cKind = 1;
+    beside.sWait = 9;
+    beside.bParallel = 1; // counts nothing toward the time
+    animated.cKind = 1;
+    animated.sWait = 1;
+    animated.sAnime = 1; // lead-in of 18 sub-steps
+    f.vCmd = {first, beside, animated};
+    d.Flows = {f};
+    cNpcChara& c = AddNpc(d, 5, 5);
+    ASSERT_EQ(c.Flows[0].Animes.size(), 1u);
+    EXPECT_EQ(c.Flows[0].Animes[0].nStart, 30 - 18);
+    c.Flows[0].Start(c);
+    for (int i = 0; i < 12; ++i) c.RunFlows(0);
+    EXPECT_TRUE(c.AnimeQueue.empty());
+    c.RunFlows(0);
+    ASSERT_EQ(c.AnimeQueue.size(), 1u);
+    EXPECT_EQ(c.AnimeQueue.front().nFlowTag, c.Flows[0].nSerial);
+    c.RemoveAnimesOfFlow(c.Flows[0].nSerial);
+    EXPECT_TRUE(c.AnimeQueue.empty());
+}
+
+TEST_F(LeadIn, ALeadInLongerThanTheTimeBeforeStartsWithTheFlowCut) {
+    Stage.SetLevel(1);
+    cEdChara d = Def();
+    cEdFlow f;
+    f.cTrigger = 22;
+    cEdCommand first, animated;
+    first.cKind = 1;
+    first.sWait = 1; // 6 sub-steps
+    animated.cKind = 12;
+    animated.sWait = 1;
+    animated.sAnime = 1;
+    f.vCmd = {first, animated};
+    d.Flows = {f};
+    cNpcChara& c = AddNpc(d, 5, 5);
+    ASSERT_EQ(c.Flows[0].Animes.size(), 1u);
+    EXPECT_EQ(c.Flows[0].Animes[0].nStart, 0);
+    EXPECT_EQ(c.Flows[0].Animes[0].nLeadIn, 6);
+    EXPECT_EQ(c.Flows[0].Animes[0].bReturnToBase, 0); // a sword
+}
+
+} // namespace

@@ -261,6 +261,34 @@ TEST(FontText, TheSeedHas256CharactersWithToTwice) {
 
 namespace {
 
+class FontRestoreTest : public GraphicsTest {};
+
+TEST_F(FontRestoreTest, LostGlyphCachesAreDrawnAgain) {
+    ASSERT_TRUE(StartDirectDraw(32));
+    Palette[0] = {0xFF, 0x00, 0xFF, 0};
+    Palette[kTextColour] = {0xFF, 0xFF, 0xFF, 0};
+    DDSetTransmit(0xFF, 0x00, 0xFF);
+    cFont font;
+    font.Create("ＭＳ ゴシック", 0, 16, 16, 16, kTextColour, nullptr, 1, 240, nullptr, 1);
+    DDSURFACEDATA screen;
+    ASSERT_TRUE(DDCreateSurface(&screen, 64, 16, 0, 1, 0, 0, 0));
+    auto inked = [&] {
+        DDFillSurfaceColor(&screen, 0);
+        font.DrawText(&screen, 0, 0, "Aあ漢", 0);
+        int n = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 64; ++x) n += (At(screen, x, y) & 0xFFFFFF) == 0xFFFFFF;
+        return n;
+    };
+    const int before = inked();
+    ASSERT_GT(before, 30);
+    lpDD->LoseSurfaces();
+    ASSERT_EQ(DDRestore(), 1);
+    EXPECT_EQ(inked(), before) << "the caches hold their glyphs again";
+    DDReleaseSurface(&screen);
+    font.Release();
+}
+
 // Font height and pitch: the 16-pixel font and the 9-pixel one in 10-pixel
 // cells, whose single-byte glyphs sit a pixel above their cell.
 class FontCellTest : public GraphicsTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
