@@ -159,7 +159,7 @@ TEST_P(DistanceConds, AgainstTheHero) {
     cCond cond;
     cond.cKind = 7;
     cond.cSel3 = 0;
-    cond.cArg = p.mode;
+    cond.bFlag3 = static_cast<std::uint8_t>(p.mode);
     cond.nValue1 = p.hbl;
     EXPECT_EQ(c.TestDistanceCond(cond, nullptr), p.expected);
     cond.bFlag1 = 1;
