@@ -273,7 +273,7 @@ TEST_F(CharaDraw, AnEnlargedCharacterOfALargeCellBitmapIsNotStretched) {
     ASSERT_TRUE(DDCreateSurface(&CharaExcSD[0], 64, 64, 1, 0, 0, 0, 0));
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
-            DDFillRectColor(&CharaExcSD[0], x, y, 1, 1, PicturePixel(x / 2, y / 2 + (x & 1), 0));
+            DDFillRectColor(&CharaExcSD[0], x, y, 1, 1, PicturePixel(x / 2, y / 2, 0x303030));
     cVector<cBmp_CharaExc> saved = Database.Bmp_CharaExc;
     Database.Bmp_CharaExc.assign(2, cBmp_CharaExc());
     Database.Bmp_CharaExc[1].bLargeCell = 1;
