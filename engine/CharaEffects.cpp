@@ -46,7 +46,7 @@ HRESULT DrawPlain(DDSURFACEDATA* target, const GraphicDesc& d, const Placement& 
     return Blt(target, p.x, p.y, d, p, noEffect ? d.SrcRight : d.Src);
 }
 
-// The picture at its drawn size at (0, 0) of a work surface cleared first.
+// The picture at its drawn size at (x, y) of a work surface, cleared there first.
 void DrawIntoWork(DDSURFACEDATA* work, int x, int y, const GraphicDesc& d, const Placement& p) {
     DDFillRectPal(work, x, y, p.w, p.h, 0);
     Blt(work, x, y, d, p, d.SrcRightAlt);
@@ -83,8 +83,8 @@ int Ceil(int a, int b) {
 using Renderer = void (*)(DDSURFACEDATA* target, const GraphicDesc& d, const Placement& p, Run& r,
                           bool frozen);
 
-void Plain(DDSURFACEDATA* target, const GraphicDesc& d, const Placement& p, Run&, bool) {
-    DrawPlain(target, d, p, false);
+void NoEffect(DDSURFACEDATA* target, const GraphicDesc& d, const Placement& p, Run&, bool) {
+    DrawPlain(target, d, p, true);
 }
 
 void Burst(DDSURFACEDATA* target, const GraphicDesc& d, const Placement& p, Run& r, bool) {
@@ -248,8 +248,8 @@ void Blur(DDSURFACEDATA* target, const GraphicDesc& d, const Placement& p, Run& 
 }
 
 constexpr Renderer kRenderers[kCharaEffectKinds] = {
-    Plain, Burst,  SplitH, SplitV, WaveH,        WaveV,       Blink,  RotateA, RotateB,
-    Turn,  Circle, Zoom,   Lens,   ColourChange, Translucent, Mosaic, Blur,
+    NoEffect, Burst,  SplitH, SplitV, WaveH,        WaveV,       Blink,  RotateA, RotateB,
+    Turn,     Circle, Zoom,   Lens,   ColourChange, Translucent, Mosaic, Blur,
 };
 
 } // namespace
@@ -264,15 +264,13 @@ int RenderCharaEffect(cChara& chara, DDSURFACEDATA* target, GraphicDesc& desc, i
         return 1;
     }
     if (draw) {
-        if (desc.Tint && kind != 0) {
+        const bool tinted = desc.Tint && kind != 0;
+        if (tinted) {
             DDSetDrawColor(desc.TintColour);
             DDSetColorOp(desc.TintOp);
         }
-        if (kind == 0)
-            DrawPlain(target, desc, p, true);
-        else
-            kRenderers[kind](target, desc, p, run, frozen != 0);
-        if (desc.Tint && kind != 0) {
+        kRenderers[kind](target, desc, p, run, frozen != 0);
+        if (tinted) {
             DDResetDrawColor();
             DDResetColorOp();
         }
