@@ -13,6 +13,8 @@
 #include "project/SystemData.h"
 #include "records/RecordContext.h"
 
+#include <iterator>
+
 int IndicatorFlashCounter = 0;
 
 namespace {
@@ -22,6 +24,25 @@ constexpr int kViewWidth = 640, kViewHeight = 480;
 // The largest reach drawn: a line or circle further out than this from a
 // character on screen lies wholly outside the view.
 constexpr std::int32_t kMaxReach = 4096;
+// Modes 0 to 5 mark the ends of the reach with two lines across the view: on
+// which axis, whether the reach goes before and after the character when it
+// faces right and when it faces left, and whether it spans the whole extent.
+struct LineMode {
+    bool vertical;
+    bool beforeRight, afterRight, beforeLeft, afterLeft;
+    bool whole;
+};
+constexpr LineMode kLineModes[] = {
+    {false, true, true, true, true, true},    // "横": across
+    {false, false, true, true, false, false}, // "前": in front
+    {false, true, false, false, true, false}, // "後": behind
+    {true, true, true, true, true, true},     // "縦": up and down
+    {true, false, true, true, false, false},  // "前Y": in front, vertically
+    {true, true, false, false, true, false},  // "後Y": behind, vertically
+};
+// Mode 6 "円" draws a circle.
+constexpr int kCircleMode = 6;
+
 // Circles above this radius are drawn small in a work square and stretched
 // in DirectDraw mode.
 constexpr int kDirectCircleRadius = 64;
@@ -104,42 +125,25 @@ int cChara::DrawDistanceRange(DDSURFACEDATA* target, const cCond& c, int counter
     int colour = 208 + 4 * (CondRangeColour(c) & 7);
     if (!ColoursStill()) colour += counter / 8;
 
-    const bool right = nFacing == 1;
-    const int width = nScrWidth;
-    const int height = nScrHeight;
-    double low = 0, high = 0;
-    switch (CondRangeMode(c)) {
-    case 0:
-        ExtentInterval(nScrLeft, width, r, r, true, low, high);
-        break;
-    case 1:
-        ExtentInterval(nScrLeft, width, right ? 0 : r, right ? r : 0, false, low, high);
-        break;
-    case 2:
-        ExtentInterval(nScrLeft, width, right ? r : 0, right ? 0 : r, false, low, high);
-        break;
-    case 3:
-        ExtentInterval(nScrTop, height, r, r, true, low, high);
-        break;
-    case 4:
-        ExtentInterval(nScrTop, height, right ? 0 : r, right ? r : 0, false, low, high);
-        break;
-    case 5:
-        ExtentInterval(nScrTop, height, right ? r : 0, right ? 0 : r, false, low, high);
-        break;
-    case 6:
-        DrawCircle(target, nScrLeft + width / 2, nScrTop + height / 2, r, colour);
-        return 1;
-    default:
+    const int mode = CondRangeMode(c);
+    if (mode == kCircleMode) {
+        DrawCircle(target, nScrLeft + nScrWidth / 2, nScrTop + nScrHeight / 2, r, colour);
         return 1;
     }
-    const int mode = CondRangeMode(c);
-    if (mode <= 2) {
-        DDFillRectPal(target, static_cast<int>(low), 0, 1, kViewHeight, colour);
-        DDFillRectPal(target, static_cast<int>(high), 0, 1, kViewHeight, colour);
-    } else {
+    if (mode < 0 || mode >= static_cast<int>(std::size(kLineModes))) return 1;
+    const LineMode& m = kLineModes[mode];
+    const bool right = nFacing == 1;
+    const double before = (right ? m.beforeRight : m.beforeLeft) ? r : 0;
+    const double after = (right ? m.afterRight : m.afterLeft) ? r : 0;
+    double low = 0, high = 0;
+    if (m.vertical) {
+        ExtentInterval(nScrTop, nScrHeight, before, after, m.whole, low, high);
         DDFillRectPal(target, 0, static_cast<int>(low), kViewWidth, 1, colour);
         DDFillRectPal(target, 0, static_cast<int>(high), kViewWidth, 1, colour);
+    } else {
+        ExtentInterval(nScrLeft, nScrWidth, before, after, m.whole, low, high);
+        DDFillRectPal(target, static_cast<int>(low), 0, 1, kViewHeight, colour);
+        DDFillRectPal(target, static_cast<int>(high), 0, 1, kViewHeight, colour);
     }
     return 1;
 }

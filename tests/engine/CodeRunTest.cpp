@@ -24,9 +24,7 @@ public:
         me->SetTarget(0, other);
         me->hp = other->hp = hero.hp = 50;
     }
-    bool Asked(const std::string& request) const {
-        return std::find(harness.requests.begin(), harness.requests.end(), request) != harness.requests.end();
-    }
+    bool Asked(const std::string& request) const { return harness.Asked(request); }
     cNpcChara* me = nullptr;
     cNpcChara* other = nullptr;
 };

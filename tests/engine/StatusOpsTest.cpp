@@ -31,9 +31,7 @@ public:
             c->sp = 50;
         }
     }
-    bool Asked(const std::string& request) const {
-        return std::find(harness.requests.begin(), harness.requests.end(), request) != harness.requests.end();
-    }
+    bool Asked(const std::string& request) const { return harness.Asked(request); }
     // Runs the command with its 18 parameters 0 but those given.
     int Run(std::initializer_list<std::pair<int, std::int32_t>> params) {
         cEdCommand command;
