@@ -9,7 +9,6 @@
 #include "graphics/RandRange.h"
 #include "platform/Random.h"
 
-#include <algorithm>
 #include <initializer_list>
 #include <ostream>
 #include <utility>
