@@ -196,3 +196,19 @@ TEST_F(StageObj, OutOfAreaBySideAndAtTheStageBorder) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StageObj, BlockCornersAreTestedAgainstTheGrid) {
+    cStageObj o = Box(3 * 32 + 4, 5 * 32 + 4, 16, 16); // inside cell (3, 5)
+    EXPECT_FALSE(o.HitsBlockAtCorners());
+    harness.SetSolid(3, 5, true);
+    EXPECT_TRUE(o.HitsBlockAtCorners());
+    harness.SetSolid(3, 5, false);
+    o.dX = 3 * 32 + 20; // now reaching into column 4
+    o.RecomputeX();
+    harness.SetSolid(4, 5, true);
+    EXPECT_TRUE(o.HitsBlockAtCorners2(0));
+}
+
+} // namespace
