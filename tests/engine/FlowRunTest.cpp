@@ -2,6 +2,7 @@
 
 #include "engine/FlowSettings.h"
 #include "platform/Random.h"
+#include "project/Database.h"
 
 #include <sstream>
 
@@ -456,6 +457,58 @@ TEST_F(LeadIn, ALeadInLongerThanTheTimeBeforeStartsWithTheFlowCut) {
     EXPECT_EQ(c.Flows[0].Animes[0].nStart, 0);
     EXPECT_EQ(c.Flows[0].Animes[0].nLeadIn, 6);
     EXPECT_EQ(c.Flows[0].Animes[0].bReturnToBase, 0); // a sword
+}
+
+} // namespace
+
+namespace {
+
+class BaseAnimes : public EngineTest {
+protected:
+    BaseAnimes() : saved(Database.AnimeSet) {
+        cAnimeSet set;
+        set.Slots[0].Frames.assign(2, cAnimeFrame());
+        set.Slots[0].Frames[0].nCell = 5;
+        set.Slots[0].Frames[0].nWait = 2;
+        set.Slots[0].Frames[1].nCell = 6;
+        Database.AnimeSet.push_back(set);
+    }
+    ~BaseAnimes() override { Database.AnimeSet = saved; }
+    cVector<cAnimeSet> saved;
+};
+
+TEST_F(BaseAnimes, AnAnimationSetBecomesTheBaseAnimationsLoopingWithTicksOfSixPerTenth) {
+    cNpcChara& c = AddNpc(Def(), 5, 5);
+    const std::int16_t n = static_cast<std::int16_t>(Database.AnimeSet.size() - 1);
+    c.SetBaseAnimeSet(n, 0);
+    EXPECT_EQ(c.Def.AnimeSet, n);
+    const auto& table = c.Anime.Table();
+    ASSERT_EQ(table.size(), cAnimeSet::kSlotCount);
+    ASSERT_EQ(table[0].size(), 3u);
+    EXPECT_EQ(table[0][0].nCell, 5);
+    EXPECT_EQ(table[0][0].nTicks, 12);
+    EXPECT_EQ(table[0][2].nCell, ANIME_LOOP);
+    EXPECT_EQ(c.GetAnimeCell(), 5);
+    c.Anime.SetAnimeTable(cVector<cVector<ANIMEFRAME>>{});
+    c.SetBaseAnimeSet(n, 0); // the same set again changes nothing unless forced
+    EXPECT_TRUE(c.Anime.Table().empty());
+    c.SetBaseAnimeSet(n, 1);
+    EXPECT_EQ(c.Anime.Table().size(), cAnimeSet::kSlotCount);
+}
+
+TEST_F(FlowRun, PausingAFlowsAnimationsDropsTheFinishedOnes) {
+    cNpcChara& c = AddNpc(Def(), 5, 5);
+    cQueuedAnime done, going, other;
+    done.nFlowTag = going.nFlowTag = 4;
+    going.nCounter = 10;
+    other.nFlowTag = 5;
+    c.AnimeQueue = {done, going, other};
+    c.PauseAnimesOfFlow(4);
+    ASSERT_EQ(c.AnimeQueue.size(), 2u);
+    EXPECT_EQ(c.AnimeQueue.front().bPaused, 1);
+    EXPECT_EQ(c.AnimeQueue.back().bPaused, 0);
+    c.ResumeAnimesOfFlow(4);
+    EXPECT_EQ(c.AnimeQueue.front().bPaused, 0);
 }
 
 } // namespace
