@@ -512,3 +512,24 @@ TEST_F(FlowRun, PausingAFlowsAnimationsDropsTheFinishedOnes) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FlowRun, ReplacingEveryFlowWhileOneRunsKeepsTheRunningOneAliveUntilTheWalkEnds) {
+    cEdChara d = Def();
+    d.Flows = {FlowOf(22, {5})};
+    cNpcChara& c = AddNpc(d, 5, 5);
+    c.Flows[0].Start(c);
+    const cFlow* running = &c.Flows[0];
+    ++c.nFlowWalk; // as a command of that flow would, from inside the walk
+    c.BuildFlows({FlowOf(22, {1}), FlowOf(22, {2})}, 0, -1);
+    ASSERT_EQ(c.Flows.size(), 2u);
+    EXPECT_EQ(running->bAbort, 1); // still there to be read by its runner
+    EXPECT_EQ(c.Flows.Retired.size(), 1u);
+    --c.nFlowWalk;
+    c.RunFlows(0);
+    EXPECT_TRUE(c.Flows.Retired.empty());
+    EXPECT_EQ(c.Flows[1].Def.vCmd[0].sWait, 2);
+}
+
+} // namespace
