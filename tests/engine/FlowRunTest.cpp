@@ -29,6 +29,26 @@ cEdCommand Wait(std::int16_t tenths, bool parallel = false) {
     return c;
 }
 
+// A straight move of `tenths` with a move part of its own.
+cEdCommand Move(std::int16_t tenths) {
+    cEdCommand c = Wait(tenths);
+    c.cKind = 2;
+    ResetShared(c.pMove);
+    return c;
+}
+
+// A character of one flow of the given commands (timing 22: started only by hand).
+cNpcChara Built(std::initializer_list<cEdCommand> commands, std::int16_t summonIndex = 0) {
+    cEdChara d = EngineTest::Def();
+    cEdFlow f;
+    f.cTrigger = 22;
+    f.vCmd = commands;
+    d.Flows = {f};
+    cNpcChara ch;
+    ch.Setup(d, 1, nullptr, summonIndex);
+    return ch;
+}
+
 TEST_F(FlowRun, TraceOfTheRunningCommandsSubStepBySubStep) {
     Stage.SetLevel(1); // one sub-step per frame: a wait of 1 tenth lasts 6 sub-steps
     cEdChara d = Def();
@@ -81,20 +101,14 @@ TEST_F(FlowRun, AStoppedFlowStartsAgainFromItsFirstCommand) {
 
 TEST_F(FlowRun, UnitsAreConvertedOnceWhenTheFlowIsBuilt) {
     Stage.SetLevel(2);
-    cEdChara d = Def();
-    cEdFlow f;
-    cEdCommand c = Wait(3);
+    cEdCommand c = Move(3);
     c.sWaitAdd = 2;
-    ResetShared(c.pMove);
     c.pMove->sAmount = 20;
     c.pMove->sAmountAdd = 5;
     c.pMove->bInertia = 1;
     c.pMove->sAltAmount = 40;
     c.pMove->cMode2 = 3;
-    f.vCmd = {c};
-    d.Flows = {f};
-    cNpcChara ch;
-    ch.Setup(d, 1, nullptr, 2); // summon index 2
+    const cNpcChara ch = Built({c}, 2); // summon index 2
     const cFlowCommand& e = ch.Flows[0].Commands[0];
     EXPECT_EQ(e.nWait, (3 + 2 * 2) * 6 * 2);
     EXPECT_DOUBLE_EQ(e.dSpeed, (20 + 5 * 2) * 0.1 / 2);
@@ -117,19 +131,12 @@ class MoveWork : public EngineTest, public ::testing::WithParamInterface<MoveWor
 TEST_P(MoveWork, TwoOfTimeSpeedAndDistanceGiveTheThird) {
     const MoveWorkCase& m = GetParam();
     Stage.SetLevel(1);
-    cEdChara d = Def();
-    cEdFlow f;
-    cEdCommand c = Wait(m.wait);
-    c.cKind = 2;
-    ResetShared(c.pMove);
+    cEdCommand c = Move(m.wait);
     c.pMove->cSpec = m.spec;
     c.pMove->sAmount = m.speed;
     c.pMove->sDist = m.dist;
     c.pMove->bDotUnit = m.dots;
-    f.vCmd = {c};
-    d.Flows = {f};
-    cNpcChara ch;
-    ch.Setup(d, 1, nullptr, 0);
+    const cNpcChara ch = Built({c});
     const cFlowCommand& e = ch.Flows[0].Commands[0];
     EXPECT_EQ(e.nWait, m.nWait);
     EXPECT_DOUBLE_EQ(e.dSpeed, m.dSpeed);
@@ -148,19 +155,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, MoveWork,
 TEST_F(FlowRun, NegativeMoveTimeIsKeptWhenTheSystemAllowsIt) {
     SystemData.bNegativeMoveTime = 1;
     Stage.SetLevel(1);
-    cEdChara d = Def();
-    cEdFlow f;
-    cEdCommand c = Wait(0);
-    c.cKind = 2;
-    ResetShared(c.pMove);
+    cEdCommand c = Move(0);
     c.pMove->cSpec = 2;
     c.pMove->sAmount = -10;
     c.pMove->sDist = 6;
-    f.vCmd = {c};
-    d.Flows = {f};
-    cNpcChara ch;
-    ch.Setup(d, 1, nullptr, 0);
-    EXPECT_EQ(ch.Flows[0].Commands[0].nWait, -96);
+    EXPECT_EQ(Built({c}).Flows[0].Commands[0].nWait, -96);
 }
 
 TEST_F(FlowRun, FlowsStartByTheirTiming) {
@@ -266,9 +265,7 @@ TEST_F(FlowRun, AnArrangementAppliesToTheNextCommandOfItsKindOnly) {
     Stage.SetLevel(1);
     cEdChara d = Def();
     cEdFlow f;
-    cEdCommand move = Wait(1);
-    move.cKind = 2;
-    ResetShared(move.pMove);
+    cEdCommand move = Move(1);
     move.pMove->sAngle = 10;
     f.vCmd = {move, move};
     d.Flows = {f};
