@@ -9,15 +9,41 @@ cChara::cChara() {
     for (auto& groups : KeyGroups) groups.resize(kKeyGroups);
 }
 
-cChara::~cChara() {
+cChara::cChara(const cChara& other) : cStageObj(other), cCharaData(other) {
+    RelinkAsCopy();
+}
+
+cChara& cChara::operator=(const cChara& other) {
+    if (this == &other) return *this;
     UnlinkTargets();
-    // Shots that still name this character forget it.
+    ReleaseShots();
+    cStageObj::operator=(other);
+    cCharaData::operator=(other);
+    RelinkAsCopy();
+    return *this;
+}
+
+void cChara::RelinkAsCopy() {
+    BackLinks.clear();
+    ShotLinks.clear();
+    bUnlinked = 0;
+    for (std::int32_t slot = 0; slot <= kParentSlot; ++slot)
+        if (cChara* target = TargetAt(slot)) target->AddBackLink(*this, slot);
+}
+
+void cChara::ReleaseShots() {
     for (const SHOTLINK& link : ShotLinks) {
         auto* shot = dynamic_cast<cShotObj*>(link.lpObject);
         if (!shot) continue;
         if (shot->lpTargetOwner == this) shot->lpTargetOwner = nullptr;
         if (shot->lpUserOwner == this) shot->lpUserOwner = nullptr;
     }
+    ShotLinks.clear();
+}
+
+cChara::~cChara() {
+    UnlinkTargets();
+    ReleaseShots();
 }
 
 void cChara::CopyFrom(const cChara& other) {

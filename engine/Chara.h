@@ -47,13 +47,106 @@ enum : std::int32_t {
 constexpr int kKeyGroups = 27; // key group 0 (none) and A to Z
 constexpr int kCharaVars = 9;  // entry 0 and v1 to v8
 
-class cChara : public cStageObj {
+// The fields of a character (cChara holds them through this base, so that a
+// copy can be made member by member and then relinked).
+struct cCharaData {
+    // The definition: the character's own copy; the statuses and status flags
+    // it holds (mhp, msp, cid, z, MarkNumber, sight, power, imp, def, impd,
+    // stop, getsc, Transparent, FixedFacing, Flying, Invincible, CharaScale,
+    // ScrollSync) change there.
+    cEdChara Def;
+
+    std::int32_t nBlockHitSide = -1; // side a block last hit: 0 left, 1 right
+    double dPlaceX = 0, dPlaceY = 0; // where it was placed or summoned
+
+    // Motion (pixels per sub-step). dVX and dVY of the base are the move of the sub-step.
+    double dOwnVX = 0, dOwnVY = 0;     // own (inertial) speeds, kept between sub-steps
+    double dKnockVX = 0, dKnockVY = 0; // knockback speeds
+    double dPrevKnockVY = 0;
+    double dForcedVX = 0, dForcedVY = 0; // replace the own speed while not 0
+    double dCarryVX = 0, dCarryVY = 0;   // carried by the auto-scroll this sub-step
+    double dDecel = 0;                   // from the status stop
+    std::int32_t bDecel = 0;             // the own speeds decelerate
+    std::int32_t bOnObject = 0;          // standing on another object
+    std::int32_t bJumping = 0;
+    std::int32_t bAirborne = 0;
+    std::int32_t bKnockedBack = 0;
+    std::int32_t bMoved = 0; // a move command ran in this run of the flows
+    std::int32_t bMoveCancelled = 0;
+    std::int32_t bDying = 0;      // defeated
+    std::int32_t bUnlinked = 0;   // references cleared at defeat
+    std::int32_t bRemoveMark = 0; // leaves the live list after the current walk
+    std::int32_t bLanding = 0;
+    std::int32_t bJumpStop = 0;
+    std::int32_t bHitAbove = 0;
+    std::int32_t nKeepRunning1 = 0; // keep running off screen
+    std::int32_t nKeepRunning2 = 0; // keep running once activated
+    std::int32_t nTimerWord = 0;
+    std::int32_t nCountdown = 0;      // counted down once per run of the flows
+    std::int32_t nRunWords[2] = {};   // cleared at the start of each run
+    std::int32_t bEnable[2] = {1, 1}; // set at the start of each run
+
+    // The floor block the character stands on (kind 3 multiplies speeds).
+    std::int32_t nFloorKind = 0;
+    double dFloorSpeed = 0; // per second
+    double dFloorFactor = 1;
+
+    // Ground contacts kept by stage play.
+    std::int32_t nBlockUnder = -1; // block-grid cell it last landed on; -1 none
+    std::int32_t nRiddenId = 0;    // id of the object it stands on
+    cRectD RiddenRect;             // that object's position rectangle at the contact
+    std::int32_t bObjectBump = 0;
+    std::int32_t bContact[4] = {}; // left, right, top, bottom
+    cRectD PrevPos;                // the position kept by SavePosition
+    // Hit ranges relative to the graphic: 0 the hit box (SetHitBox), 1 and 2
+    // further ranges (an NPC uses 0 and 1, the hero all three).
+    cSubRect SubRect[3];
+
+    // Statuses.
+    std::int32_t hp = 0;
+    std::int32_t sp = 0;
+    cVector<std::int32_t> Vars;    // v1..v8 at 1..8
+    std::int32_t nSightPixels = 0; // sight radius in pixels (Def.sight * 16)
+    std::int32_t bVanish = 0;
+
+    cCharaGauge HpGauge;
+    cCharaGauge SpGauge;
+
+    // Targets 1..4 (slots 0..3), the parent, and the links others hold to this one.
+    cVector<cChara*> Targets;
+    cChara* lpParent = nullptr;
+    std::int32_t bReportToParent = 0;
+    std::int32_t nParentFlowId = 0; // flow id a parent's flows are restricted to
+    cVector<cCharaLink> BackLinks;
+    cVector<SHOTLINK> ShotLinks;
+
+    // Flows: each with its own copy of its definition flow.
+    cFlowList Flows;
+    std::int32_t nFlowCounter = 0;
+    std::int32_t nFlowWalk = 0;                     // the flows are being walked: removals only mark
+    std::array<cVector<std::uint8_t>, 3> KeyGroups; // 27 bytes each
+    std::int32_t bKeyGroupsChanged = 0;
+    std::int32_t bFlowsChanged = 0;
+    std::int32_t nCondCache = 0; // the definition's conditions have held
+
+    // Invincibility.
+    std::int32_t nInvincible = 0; // sub-steps
+    cVector<cImmunity> Immunity;
+
+    // Queued animations and drawing.
+    cList<cQueuedAnime> AnimeQueue;
+    cCharaDrawState DrawState;
+};
+
+class cChara : public cStageObj, public cCharaData {
 public:
     cChara();
-    // Copies are member by member (the flows rebind onto the copy's own
-    // definitions); others' links to the original are not given to the copy.
-    cChara(const cChara& other) = default;
-    cChara& operator=(const cChara& other) = default;
+    // Copies are member by member, each flow with its own definition copy.
+    // The copy's own targets and parent learn of it (so that none of them is
+    // left pointing at a character that has gone); nobody else points at the
+    // copy and it owns no shots. Assignment first lets go of the old links.
+    cChara(const cChara& other);
+    cChara& operator=(const cChara& other);
     // Clears every reference between this character and others.
     ~cChara() override;
 
@@ -152,6 +245,11 @@ public:
     void RemoveMarkedFlows();
 
 protected:
+    // After a copy: the targets and parent learn of this character; no
+    // back-links and no shots are taken over.
+    void RelinkAsCopy();
+    // Shots that still name this character forget it.
+    void ReleaseShots();
     // The parts of a run of the flows that both character classes share.
     void BeginFlowRun();
     // Runs each running flow once: true when the run ends the character
@@ -205,91 +303,4 @@ public:
     void DrawHpGauge(DDSURFACEDATA* target);
     void DrawSpGauge(DDSURFACEDATA* target);
     void DrawGauge(DDSURFACEDATA* target, cCharaGauge& gauge, int kind);
-
-    // The definition: the character's own copy; the statuses and status flags
-    // it holds (mhp, msp, cid, z, MarkNumber, sight, power, imp, def, impd,
-    // stop, getsc, Transparent, FixedFacing, Flying, Invincible, CharaScale,
-    // ScrollSync) change there.
-    cEdChara Def;
-
-    std::int32_t nBlockHitSide = -1; // side a block last hit: 0 left, 1 right
-    double dPlaceX = 0, dPlaceY = 0; // where it was placed or summoned
-
-    // Motion (pixels per sub-step). dVX and dVY of the base are the move of the sub-step.
-    double dOwnVX = 0, dOwnVY = 0;     // own (inertial) speeds, kept between sub-steps
-    double dKnockVX = 0, dKnockVY = 0; // knockback speeds
-    double dPrevKnockVY = 0;
-    double dForcedVX = 0, dForcedVY = 0; // replace the own speed while not 0
-    double dCarryVX = 0, dCarryVY = 0;   // carried by the auto-scroll this sub-step
-    double dDecel = 0;                   // from the status stop
-    std::int32_t bDecel = 0;             // the own speeds decelerate
-    std::int32_t bOnObject = 0;          // standing on another object
-    std::int32_t bJumping = 0;
-    std::int32_t bAirborne = 0;
-    std::int32_t bKnockedBack = 0;
-    std::int32_t bMoved = 0; // a move command ran in this run of the flows
-    std::int32_t bMoveCancelled = 0;
-    std::int32_t bDying = 0;      // defeated
-    std::int32_t bUnlinked = 0;   // references cleared at defeat
-    std::int32_t bRemoveMark = 0; // leaves the live list after the current walk
-    std::int32_t bLanding = 0;
-    std::int32_t bJumpStop = 0;
-    std::int32_t bHitAbove = 0;
-    std::int32_t nKeepRunning1 = 0; // keep running off screen
-    std::int32_t nKeepRunning2 = 0; // keep running once activated
-    std::int32_t nTimerWord = 0;
-    std::int32_t nCountdown = 0;      // counted down once per run of the flows
-    std::int32_t nRunWords[2] = {};   // cleared at the start of each run
-    std::int32_t bEnable[2] = {1, 1}; // set at the start of each run
-
-    // The floor block the character stands on (kind 3 multiplies speeds).
-    std::int32_t nFloorKind = 0;
-    double dFloorSpeed = 0; // per second
-    double dFloorFactor = 1;
-
-    // Ground contacts kept by stage play.
-    std::int32_t nBlockUnder = -1; // block-grid cell it last landed on; -1 none
-    std::int32_t nRiddenId = 0;    // id of the object it stands on
-    cRectD RiddenRect;             // that object's position rectangle at the contact
-    std::int32_t bObjectBump = 0;
-    std::int32_t bContact[4] = {}; // left, right, top, bottom
-    cRectD PrevPos;                // the position kept by SavePosition
-    // Hit ranges relative to the graphic: 0 the hit box (SetHitBox), 1 and 2
-    // further ranges (an NPC uses 0 and 1, the hero all three).
-    cSubRect SubRect[3];
-
-    // Statuses.
-    std::int32_t hp = 0;
-    std::int32_t sp = 0;
-    cVector<std::int32_t> Vars;    // v1..v8 at 1..8
-    std::int32_t nSightPixels = 0; // sight radius in pixels (Def.sight * 16)
-    std::int32_t bVanish = 0;
-
-    cCharaGauge HpGauge;
-    cCharaGauge SpGauge;
-
-    // Targets 1..4 (slots 0..3), the parent, and the links others hold to this one.
-    cVector<cChara*> Targets;
-    cChara* lpParent = nullptr;
-    std::int32_t bReportToParent = 0;
-    std::int32_t nParentFlowId = 0; // flow id a parent's flows are restricted to
-    cVector<cCharaLink> BackLinks;
-    cVector<SHOTLINK> ShotLinks;
-
-    // Flows: each with its own copy of its definition flow.
-    cFlowList Flows;
-    std::int32_t nFlowCounter = 0;
-    std::int32_t nFlowWalk = 0;                     // the flows are being walked: removals only mark
-    std::array<cVector<std::uint8_t>, 3> KeyGroups; // 27 bytes each
-    std::int32_t bKeyGroupsChanged = 0;
-    std::int32_t bFlowsChanged = 0;
-    std::int32_t nCondCache = 0; // the definition's conditions have held
-
-    // Invincibility.
-    std::int32_t nInvincible = 0; // sub-steps
-    cVector<cImmunity> Immunity;
-
-    // Queued animations and drawing.
-    cList<cQueuedAnime> AnimeQueue;
-    cCharaDrawState DrawState;
 };

@@ -171,7 +171,7 @@ void cChara::BuildFlows(const cVector<cEdFlow>& flows, int append, std::int32_t 
     }
     auto& runs = Flows.Runs;
     if (!append) {
-        runs = std::move(built);
+        Flows.ReplaceAll(std::move(built), nFlowWalk > 0);
     } else {
         const auto at = position < 0 || static_cast<std::size_t>(position) >= runs.size()
                             ? runs.end()

@@ -52,15 +52,18 @@ bool cChara::WalkFlows(int dying, bool endsOnVanish) {
         if (dying && timing != TIMING_DEFEATED) continue;
         if (flow->Run(*this)) flow->Stop(*this);
         // Flows added while this one ran may have moved it: go on after it.
-        if (i >= Flows.size() || &Flows[i] != flow)
+        // When the whole list was replaced, this run of the old one is over.
+        if (i >= Flows.size() || &Flows[i] != flow) {
+            if (!Flows.Holds(flow)) break;
             for (std::size_t j = 0; j < Flows.size(); ++j)
                 if (&Flows[j] == flow) i = j;
+        }
         if ((endsOnVanish && bVanish) || (!dying && timing != TIMING_DEFEATED && hp < 1)) {
             ends = true;
             break;
         }
     }
-    --nFlowWalk;
+    if (--nFlowWalk == 0) Flows.Retired.clear();
     return ends;
 }
 

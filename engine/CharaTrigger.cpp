@@ -31,6 +31,9 @@ void cChara::TriggerFlowsFrom(std::int32_t timing, cChara* other, std::int32_t f
     cSceneState& s = Scene();
     cCurrentGuard guard(s);
     s.pCurChara = this;
+    // A flow started here may run commands at once (timing 21): the list is
+    // walked, so removals and replacements wait for the walk to end.
+    ++nFlowWalk;
     const bool repeated = SystemData.bFlowStartA != 0;
     const bool early = SystemData.bFlowStartB != 0;
     for (std::size_t i = 0; i < Flows.size(); ++i) {
@@ -60,5 +63,7 @@ void cChara::TriggerFlowsFrom(std::int32_t timing, cChara* other, std::int32_t f
         }
         f.nInputSnapshot = InputSnapshot();
         f.Start(*this);
+        if (!Flows.Holds(&f)) break; // the list was replaced
     }
+    if (--nFlowWalk == 0) Flows.Retired.clear();
 }

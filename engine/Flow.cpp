@@ -57,6 +57,20 @@ cFlowList& cFlowList::operator=(const cFlowList& other) {
     return *this;
 }
 
+void cFlowList::ReplaceAll(cVector<std::unique_ptr<cFlow>>&& flows, bool walked) {
+    if (walked) {
+        for (auto& f : Runs) f->bAbort = 1;
+        Retired.insert(Retired.end(), std::make_move_iterator(Runs.begin()),
+                       std::make_move_iterator(Runs.end()));
+    }
+    Runs = std::move(flows);
+}
+
+bool cFlowList::Holds(const cFlow* flow) const {
+    return std::any_of(Runs.begin(), Runs.end(),
+                       [flow](const std::unique_ptr<cFlow>& f) { return f.get() == flow; });
+}
+
 cFlow& cFlowList::At(std::int64_t i) {
     if (i >= 0 && static_cast<std::uint64_t>(i) < Runs.size()) return *Runs[static_cast<std::size_t>(i)];
     ReportBadIndex('V', i, static_cast<std::int64_t>(Runs.size()), static_cast<std::int64_t>(sizeof(cFlow)));

@@ -125,6 +125,11 @@ public:
     cFlowList(cFlowList&&) = default;
     cFlowList& operator=(cFlowList&&) = default;
 
+    // Replaces every flow by `flows`; while walked, the old ones are retired.
+    void ReplaceAll(cVector<std::unique_ptr<cFlow>>&& flows, bool walked);
+    // Whether a flow is in the list now.
+    bool Holds(const cFlow* flow) const;
+
     std::size_t size() const { return Runs.size(); }
     bool empty() const { return Runs.empty(); }
     cFlow& operator[](std::size_t i) { return *Runs[i]; }
@@ -135,6 +140,10 @@ public:
     void Renumber();
 
     cVector<std::unique_ptr<cFlow>> Runs;
+    // Flows replaced while the list was walked: kept until the walk is over,
+    // so that the flow whose command replaced them is not freed under it.
+    // Never copied.
+    cVector<std::unique_ptr<cFlow>> Retired;
 };
 
 // Expands every loop command of a command list in place. The expansion is

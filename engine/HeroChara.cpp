@@ -166,7 +166,10 @@ int cHeroChara::RunFlowCommands(cVector<cEdCommand>& commands) {
         }
         cFlowCommand entry;
         entry.lpCmd = &c;
+        cFlowCommand* outer = s.pCurCommand;
+        s.pCurCommand = &entry;
         const int result = DispatchFlowCommand(*this, entry);
+        s.pCurCommand = outer;
         if (hp < 1) return 2;
         if (result != 0) return result;
     }

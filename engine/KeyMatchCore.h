@@ -78,36 +78,19 @@ template <class H> cKeyRunAt KeyRunAt(const H& h, int entry, std::int64_t t) {
     return {};
 }
 
-// One key condition at time t. `held` gets the length the condition was held
-// (mode 0 the shortest of the entries that hold, 1 the longest, 2 the last).
-template <class H>
-bool KeyCondHoldsAt(const H& h, const cEdKeyCond& k, bool facingLeft, std::int64_t t, std::int64_t& held) {
+// Calls f(entry, requirement) for each entry the key condition requires
+// something of, the direction entries mirrored for a character facing left
+// when the condition mirrors; then combines the results f gave by the
+// condition's mode.
+template <class F> bool CombineKeyRequirements(const cEdKeyCond& k, bool facingLeft, F f) {
     int holds = 0, fails = 0;
-    bool any = false;
-    held = 0;
     const std::size_t n = k.KeyStates.size() < kKeyEntries ? k.KeyStates.size() : kKeyEntries;
     for (std::size_t e = 0; e < n; ++e) {
         const std::uint8_t req = k.KeyStates[e];
         if (req == KEY_ANY) continue;
         int entry = static_cast<int>(e);
         if (entry < kKeyDirEntries && facingLeft && KeyMirrors(k)) entry = MirrorKeyEntry(entry);
-        const cKeyRunAt run = KeyRunAt(h, entry, t);
-        bool ok = false;
-        if (req == KEY_PRESSED)
-            ok = run.pressed &&
-                 (KeyAnyLength(k) ? run.length >= 1
-                                  : run.length >= KeyMinLength(k) && run.length <= KeyMaxLength(k));
-        else if (req == KEY_RELEASED)
-            ok = !run.pressed && run.length >= 1;
-        if (!ok) {
-            ++fails;
-            continue;
-        }
-        ++holds;
-        if (!any || (k.cCombine == KEYS_ALL && run.back < held) ||
-            (k.cCombine == KEYS_ONE_OR_MORE && run.back > held) || k.cCombine == KEYS_EXACTLY_ONE)
-            held = run.back;
-        any = true;
+        f(entry, req) ? ++holds : ++fails;
     }
     switch (k.cCombine) {
     case KEYS_ALL:
@@ -119,6 +102,30 @@ bool KeyCondHoldsAt(const H& h, const cEdKeyCond& k, bool facingLeft, std::int64
     default:
         return false;
     }
+}
+
+// One key condition at time t. `held` gets the length the condition was held
+// (mode 0 the shortest of the entries that hold, 1 the longest, 2 the last).
+template <class H>
+bool KeyCondHoldsAt(const H& h, const cEdKeyCond& k, bool facingLeft, std::int64_t t, std::int64_t& held) {
+    bool any = false;
+    held = 0;
+    return CombineKeyRequirements(k, facingLeft, [&](int entry, std::uint8_t req) {
+        const cKeyRunAt run = KeyRunAt(h, entry, t);
+        bool ok = false;
+        if (req == KEY_PRESSED)
+            ok = run.pressed &&
+                 (KeyAnyLength(k) ? run.length >= 1
+                                  : run.length >= KeyMinLength(k) && run.length <= KeyMaxLength(k));
+        else if (req == KEY_RELEASED)
+            ok = !run.pressed && run.length >= 1;
+        if (!ok) return false;
+        if (!any || (k.cCombine == KEYS_ALL && run.back < held) ||
+            (k.cCombine == KEYS_ONE_OR_MORE && run.back > held) || k.cCombine == KEYS_EXACTLY_ONE)
+            held = run.back;
+        any = true;
+        return true;
+    });
 }
 
 // A sequence of key conditions, the last one now and each earlier one further
@@ -153,25 +160,8 @@ bool KeyCondsMatch(const H& h, const cEdKeyCond* const* conds, std::size_t count
 
 // One key condition against the input as it is now (the newest runs only).
 template <class H> bool KeyCondHoldsNow(const H& h, const cEdKeyCond& k, bool facingLeft) {
-    int holds = 0, fails = 0;
-    const std::size_t n = k.KeyStates.size() < kKeyEntries ? k.KeyStates.size() : kKeyEntries;
-    for (std::size_t e = 0; e < n; ++e) {
-        const std::uint8_t req = k.KeyStates[e];
-        if (req == KEY_ANY) continue;
-        int entry = static_cast<int>(e);
-        if (entry < kKeyDirEntries && facingLeft && KeyMirrors(k)) entry = MirrorKeyEntry(entry);
+    return CombineKeyRequirements(k, facingLeft, [&](int entry, std::uint8_t req) {
         const bool pressed = h.Pressed(entry, 0);
-        const bool ok = (req == KEY_PRESSED && pressed) || (req == KEY_RELEASED && !pressed);
-        ok ? ++holds : ++fails;
-    }
-    switch (k.cCombine) {
-    case KEYS_ALL:
-        return fails == 0;
-    case KEYS_ONE_OR_MORE:
-        return holds >= 1;
-    case KEYS_EXACTLY_ONE:
-        return holds == 1;
-    default:
-        return false;
-    }
+        return (req == KEY_PRESSED && pressed) || (req == KEY_RELEASED && !pressed);
+    });
 }

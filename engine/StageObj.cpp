@@ -116,36 +116,52 @@ void cStageObj::RecomputeY() {
     nBlockBottom = BlockOf(dBottom);
 }
 
+namespace {
+
+// Which side of an area an object of `size` at `pos` reaches out of: 0 none,
+// -1 before its first coordinate, 1 at or past its end.
+int Outside(double pos, double size, double first, double last) {
+    if (pos < first) return -1;
+    if (pos + size - 1 >= last) return 1;
+    return 0;
+}
+
+// Modes 0 and 1 on one axis: keep the object inside the view's area (0) or
+// the outer area (1); true when it had to be moved.
+bool ClampIntoArea(double& pos, double size, const cScroll& s, int mode) {
+    const double first = mode == 0 ? s.dAreaFirst : s.dOuterFirst;
+    const double last = mode == 0 ? s.dAreaLast : s.dOuterLast;
+    switch (Outside(pos, size, first, last)) {
+    case -1:
+        pos = first;
+        return true;
+    case 1:
+        pos = last - size;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 // Mode 0 keeps the object inside the area the view may show, mode 1 inside
 // the wider outer area (reporting 1 when it reaches out of the view's area),
 // mode 2 only inside the stage, reporting which area it reaches out of.
 int cStageObj::ClampX(int mode) {
     const cScroll& s = Scene().ScrollX;
     const double w = nWidth;
-    const double right = dX + w - 1;
     int code = 0;
     if (mode == 0 || mode == 1) {
-        const double first = mode == 0 ? s.dAreaFirst : s.dOuterFirst;
-        const double last = mode == 0 ? s.dAreaLast : s.dOuterLast;
-        bool clamped = false;
-        if (dX < first) {
-            dX = first;
-            clamped = true;
-        } else if (right >= last) {
-            dX = last - w;
-            clamped = true;
-        }
-        if (mode == 1 && !clamped && (dX < s.dAreaFirst || right >= s.dAreaLast)) code = 1;
+        if (!ClampIntoArea(dX, w, s, mode) && mode == 1 && Outside(dX, w, s.dAreaFirst, s.dAreaLast))
+            code = 1;
     } else if (mode == 2) {
-        if (dX < 0) {
-            dX = 0;
+        if (Outside(dX, w, 0, s.nExtent)) {
+            dX = dX < 0 ? 0 : s.nExtent - w;
             code = 3;
-        } else if (right >= s.nExtent) {
-            dX = s.nExtent - w;
-            code = 3;
-        } else if (dX < s.dOuterFirst || right >= s.dOuterLast) {
+        } else if (Outside(dX, w, s.dOuterFirst, s.dOuterLast)) {
             code = 2;
-        } else if (dX < s.dAreaFirst || right >= s.dAreaLast) {
+        } else if (Outside(dX, w, s.dAreaFirst, s.dAreaLast)) {
             code = 1;
         }
     }
@@ -153,45 +169,27 @@ int cStageObj::ClampX(int mode) {
     return code;
 }
 
+// Vertically the codes tell the side too: top 1 (view), 2 (outer), 3 (stage),
+// bottom 4, 5, 6. An object as tall as the map or taller is never pushed back
+// into it.
 int cStageObj::ClampY(int mode) {
     const cScroll& s = Scene().ScrollY;
     const double h = nHeight;
-    const double bottom = dY + h - 1;
     int code = 0;
+    auto sided = [](int side, int top, int bottom) { return side < 0 ? top : side > 0 ? bottom : 0; };
     if (mode == 0 || mode == 1) {
-        const double first = mode == 0 ? s.dAreaFirst : s.dOuterFirst;
-        const double last = mode == 0 ? s.dAreaLast : s.dOuterLast;
-        bool clamped = false;
-        if (dY < first) {
-            dY = first;
-            clamped = true;
-        } else if (bottom >= last) {
-            dY = last - h;
-            clamped = true;
-        }
-        if (mode == 1 && !clamped) {
-            if (dY < s.dAreaFirst)
-                code = 1;
-            else if (bottom >= s.dAreaLast)
-                code = 4;
-        }
+        if (!ClampIntoArea(dY, h, s, mode) && mode == 1)
+            code = sided(Outside(dY, h, s.dAreaFirst, s.dAreaLast), 1, 4);
     } else if (mode == 2) {
-        // An object as tall as the map or taller is never pushed back into it.
         const bool fits = h < static_cast<double>(Scene().nMapRows) * 32;
-        if (fits && dY < 0) {
-            dY = 0;
-            code = 3;
-        } else if (fits && bottom >= s.nExtent) {
-            dY = s.nExtent - h;
-            code = 6;
-        } else if (dY < s.dOuterFirst) {
-            code = 2;
-        } else if (bottom >= s.dOuterLast) {
-            code = 5;
-        } else if (dY < s.dAreaFirst) {
-            code = 1;
-        } else if (bottom >= s.dAreaLast) {
-            code = 4;
+        const int stage = fits ? Outside(dY, h, 0, s.nExtent) : 0;
+        if (stage) {
+            dY = stage < 0 ? 0 : s.nExtent - h;
+            code = sided(stage, 3, 6);
+        } else if (const int outer = Outside(dY, h, s.dOuterFirst, s.dOuterLast)) {
+            code = sided(outer, 2, 5);
+        } else {
+            code = sided(Outside(dY, h, s.dAreaFirst, s.dAreaLast), 1, 4);
         }
     }
     RecomputeY();

@@ -56,12 +56,16 @@ void cPlayData::RegisterFields(std::uint32_t v) {
     AddString(&strPlayerName);
 }
 
+// A new play-through: every stored field 0 and every text empty, then the
+// lists at their first sizes.
 void cPlayData::Init() {
     Reset();
+    nOpenChallenges = 1;
     nStorySlot = -1;
+    strPlayerName = "aaa";
     SaveTime = {};
     CarryFlags.assign(25, 0);
-    Carries.clear();
+    Carries.assign(1, cHeroCarryRecord{});
     Results.clear();
     Challenges.clear();
     ClearFlags.assign(1000, 0);

@@ -2,7 +2,8 @@
 // place on the world map, lives and scores, the project's global (common)
 // variables, the stage-clear flags and results, the carried hero status, the
 // restart point of the next stage and the music in play. `PlayData` is the
-// play-through in use.
+// play-through in use. The stored fields are registered here; reading and
+// writing the save slots come with the save screens.
 #pragma once
 
 #include "foundation/SaveData.h"

@@ -262,3 +262,44 @@ TEST_F(CharaHits, ACopyGoingAwayLeavesTheOriginalsLinksAlone) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CharaHits, AHitReportsToTheAttackersParentRestrictedToItsFlowId) {
+    cEdChara victimDef = Def();
+    victimDef.Flows = {FlowOf(TIMING_DAMAGED, {1}), FlowOf(TIMING_IMPACTED, {1})};
+    cEdChara parentDef = Def();
+    cEdFlow gave5 = FlowOf(TIMING_GAVE_DAMAGE, {1}), gave6 = FlowOf(TIMING_GAVE_DAMAGE, {1});
+    gave5.bySet1 = 5;
+    gave6.bySet1 = 6;
+    parentDef.Flows = {gave5, gave6};
+    cEdChara attackerDef = Def();
+    attackerDef.power = 2; // no impact: the impact flows stay still
+    cNpcChara& victim = AddNpc(victimDef, 5, 5);
+    cNpcChara& parent = AddNpc(parentDef, 2, 5);
+    cNpcChara& attacker = AddNpc(attackerDef, 6, 5);
+    attacker.InitTargets(&parent);
+    attacker.bReportToParent = 1;
+    attacker.nParentFlowId = 6;
+    victim.TriggerHitByCharaFlows(attacker);
+    EXPECT_EQ(victim.Flows[0].bRunning, 1);
+    EXPECT_EQ(victim.Flows[1].bRunning, 0);
+    EXPECT_EQ(parent.Flows[0].bRunning, 0);
+    EXPECT_EQ(parent.Flows[1].bRunning, 1);
+}
+
+TEST_F(CharaHits, ABlockAboveStopsTheRiseAndStartsItsFlows) {
+    cEdChara d = Def();
+    d.Flows = {FlowOf(TIMING_BLOCK_ABOVE, {1}), FlowOf(TIMING_BLOCK_BELOW, {1})};
+    cNpcChara& c = AddNpc(d, 5, 5);
+    c.dY = 5 * 32 - 6; // its top 6 pixels into the block above
+    c.RecomputeY();
+    c.dVY = -3;
+    c.OnBlockAbove();
+    EXPECT_EQ(c.dY, 5 * 32);
+    EXPECT_EQ(c.dVY, 0);
+    EXPECT_EQ(c.Flows[0].bRunning, 1);
+    EXPECT_EQ(c.Flows[1].bRunning, 0);
+}
+
+} // namespace

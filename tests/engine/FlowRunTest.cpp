@@ -2,6 +2,7 @@
 
 #include "engine/FlowSettings.h"
 #include "platform/Random.h"
+#include "project/Database.h"
 
 #include <sstream>
 
@@ -26,6 +27,26 @@ cEdCommand Wait(std::int16_t tenths, bool parallel = false) {
     c.sWait = tenths;
     c.bParallel = parallel ? 1 : 0;
     return c;
+}
+
+// A straight move of `tenths` with a move part of its own.
+cEdCommand Move(std::int16_t tenths) {
+    cEdCommand c = Wait(tenths);
+    c.cKind = 2;
+    ResetShared(c.pMove);
+    return c;
+}
+
+// A character of one flow of the given commands (timing 22: started only by hand).
+cNpcChara Built(std::initializer_list<cEdCommand> commands, std::int16_t summonIndex = 0) {
+    cEdChara d = EngineTest::Def();
+    cEdFlow f;
+    f.cTrigger = 22;
+    f.vCmd = commands;
+    d.Flows = {f};
+    cNpcChara ch;
+    ch.Setup(d, 1, nullptr, summonIndex);
+    return ch;
 }
 
 TEST_F(FlowRun, TraceOfTheRunningCommandsSubStepBySubStep) {
@@ -80,20 +101,14 @@ TEST_F(FlowRun, AStoppedFlowStartsAgainFromItsFirstCommand) {
 
 TEST_F(FlowRun, UnitsAreConvertedOnceWhenTheFlowIsBuilt) {
     Stage.SetLevel(2);
-    cEdChara d = Def();
-    cEdFlow f;
-    cEdCommand c = Wait(3);
+    cEdCommand c = Move(3);
     c.sWaitAdd = 2;
-    ResetShared(c.pMove);
     c.pMove->sAmount = 20;
     c.pMove->sAmountAdd = 5;
     c.pMove->bInertia = 1;
     c.pMove->sAltAmount = 40;
     c.pMove->cMode2 = 3;
-    f.vCmd = {c};
-    d.Flows = {f};
-    cNpcChara ch;
-    ch.Setup(d, 1, nullptr, 2); // summon index 2
+    const cNpcChara ch = Built({c}, 2); // summon index 2
     const cFlowCommand& e = ch.Flows[0].Commands[0];
     EXPECT_EQ(e.nWait, (3 + 2 * 2) * 6 * 2);
     EXPECT_DOUBLE_EQ(e.dSpeed, (20 + 5 * 2) * 0.1 / 2);
@@ -116,19 +131,12 @@ class MoveWork : public EngineTest, public ::testing::WithParamInterface<MoveWor
 TEST_P(MoveWork, TwoOfTimeSpeedAndDistanceGiveTheThird) {
     const MoveWorkCase& m = GetParam();
     Stage.SetLevel(1);
-    cEdChara d = Def();
-    cEdFlow f;
-    cEdCommand c = Wait(m.wait);
-    c.cKind = 2;
-    ResetShared(c.pMove);
+    cEdCommand c = Move(m.wait);
     c.pMove->cSpec = m.spec;
     c.pMove->sAmount = m.speed;
     c.pMove->sDist = m.dist;
     c.pMove->bDotUnit = m.dots;
-    f.vCmd = {c};
-    d.Flows = {f};
-    cNpcChara ch;
-    ch.Setup(d, 1, nullptr, 0);
+    const cNpcChara ch = Built({c});
     const cFlowCommand& e = ch.Flows[0].Commands[0];
     EXPECT_EQ(e.nWait, m.nWait);
     EXPECT_DOUBLE_EQ(e.dSpeed, m.dSpeed);
@@ -147,19 +155,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, MoveWork,
 TEST_F(FlowRun, NegativeMoveTimeIsKeptWhenTheSystemAllowsIt) {
     SystemData.bNegativeMoveTime = 1;
     Stage.SetLevel(1);
-    cEdChara d = Def();
-    cEdFlow f;
-    cEdCommand c = Wait(0);
-    c.cKind = 2;
-    ResetShared(c.pMove);
+    cEdCommand c = Move(0);
     c.pMove->cSpec = 2;
     c.pMove->sAmount = -10;
     c.pMove->sDist = 6;
-    f.vCmd = {c};
-    d.Flows = {f};
-    cNpcChara ch;
-    ch.Setup(d, 1, nullptr, 0);
-    EXPECT_EQ(ch.Flows[0].Commands[0].nWait, -96);
+    EXPECT_EQ(Built({c}).Flows[0].Commands[0].nWait, -96);
 }
 
 TEST_F(FlowRun, FlowsStartByTheirTiming) {
@@ -265,9 +265,7 @@ TEST_F(FlowRun, AnArrangementAppliesToTheNextCommandOfItsKindOnly) {
     Stage.SetLevel(1);
     cEdChara d = Def();
     cEdFlow f;
-    cEdCommand move = Wait(1);
-    move.cKind = 2;
-    ResetShared(move.pMove);
+    cEdCommand move = Move(1);
     move.pMove->sAngle = 10;
     f.vCmd = {move, move};
     d.Flows = {f};
@@ -456,6 +454,79 @@ TEST_F(LeadIn, ALeadInLongerThanTheTimeBeforeStartsWithTheFlowCut) {
     EXPECT_EQ(c.Flows[0].Animes[0].nStart, 0);
     EXPECT_EQ(c.Flows[0].Animes[0].nLeadIn, 6);
     EXPECT_EQ(c.Flows[0].Animes[0].bReturnToBase, 0); // a sword
+}
+
+} // namespace
+
+namespace {
+
+class BaseAnimes : public EngineTest {
+protected:
+    BaseAnimes() : saved(Database.AnimeSet) {
+        cAnimeSet set;
+        set.Slots[0].Frames.assign(2, cAnimeFrame());
+        set.Slots[0].Frames[0].nCell = 5;
+        set.Slots[0].Frames[0].nWait = 2;
+        set.Slots[0].Frames[1].nCell = 6;
+        Database.AnimeSet.push_back(set);
+    }
+    ~BaseAnimes() override { Database.AnimeSet = saved; }
+    cVector<cAnimeSet> saved;
+};
+
+TEST_F(BaseAnimes, AnAnimationSetBecomesTheBaseAnimationsLoopingWithTicksOfSixPerTenth) {
+    cNpcChara& c = AddNpc(Def(), 5, 5);
+    const std::int16_t n = static_cast<std::int16_t>(Database.AnimeSet.size() - 1);
+    c.SetBaseAnimeSet(n, 0);
+    EXPECT_EQ(c.Def.AnimeSet, n);
+    const auto& table = c.Anime.Table();
+    ASSERT_EQ(table.size(), cAnimeSet::kSlotCount);
+    ASSERT_EQ(table[0].size(), 3u);
+    EXPECT_EQ(table[0][0].nCell, 5);
+    EXPECT_EQ(table[0][0].nTicks, 12);
+    EXPECT_EQ(table[0][2].nCell, ANIME_LOOP);
+    EXPECT_EQ(c.GetAnimeCell(), 5);
+    c.Anime.SetAnimeTable(cVector<cVector<ANIMEFRAME>>{});
+    c.SetBaseAnimeSet(n, 0); // the same set again changes nothing unless forced
+    EXPECT_TRUE(c.Anime.Table().empty());
+    c.SetBaseAnimeSet(n, 1);
+    EXPECT_EQ(c.Anime.Table().size(), cAnimeSet::kSlotCount);
+}
+
+TEST_F(FlowRun, PausingAFlowsAnimationsDropsTheFinishedOnes) {
+    cNpcChara& c = AddNpc(Def(), 5, 5);
+    cQueuedAnime done, going, other;
+    done.nFlowTag = going.nFlowTag = 4;
+    going.nCounter = 10;
+    other.nFlowTag = 5;
+    c.AnimeQueue = {done, going, other};
+    c.PauseAnimesOfFlow(4);
+    ASSERT_EQ(c.AnimeQueue.size(), 2u);
+    EXPECT_EQ(c.AnimeQueue.front().bPaused, 1);
+    EXPECT_EQ(c.AnimeQueue.back().bPaused, 0);
+    c.ResumeAnimesOfFlow(4);
+    EXPECT_EQ(c.AnimeQueue.front().bPaused, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FlowRun, ReplacingEveryFlowWhileOneRunsKeepsTheRunningOneAliveUntilTheWalkEnds) {
+    cEdChara d = Def();
+    d.Flows = {FlowOf(22, {5})};
+    cNpcChara& c = AddNpc(d, 5, 5);
+    c.Flows[0].Start(c);
+    const cFlow* running = &c.Flows[0];
+    ++c.nFlowWalk; // as a command of that flow would, from inside the walk
+    c.BuildFlows({FlowOf(22, {1}), FlowOf(22, {2})}, 0, -1);
+    ASSERT_EQ(c.Flows.size(), 2u);
+    EXPECT_EQ(running->bAbort, 1); // still there to be read by its runner
+    EXPECT_EQ(c.Flows.Retired.size(), 1u);
+    --c.nFlowWalk;
+    c.RunFlows(0);
+    EXPECT_TRUE(c.Flows.Retired.empty());
+    EXPECT_EQ(c.Flows[1].Def.vCmd[0].sWait, 2);
 }
 
 } // namespace

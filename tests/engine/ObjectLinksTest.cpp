@@ -67,3 +67,28 @@ TEST_F(ObjectLinks, ShotPartsFollowThePositionAndTheScale) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ObjectLinks, ACopysTargetsKnowTheCopySoNoneIsLeftPointingAtAGoneCharacter) {
+    AddHero(Def(), 2, 5);
+    cNpcChara& a = AddNpc(Def(), 4, 5);
+    auto* target = new cNpcChara();
+    target->Setup(Def(), 99, nullptr, 0);
+    a.SetTarget(2, target);
+    target->SetTarget(1, &a);
+    cNpcChara copy(a);
+    EXPECT_EQ(copy.TargetAt(2), target);
+    EXPECT_TRUE(copy.BackLinks.empty()); // the target points at a, not at the copy
+    delete target;
+    EXPECT_EQ(copy.TargetAt(2), nullptr);
+    EXPECT_EQ(a.TargetAt(2), nullptr);
+    // Assigning over a linked character lets go of its old links first.
+    cNpcChara& b = AddNpc(Def(), 6, 5);
+    hero.SetTarget(3, &b);
+    b = copy;
+    EXPECT_EQ(hero.TargetAt(3), nullptr);
+    EXPECT_EQ(b.TargetAt(0), &hero);
+}
+
+} // namespace

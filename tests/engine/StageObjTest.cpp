@@ -196,3 +196,37 @@ TEST_F(StageObj, OutOfAreaBySideAndAtTheStageBorder) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StageObj, BlockCornersAreTestedAgainstTheGrid) {
+    cStageObj o = Box(3 * 32 + 4, 5 * 32 + 4, 16, 16); // inside cell (3, 5)
+    EXPECT_FALSE(o.HitsBlockAtCorners());
+    harness.SetSolid(3, 5, true);
+    EXPECT_TRUE(o.HitsBlockAtCorners());
+    harness.SetSolid(3, 5, false);
+    o.dX = 3 * 32 + 20; // now reaching into column 4
+    o.RecomputeX();
+    harness.SetSolid(4, 5, true);
+    EXPECT_TRUE(o.HitsBlockAtCorners2(0));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StageObj, FindLastCharaByIdScansFromTheEnd) {
+    cNpcChara& a = AddNpc(Def(), 4, 5);
+    cNpcChara& b = AddNpc(Def(), 6, 5);
+    cNpcChara& c = AddNpc(Def(), 8, 5);
+    b.nGroup = 3;
+    cVector<std::pair<cChara*, std::int32_t>> entries = {{&a, 7}, {&b, 7}, {&c, 8}};
+    cCharaFilter none;
+    EXPECT_EQ(FindLastCharaById(entries, 7, -1, none), &b);
+    EXPECT_EQ(FindLastCharaById(entries, 7, 0, none), &a);
+    b.bVanish = 1;
+    EXPECT_EQ(FindLastCharaById(entries, 7, -1, none), &a);
+    EXPECT_EQ(FindLastCharaById(entries, 9, -1, none), nullptr);
+}
+
+} // namespace
