@@ -41,3 +41,9 @@ void cHeroChara::DrawSightMask(DDSURFACEDATA* target, DDSURFACEDATA* darkness) {
     ox = std::clamp(ox, 0, darkness->nWidth - 640);
     DDBltFast(target, 0, 0, 640, 480, darkness, ox, oy, 1);
 }
+
+// The hero's picture. Its display entries stay empty: the stage settings they
+// are built from are not known, so nothing is drawn over it yet.
+int cHeroChara::Draw(DDSURFACEDATA* target, int frozen) {
+    return cChara::Draw(target, frozen);
+}
