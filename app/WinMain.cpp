@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include "app/Game.h"
+#include "app/MainWnd.h"
 #include "app/ScriptedClose.h"
 #include "app/ScriptedInput.h"
 #include "foundation/ErrorLog.h"
@@ -12,6 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/InstanceLock.h"
+#include "platform/KeyboardHook.h"
 #include "platform/PathResolver.h"
 #include "platform/SdlMessageBox.h"
 #include "platform/SdlPresenter.h"
@@ -136,12 +138,15 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
         return 0;
     }
     lpMainPresenter = &presenter;
+    SetActiveWindow(hwnd);
+    if (bEditorStarted) NotifyEditorStarted();
     // A later copy's request to close comes as the close box's message.
     lock.Listen([hwnd] { PostMessageA(hwnd, WM_CLOSE, 0, 0); });
 
     WPARAM exitCode = 0;
     bool ran = false;
     if (!InitProgram(commandLine, nCmdShow)) {
+        NotifyEditor(0);
         ShutdownProgram();
         if (IsWindow(hwnd)) DestroyWindow(hwnd);
     } else {
