@@ -13,7 +13,7 @@ cNameEntryDlg::cNameEntryDlg(cWnd* parent, cWndList* ownerList, std::string* nam
     m_CursorX = px + 240 + 80;
     m_CursorY = py + 220 + 65;
     m_Param.id = IDC_NAME;
-    m_Param.value = name;
+    m_Param.value = &m_Typed;
     m_Param.bufferSize = 4;
     m_Param.maxCharsPerLine = 3;
     m_Param.maxLines = 1;
@@ -23,6 +23,8 @@ cNameEntryDlg::cNameEntryDlg(cWnd* parent, cWndList* ownerList, std::string* nam
 
 int cNameEntryDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     cDlg::OnInitDialog(wParam, lParam);
+    // The field edits a copy, so that closing or Escape leaves the name as it was.
+    m_Typed = m_pName ? *m_pName : std::string();
     for (cEditCtrl& e : m_Edits) {
         e.Attach(this, m_Param);
         AddCtrl(&e);
@@ -50,6 +52,7 @@ LRESULT cNameEntryDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     switch (LoWord(wParam)) {
     case IDC_OK:
         ReadValues();
+        if (m_pName) *m_pName = m_Typed;
         End(1);
         break;
     case IDC_CANCEL:

@@ -7,8 +7,7 @@
 
 class cNameEntryDlg : public cDlg {
 public:
-    // `name`: the bound name; `mainX`, `mainY`: the main window's position
-    // (both 0 full screen).
+    // `name`: the name edited; the parent's position places the dialog.
     cNameEntryDlg(cWnd* parent, cWndList* ownerList, std::string* name, bool english);
 
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -20,6 +19,7 @@ public:
 
 private:
     std::string* m_pName;
+    std::string m_Typed; // the field's text; the name takes it only on OK
     bool m_bEnglish;
     std::vector<cEditCtrl> m_Edits;
     EDITPARAM m_Param;

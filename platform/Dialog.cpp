@@ -248,6 +248,11 @@ void SetDialogPresenter(cDialogPresenter* presenter) {
     gPresenter = presenter;
 }
 
+void RunScriptedDialog(cDialogRun& dialog, std::string& answered) {
+    cScriptedDialogPresenter scripted;
+    scripted.Run(dialog, answered);
+}
+
 void PushScriptedDialog(WORD templateId, std::vector<DialogStep> steps) {
     std::lock_guard<std::mutex> lock(gScriptMutex);
     gScript.push_back({templateId, std::move(steps)});
@@ -292,8 +297,7 @@ INT_PTR DialogBoxIndirectParamA(HWND parent, const DLGTEMPLATE& dialog, DLGPROC 
         if (UserCanAnswer()) {
             gPresenter->Run(*state, line);
         } else {
-            cScriptedDialogPresenter scripted;
-            scripted.Run(*state, line);
+            RunScriptedDialog(*state, line);
         }
     }
     if (answered) *answered = line;

@@ -148,6 +148,8 @@ struct DialogStep {
 // script runs on until the dialog ends, and a dialog the script leaves open
 // takes its default answer.
 void PushScriptedDialog(WORD templateId, std::vector<DialogStep> steps);
+// Answers a running dialog the scripted way (a presenter that cannot show it).
+void RunScriptedDialog(cDialogRun& dialog, std::string& answered);
 void ClearScriptedDialogs();
 
 // Further window messages the window classes handle.
