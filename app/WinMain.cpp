@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "app/Seams.h"
 
 #include "app/Game.h"
 #include "app/MainWnd.h"
@@ -114,6 +115,7 @@ void ResumeThreads() {
 }
 
 int WinMain(const std::string& commandLine, int nCmdShow) {
+    InstallSeams();
     SetErrorLog(false, "EC_Game.txt");
     std::string report = "Report_Game.txt";
     MakeFullPath(report);
