@@ -1,5 +1,11 @@
 #include "engine/Dispatch.h"
 
+#include "engine/CmdClear.h"
+#include "engine/CmdDisappear.h"
+#include "engine/CmdMessage.h"
+#include "engine/CmdPicture.h"
+#include "engine/CmdRunAnime.h"
+#include "engine/CmdSword.h"
 #include "engine/CodeRun.h"
 #include "engine/Flow.h"
 #include "engine/StatusOps.h"
@@ -37,6 +43,16 @@ constexpr std::array<CommandHandler, kCharaCommandKinds> MakeCharaHandlers() {
     table[22] = &CmdStatusOp;
     table[37] = &CmdRunCode;
     table[39] = &CmdNothing;
+    // Swords, stage clear and warp, messages, disappearance, run-animation,
+    // effects and pictures.
+    table[12] = &CmdSword;
+    table[17] = &CmdStageClear;
+    table[19] = &CmdMessage;
+    table[20] = &CmdWarp;
+    table[24] = &CmdDisappear;
+    table[28] = &CmdRunAnime;
+    table[29] = &CmdRunEffect;
+    table[32] = &CmdShowPicture;
     return table;
 }
 
