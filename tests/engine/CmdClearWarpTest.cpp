@@ -150,21 +150,23 @@ TEST_F(WarpCommand, ToScreenCoordinatesSetsTheScreenWarp) {
     cEdCommand rel = Warp(5, 0, 0);
     rel.pMove->sTargetXBl = 2;
     rel.pMove->sTargetXDot = 3;
-    c.nFacing = 1; // mirrored for a character facing right
-    const double x = c.dX;
-    RunOnce(c, rel);
-    EXPECT_DOUBLE_EQ(c.dX, x - 67);
-    EXPECT_EQ(c.bScreenWarp[0] + c.bScreenWarp[1], 0);
+    cNpcChara& m = AddNpc(Def(), 8, 5);
+    m.nFacing = 1; // mirrored for a character facing right
+    const double x = m.dX;
+    RunOnce(m, rel);
+    EXPECT_DOUBLE_EQ(m.dX, x - 67);
+    EXPECT_EQ(m.bScreenWarp[0] + m.bScreenWarp[1], 0);
 }
 
 TEST_F(WarpCommand, AWarpOutOfTheStageOrIntoABlockedPlaceIsTakenBack) {
     for (int blocked : {0, 1}) {
         harness.placeBlocked = blocked;
+        scene().StageBounds[0].right = blocked ? 639 : 200; // the stage ends short of the warp
         cNpcChara& c = AddNpc(Def(), 5, 5);
         c.nFacing = 1;
         const double x = c.dX, y = c.dY, r = c.dRight;
         c.dVY = 2;
-        cEdCommand cmd = Warp(0, 0, blocked ? 2 : 100);
+        cEdCommand cmd = Warp(0, 0, 4);
         RunOnce(c, cmd);
         EXPECT_EQ(c.dX, x) << blocked;
         EXPECT_EQ(c.dY, y);

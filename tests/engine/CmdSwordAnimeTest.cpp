@@ -38,6 +38,7 @@ TEST_F(SwordCommand, OneSwordPerRunOfTheCommandOwnedAndAimedAtNobody) {
     cNpcChara& foe = AddNpc(Def(), 10, 5);
     cNpcChara& c = WithFlow({Sword(1, 30)});
     c.SetTarget(0, &foe);
+    c.bOnScreen = 1;
     scene().nObjectSerial = 70;
     std::vector<std::size_t> trace;
     for (int i = 0; i < 8; ++i) {
