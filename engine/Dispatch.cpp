@@ -4,6 +4,12 @@
 #include "engine/CmdMove.h"
 #include "engine/CmdShared.h"
 #include "engine/CmdTarget.h"
+#include "engine/CmdClear.h"
+#include "engine/CmdDisappear.h"
+#include "engine/CmdMessage.h"
+#include "engine/CmdPicture.h"
+#include "engine/CmdRunAnime.h"
+#include "engine/CmdSword.h"
 #include "engine/CodeRun.h"
 #include "engine/Flow.h"
 #include "engine/StatusOps.h"
@@ -69,6 +75,16 @@ constexpr std::array<CommandHandler, kCharaCommandKinds> MakeCharaHandlers() {
     table[35] = &CmdSoundEffect;
     table[36] = &CmdMusic;
     table[38] = &CmdArrange;
+    // Swords, stage clear and warp, messages, disappearance, run-animation,
+    // effects and pictures.
+    table[12] = &CmdSword;
+    table[17] = &CmdStageClear;
+    table[19] = &CmdMessage;
+    table[20] = &CmdWarp;
+    table[24] = &CmdDisappear;
+    table[28] = &CmdRunAnime;
+    table[29] = &CmdRunEffect;
+    table[32] = &CmdShowPicture;
     return table;
 }
 

@@ -21,8 +21,7 @@ using CommandKindCoverage = EngineTest;
 
 // (flow command, kind) pairs whose handlers are not built yet.
 const std::set<std::pair<bool, int>> kExpectedMissing = {
-    {false, 12}, {false, 17}, {false, 19}, {false, 20}, {false, 24}, {false, 28}, {false, 29}, {false, 32},
-    {true, 1},   {true, 2},   {true, 4},   {true, 5},   {true, 9},   {true, 13},  {true, 14},  {true, 17},
+    {true, 1},
 };
 
 // A command of the kind with its parameters sized and all three parts.
