@@ -258,7 +258,8 @@ int CheckDeaths(cStageEnd& end) {
             it = EraseCharaNode(live, it);
             continue;
         }
-        if (c.hp > 0) {
+        // A defeated character that is kept was handled when it fell.
+        if (c.hp > 0 || c.bDying) {
             ++it;
             continue;
         }

@@ -3,6 +3,8 @@
 #include "engine/StageObjects.h"
 #include "play/CharaContacts.h"
 
+#include <algorithm>
+
 namespace {
 
 class cRecordedEnd : public cStageEnd {
@@ -158,6 +160,22 @@ TEST_F(CharaContactsTest, ARepeatableItemIsTakenAgainOnlyAfterLeavingIt) {
     place(h.dX);
     EXPECT_EQ(TouchItems(h, items), 0);
     EXPECT_TRUE(items.empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CharaContactsTest, AKeptDefeatedCharacterIsHandledOnce) {
+    SystemData.bStagePlaySwitchB = 1; // defeated characters stay
+    AddHero(Def(10), 5, 13);
+    cNpcChara& dead = Enemy(5, 13, 0);
+    dead.hp = 0;
+    EXPECT_EQ(CheckDeaths(end), 0);
+    EXPECT_EQ(CheckDeaths(end), 0);
+    EXPECT_EQ(scene().CharaList.size(), 1u);
+    EXPECT_EQ(dead.bDying, 1);
+    EXPECT_EQ(std::count(test.sounds.begin(), test.sounds.end(), 9), 1);
 }
 
 } // namespace

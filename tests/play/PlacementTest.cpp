@@ -145,3 +145,18 @@ TEST_F(PlacementTest, ABlockPutOnAProtectedHeroIsUndoneButGivesItsGrace) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PlacementTest, ASummonedCharacterOfAGroupWithoutAListIsLeftOutOfTheGroups) {
+    scene().FactionCharas.resize(1);
+    cEdChara d = Def();
+    d.Faction = 3;
+    std::int32_t serial = 1;
+    SummonCharas(scene().CharaList, 8 * 32, 6 * 32, 0, 0, cSummonSettings(), d, serial, nullptr);
+    ASSERT_EQ(scene().CharaList.size(), 1u);
+    EXPECT_TRUE(scene().FactionCharas[0].empty());
+    EXPECT_EQ(serial, 2);
+}
+
+} // namespace

@@ -158,3 +158,34 @@ TEST_F(WorldDrawSurface, WithEveryStatusItemOffNothingOfTheBarIsDrawn) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Pictures, PicturesWhoseTimeIsUpLeaveAfterTheWalkWithTheirSurfaces) {
+    cList<cPictureState> pictures;
+    cList<DDSURFACEDATA> surfaces;
+    cList<BMPFILEDATA> records;
+    // Timed pictures: a timer of 0 ends on its next draw; 5 goes on.
+    const std::int32_t timers[] = {0, 5, 0, 5};
+    const std::int32_t layers[] = {0, 0, 0, 1};
+    for (int i = 0; i < 4; ++i) {
+        cPictureState& p = pictures.emplace_back();
+        p.wPictureId = static_cast<std::uint16_t>(i);
+        p.nTimeMode = PICTURE_TIMED;
+        p.nTimer = timers[i];
+        p.nLayer = layers[i];
+        p.nPlace = -1; // placed nowhere: only its time runs
+        surfaces.emplace_back().nWidth = 10 + i;
+        BMPFILEDATA& b = records.emplace_back();
+        b.nWorkWidth = 10 + i;
+    }
+    DrawPictures(nullptr, 0, 0, pictures, surfaces, records);
+    ASSERT_EQ(pictures.size(), 2u);
+    EXPECT_EQ(pictures.front().wPictureId, 1);
+    EXPECT_EQ(pictures.back().wPictureId, 3); // another layer: untouched
+    ASSERT_EQ(surfaces.size(), 2u);
+    EXPECT_EQ(records.front().nWorkWidth, 11);
+    EXPECT_EQ(records.back().nWorkWidth, 13);
+}
+
+} // namespace
