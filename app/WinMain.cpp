@@ -112,6 +112,7 @@ void ResumeThreads() {
 }
 
 int WinMain(const std::string& commandLine, int nCmdShow) {
+    InstallSeams();
     SetErrorLog(false, "EC_Game.txt");
     std::string report = "Report_Game.txt";
     MakeFullPath(report);
