@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -30,14 +31,21 @@ struct PlayerRun {
 
     // Starts the player in `folder` with the headless drivers, the runtime
     // folder of the single-instance lock, and `closeAfter` frames (0: none).
-    // `audio` names SDL's audio driver ("dummy" mixes and drops).
-    void Start(const fs::path& folder, const fs::path& runtime, int closeAfter, const char* audio = "dummy") {
+    // `audio` names SDL's audio driver ("dummy" mixes and drops); with a
+    // `display` the player opens its window there through X11.
+    void Start(const fs::path& folder, const fs::path& runtime, int closeAfter, const char* audio = "dummy",
+               const std::string& display = "") {
         std::string player = PlayerPath().string();
         started = timeGetTime();
         pid = ::fork();
         if (pid == 0) {
             if (::chdir(folder.c_str()) != 0) _exit(120);
-            ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+            if (display.empty()) {
+                ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+            } else {
+                ::setenv("SDL_VIDEODRIVER", "x11", 1);
+                ::setenv("DISPLAY", display.c_str(), 1);
+            }
             ::setenv("SDL_AUDIODRIVER", audio, 1);
             ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
             if (closeAfter > 0)
@@ -60,6 +68,52 @@ struct PlayerRun {
     }
     double Seconds() const { return (timeGetTime() - started) / 1000.0; }
     bool EndedNormallyWith(int code) const { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+};
+
+// An X server of the test's own: Xvfb on the first free display from :95. It
+// writes its display number on the pipe once it takes clients.
+class VirtualDisplay {
+public:
+    VirtualDisplay() {
+        for (int n = 95; n < 160 && pid_ < 0; ++n) TryStart(n);
+    }
+    ~VirtualDisplay() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGTERM);
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+    const std::string& name() const { return name_; }
+
+private:
+    void TryStart(int n) {
+        int fds[2];
+        if (::pipe(fds) != 0) return;
+        const std::string display = ":" + std::to_string(n), fd = std::to_string(fds[1]);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(fds[0]);
+            const int quiet = ::open("/dev/null", O_WRONLY);
+            ::dup2(quiet, 1);
+            ::dup2(quiet, 2);
+            ::execlp("Xvfb", "Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen",
+                     "0", "1024x768x24", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        ::close(fds[1]);
+        char ready[16];
+        // Returns once the server is ready, or with nothing when it gave up (the display is taken).
+        const ssize_t got = pid > 0 ? ::read(fds[0], ready, sizeof ready) : -1;
+        ::close(fds[0]);
+        if (got > 0) {
+            pid_ = pid;
+            name_ = display;
+        } else if (pid > 0) {
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+    pid_t pid_ = -1;
+    std::string name_;
 };
 
 std::string ReadText(const fs::path& path) {
@@ -120,6 +174,23 @@ TEST_F(PlayerRunTest, WithoutAnAudioDeviceThePlayerRunsSilentAndSaysSo) {
     EXPECT_NE(report.find("Sound : no audio device, sound off"), std::string::npos) << report;
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
 }
+
+#ifdef BRINDLE_DEMO_DIR
+TEST_F(PlayerRunTest, OnADisplayWithoutAnAudioDriverTheDemoStartsSilentAndCloses) {
+    VirtualDisplay display;
+    ASSERT_FALSE(display.name().empty()) << "Xvfb (package xvfb) starts";
+    fs::path game = dir.path() / "demo";
+    fs::copy(BRINDLE_DEMO_DIR, game, fs::copy_options::recursive);
+    PlayerRun run;
+    // The title screen asks for its music: it is read and played with nowhere to go.
+    run.Start(game, runtime, 60, "no-such-driver", display.name());
+    ASSERT_TRUE(run.Wait(120)) << "the player hung";
+    EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status;
+    std::string report = ReadText(game / "Report_Game.txt");
+    EXPECT_NE(report.find("Sound : no audio device, sound off"), std::string::npos) << report;
+    EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
+}
+#endif
 
 TEST_F(PlayerRunTest, TheDataFolderIsMadeFromDefault) {
     fs::path game = MakeFolder(dir.path(), "game");
