@@ -26,8 +26,5 @@ void ResumeThreads();
 // The main window's message handler.
 LRESULT MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Installs the real seams and registers the scenes (before any worker starts).
-void InstallSeams();
-
 bool InitProgram(const std::string& commandLine, int nCmdShow);
 void ShutdownProgram();

@@ -1,7 +1,10 @@
-// The one place where the program installs the real implementations of the
-// lower layers' seams and registers its screen scenes.
+#include "app/Seams.h"
+
 #include "app/App.h"
 #include "app/Game.h"
+#include "app/GameRecordContext.h"
+#include "engine/EngineScene.h"
+#include "graphics/GraphicsSeams.h"
 #include "play/PlayHost.h"
 #include "play/PlayScene.h"
 
@@ -25,7 +28,7 @@ public:
 
 cGamePlayHost GamePlayHost;
 
-// Scene 4: the play scene, installed as the engine's scene while it exists.
+// Scene 4: the play scene, the engine's scene while it exists.
 class cPlaySceneSlot : public cScene {
 public:
     cPlaySceneSlot() {
@@ -42,13 +45,24 @@ private:
     cPlayScene play_;
 };
 
-cScene* MakePlayScene() {
-    return new cPlaySceneSlot();
-}
+// The screen scenes built so far: the play scene.
+class cPlayerSceneMaker : public cSceneMaker {
+public:
+    bool Makes(int scene) const override { return scene == SCENE_PLAY; }
+    cScene* Make(int scene) override { return scene == SCENE_PLAY ? new cPlaySceneSlot() : nullptr; }
+};
+
+cPlayerSceneMaker PlayerSceneMaker;
 
 } // namespace
 
 void InstallSeams() {
+    // The records check their references against the loaded databases and
+    // palettes, and read the settings of the running player.
+    SetRecordContext(&GameRecordContext());
+    SetSurfaceAliasing(&GraphicsSurfaceAliasing());
+    SetPictureDraw(&GraphicsPictureDraw());
+    SetPresentationTiming(&GraphicsPresentationTiming());
     SetPlayHost(&GamePlayHost);
-    SetSceneMaker(SCENE_PLAY, MakePlayScene);
+    SetSceneMaker(&PlayerSceneMaker);
 }

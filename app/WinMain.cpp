@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "app/Seams.h"
 
 #include "app/Game.h"
 #include "app/ScriptedClose.h"
