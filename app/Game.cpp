@@ -14,7 +14,6 @@
 #include <new>
 
 cGame Game;
-cPlayScene* lpPlayScene = nullptr;
 std::atomic<DWORD> dwFrameCount{0};
 DWORD dwFps = 0;
 DWORD dwFrameTime = 0;

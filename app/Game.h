@@ -70,6 +70,9 @@ public:
     void FlipScreen();
     int RestoreLostSurfaces();
 
+    // Waits until the next frame is due (the pacing of the drawing face).
+    void WaitNextFrame();
+
     cScene* Scene(int n) const { return (n >= 0 && n < SCENE_COUNT) ? m_Scenes[n].get() : nullptr; }
 
     int nCurrentScene = 0;
@@ -84,7 +87,6 @@ public:
     BYTE bRequestedLoop = 0;
 
 private:
-    void WaitNextFrame();
     std::unique_ptr<cScene> m_Scenes[SCENE_COUNT];
 };
 
