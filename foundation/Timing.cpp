@@ -42,22 +42,6 @@ struct FrameGrid {
     }
 };
 
-struct Ring {
-    DWORD samples[16] = {};
-    int index = 0;
-    DWORD average = 0;
-
-    void Add(DWORD value) {
-        samples[index++] = value;
-        if (index > 15) {
-            index = 0;
-            std::uint64_t sum = 0;
-            for (DWORD s : samples) sum += s;
-            average = static_cast<DWORD>(sum >> 4);
-        }
-    }
-};
-
 struct TimingState {
     DWORD stopwatchStart = 0;
     DWORD stopwatchResult = 0;
@@ -68,8 +52,8 @@ struct TimingState {
     DWORD fpsResult = 0;
     FrameGrid limitGrid;
     FrameGrid presentGrid;
-    Ring stopwatchRing;
-    Ring fpsRing;
+    cFpsRing stopwatchRing;
+    cFpsRing fpsRing;
     bool shown = true;
 };
 
@@ -79,6 +63,15 @@ TimingState& State() {
 }
 
 } // namespace
+
+void cFpsRing::Add(DWORD time) {
+    dwTimes[nIndex++] = time;
+    if (nIndex < 16) return;
+    nIndex = 0;
+    std::uint64_t sum = 0;
+    for (DWORD t : dwTimes) sum += t;
+    dwAverage = static_cast<DWORD>(sum >> 4);
+}
 
 DWORD StartStopwatch() {
     State().stopwatchStart = timeGetTime();
@@ -146,8 +139,8 @@ bool IsNextFrameDue(DWORD fps, bool show, const void* font) {
     if (!s.presentGrid.Due(timeGetTime(), fps)) return false;
     if (drawText) {
         std::string text =
-            FormatString(1024, "FPS-Ave %u(%u)\ndwTime_OneSec %u\nnFrameCt_OneSec %u", s.fpsRing.average,
-                         s.stopwatchRing.average, s.presentGrid.start, s.presentGrid.frame);
+            FormatString(1024, "FPS-Ave %u(%u)\ndwTime_OneSec %u\nnFrameCt_OneSec %u", s.fpsRing.Average(),
+                         s.stopwatchRing.Average(), s.presentGrid.start, s.presentGrid.frame);
         PresentationTiming().DrawTimingText(font, 0, 16, text);
         s.shown = true;
     }

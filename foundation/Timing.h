@@ -28,5 +28,16 @@ void WaitNextFrame(DWORD fps);
 // picture it also draws the timing text (PresentationTiming()).
 bool IsNextFrameDue(DWORD fps, bool show, const void* font);
 
+// The last 16 samples of a frame measure (frame times, frame rates) and their
+// average, recomputed only when the ring wraps.
+struct cFpsRing {
+    DWORD dwTimes[16] = {};
+    int nIndex = 0;
+    DWORD dwAverage = 0;
+
+    void Add(DWORD time);
+    DWORD Average() const { return dwAverage; }
+};
+
 // Back to the state of a fresh run (tests).
 void ResetTimingState();

@@ -2,6 +2,7 @@
 // frames, closes in order and leaves its report; a second copy asks the first
 // to close in order; a folder without a project ends the start-up cleanly.
 #include "app/GameFolder.h"
+#include "fixtures/ReadAll.h"
 #include "fixtures/TempDir.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
@@ -117,13 +118,6 @@ private:
     std::string name_;
 };
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 fs::path MakeFolder(const fs::path& parent, const std::string& name, int mode = 0755) {
     fs::path p = parent / name;
     fs::create_directories(p);
@@ -150,7 +144,7 @@ TEST_F(PlayerRunTest, HeadlessRunStartsRunsFramesAndClosesInOrder) {
     EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status;
     EXPECT_GE(run.Seconds(), 1.4) << "90 frames at 60 a second take a second and a half";
 
-    std::string report = ReadText(game / "Report_Game.txt");
+    std::string report = ReadAll(game / "Report_Game.txt");
     EXPECT_EQ(report.rfind("App : ver 818\n", 0), 0u) << report;
     for (const char* line : {"\nOS : ", "\nVSync : 0\n", "\nMode : Window\n",
                              "\nScripted close after 90 frames\n", "\nScripted close done: threads ended, "})
@@ -206,7 +200,7 @@ TEST_F(PlayerRunTest, WithoutAnAudioDeviceThePlayerRunsSilentAndSaysSo) {
     run.Start(game, runtime, 10, "no-such-driver");
     ASSERT_TRUE(run.Wait(60)) << "the player did not close";
     EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status;
-    std::string report = ReadText(game / "Report_Game.txt");
+    std::string report = ReadAll(game / "Report_Game.txt");
     EXPECT_NE(report.find("Sound : no audio device, sound off"), std::string::npos) << report;
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
 }
@@ -222,7 +216,7 @@ TEST_F(PlayerRunTest, OnADisplayWithoutAnAudioDriverTheDemoStartsSilentAndCloses
     run.Start(game, runtime, 60, "no-such-driver", display.name());
     ASSERT_TRUE(run.Wait(120)) << "the player hung";
     EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status;
-    std::string report = ReadText(game / "Report_Game.txt");
+    std::string report = ReadAll(game / "Report_Game.txt");
     EXPECT_NE(report.find("Sound : no audio device, sound off"), std::string::npos) << report;
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
 }
@@ -246,7 +240,7 @@ TEST_F(PlayerRunTest, TheDemoGameStartsAndClosesInOrder) {
     run.Start(game, runtime, 30);
     ASSERT_TRUE(run.Wait(60));
     EXPECT_TRUE(run.EndedNormallyWith(0));
-    std::string report = ReadText(game / "Report_Game.txt");
+    std::string report = ReadAll(game / "Report_Game.txt");
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
     EXPECT_EQ(report.find("Sound : "), std::string::npos) << "the dummy audio device opens";
 }
@@ -258,7 +252,7 @@ TEST_F(PlayerRunTest, AFolderWithoutAProjectEndsTheStartUpWithItsMessage) {
     run.Start(game, runtime, 5);
     ASSERT_TRUE(run.Wait(30));
     EXPECT_TRUE(run.EndedNormallyWith(0));
-    std::string report = ReadText(game / "Report_Game.txt");
+    std::string report = ReadAll(game / "Report_Game.txt");
     EXPECT_NE(report.find(Cp932ToUtf8("「data」フォルダの作成に失敗…")), std::string::npos) << report;
     EXPECT_EQ(report.find("Scripted close"), std::string::npos) << "no frame ever ran";
 }
@@ -280,7 +274,7 @@ TEST_F(PlayerRunTest, ASecondCopyAsksTheFirstToCloseInOrderAndThenRuns) {
     EXPECT_TRUE(a.EndedNormallyWith(0)) << "it closed in order, not by a signal: " << a.status;
     ASSERT_TRUE(b.Wait(60));
     EXPECT_TRUE(b.EndedNormallyWith(0));
-    std::string report = ReadText(second / "Report_Game.txt");
+    std::string report = ReadAll(second / "Report_Game.txt");
     EXPECT_NE(report.find(Cp932ToUtf8("[二重起動]")), std::string::npos)
         << "the box was answered Yes unattended";
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;

@@ -1,5 +1,6 @@
 #include "foundation/MessageBox.h"
 
+#include "fixtures/ReadAll.h"
 #include "fixtures/TempDir.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
@@ -13,13 +14,6 @@ namespace {
 
 std::string U8(const char8_t* text) {
     return reinterpret_cast<const char*>(text);
-}
-
-std::string ReadAll(const std::string& name) {
-    std::ifstream f(name, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
 }
 
 // A report file, the display setting of the test, and no leftovers.
