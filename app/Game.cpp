@@ -21,7 +21,8 @@ int bVSyncFullScreen = 0;
 
 namespace {
 
-SceneMaker SceneMakers[SCENE_COUNT] = {};
+cNullSceneMaker nullSceneMaker;
+cSceneMaker* installedSceneMaker = &nullSceneMaker;
 
 // The order in which idle scenes are deleted.
 constexpr int kDeleteOrder[SCENE_COUNT] = {SCENE_TITLE,     SCENE_SAVE, SCENE_WORLD_MAP,
@@ -38,8 +39,12 @@ void ClearBackBuffer() {
 
 } // namespace
 
-void SetSceneMaker(int scene, SceneMaker maker) {
-    if (scene >= 0 && scene < SCENE_COUNT) SceneMakers[scene] = maker;
+cSceneMaker& SceneMaker() {
+    return *installedSceneMaker;
+}
+
+void SetSceneMaker(cSceneMaker* maker) {
+    installedSceneMaker = maker ? maker : &nullSceneMaker;
 }
 
 cGame::cGame() = default;
@@ -73,10 +78,10 @@ void cGame::SwitchScene(int s) {
             m_Scenes[n].reset();
         }
     }
-    if (s < 0 || s >= SCENE_COUNT || m_Scenes[s] || !SceneMakers[s]) return;
+    if (s < 0 || s >= SCENE_COUNT || m_Scenes[s] || !SceneMaker().Makes(s)) return;
     cScene* made = nullptr;
     try {
-        made = SceneMakers[s]();
+        made = SceneMaker().Make(s);
     } catch (const std::bad_alloc&) {
         made = nullptr;
     }

@@ -1,4 +1,5 @@
 #include "app/App.h"
+#include "app/Seams.h"
 
 #include "app/Game.h"
 #include "app/ScriptedClose.h"
@@ -112,6 +113,7 @@ void ResumeThreads() {
 }
 
 int WinMain(const std::string& commandLine, int nCmdShow) {
+    InstallSeams();
     SetErrorLog(false, "EC_Game.txt");
     std::string report = "Report_Game.txt";
     MakeFullPath(report);

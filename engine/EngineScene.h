@@ -15,6 +15,7 @@
 #include "foundation/Containers.h"
 #include "foundation/PauseJob.h"
 #include "foundation/Rect.h"
+#include "platform/Seam.h"
 #include "records/EffectPictureState.h"
 
 #include <array>
@@ -147,17 +148,7 @@ cEngineScene& EngineScene();
 // or by a test's guard, never while the game thread runs a frame.
 void SetEngineScene(cEngineScene* scene);
 
-// Installs a scene for a scope and puts the one before it back afterwards.
-class cScopedEngineScene {
-public:
-    explicit cScopedEngineScene(cEngineScene& scene);
-    ~cScopedEngineScene();
-    cScopedEngineScene(const cScopedEngineScene&) = delete;
-    cScopedEngineScene& operator=(const cScopedEngineScene&) = delete;
-
-private:
-    cEngineScene* previous_;
-};
+using cScopedEngineScene = cScopedSeam<cEngineScene, EngineScene, SetEngineScene>;
 
 // The null scene: its own empty state, nothing solid, requests ignored.
 class cNullEngineScene : public cEngineScene {

@@ -1,6 +1,7 @@
 #include "foundation/Timing.h"
 
 #include "foundation/ErrorLog.h"
+#include "foundation/PresentationTiming.h"
 #include "platform/Clock.h"
 
 #include <cstdint>
@@ -70,8 +71,6 @@ struct TimingState {
     Ring stopwatchRing;
     Ring fpsRing;
     bool shown = true;
-    TimingTextDrawer drawer;
-    std::function<bool()> usesGrid;
 };
 
 TimingState& State() {
@@ -136,7 +135,7 @@ void WaitNextFrame(DWORD fps) {
 
 bool IsNextFrameDue(DWORD fps, bool show, const void* font) {
     TimingState& s = State();
-    if ((s.usesGrid && !s.usesGrid()) || fps == 0) return true;
+    if (!PresentationTiming().PacedByGrid() || fps == 0) return true;
     bool drawText = show && font;
     if (drawText && s.shown) {
         // Samples are taken only after a frame that showed the text.
@@ -149,24 +148,12 @@ bool IsNextFrameDue(DWORD fps, bool show, const void* font) {
         std::string text =
             FormatString(1024, "FPS-Ave %u(%u)\ndwTime_OneSec %u\nnFrameCt_OneSec %u", s.fpsRing.average,
                          s.stopwatchRing.average, s.presentGrid.start, s.presentGrid.frame);
-        if (s.drawer) s.drawer(font, 0, 16, text);
+        PresentationTiming().DrawTimingText(font, 0, 16, text);
         s.shown = true;
     }
     return true;
 }
 
-void SetTimingTextDrawer(TimingTextDrawer drawer) {
-    State().drawer = std::move(drawer);
-}
-
-void SetPresentationPacingQuery(std::function<bool()> usesGrid) {
-    State().usesGrid = std::move(usesGrid);
-}
-
 void ResetTimingState() {
-    TimingTextDrawer drawer = std::move(State().drawer);
-    std::function<bool()> usesGrid = std::move(State().usesGrid);
     State() = TimingState{};
-    State().drawer = std::move(drawer);
-    State().usesGrid = std::move(usesGrid);
 }

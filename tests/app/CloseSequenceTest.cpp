@@ -26,7 +26,6 @@ std::string ReadText(const std::string& path) {
 TEST(CloseSequence, GameThreadRunsWhileActiveAndTheCloseEndsItInOrder) {
     TempDir dir;
     SetErrorLog(true, "EC_Test.txt"); // switched on here to see the order of the lines
-    for (int n = 0; n < SCENE_COUNT; ++n) SetSceneMaker(n, nullptr);
     ASSERT_TRUE(RegisterWindowClass("Brindlecraft4_CloseTest", MainWndProc));
     HWND window = CreateWindowA("Brindlecraft4_CloseTest", "");
     ASSERT_NE(window, nullptr);
