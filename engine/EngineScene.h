@@ -140,6 +140,16 @@ public:
     virtual void PlayBgm(std::int32_t bgm, std::int32_t mode) = 0;
     // The game object's frame count after which a defeated player character may go.
     virtual std::int32_t DefeatWait() = 0;
+
+    // Requests of the shared command bodies.
+    // The game wait: a wait item of `frames` frames joins the message windows
+    // and the game thread is held until the pause runner signals that it has
+    // ended (it blocks on that signal, never polls); then the item goes.
+    virtual void GameWait(std::int32_t /*frames*/) {}
+    // Starts ScrEffect record `effect` with its two parameters.
+    virtual void StartScreenEffect(std::int32_t /*effect*/, std::int32_t /*a*/, std::int32_t /*b*/) {}
+    // Hands a screen-colour command to the screen-colour state.
+    virtual void SetScreenColour(const cEdCommand& /*command*/) {}
 };
 
 // The installed scene; the null scene until one is installed.
