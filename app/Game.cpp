@@ -1,6 +1,7 @@
 #include "app/Game.h"
 
 #include "app/FpsMeter.h"
+#include "app/MainWnd.h"
 #include "app/SystemIni.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
@@ -122,7 +123,7 @@ int cGame::RunFrame() {
 void cGame::FlipScreen() {
     if (DDIsDirect3D()) {
         if (!DDPresent(nFrameRate, 0, nullptr) && DDIsDirect3D() && DDScreenWindowMode())
-            SendMessageA(hMainWnd.load(), WM_USER + 100, 0, 0);
+            SendMessageA(hMainWnd.load(), WM_RESTORE_DEVICE, 0, 0);
         return;
     }
     // A stage running faster than the display leaves the pacing to the frame limiter.

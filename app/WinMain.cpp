@@ -2,6 +2,7 @@
 #include "app/Seams.h"
 
 #include "app/Game.h"
+#include "app/MainWnd.h"
 #include "app/ScriptedClose.h"
 #include "app/ScriptedInput.h"
 #include "foundation/ErrorLog.h"
@@ -13,6 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/InstanceLock.h"
+#include "platform/KeyboardHook.h"
 #include "platform/PathResolver.h"
 #include "platform/SdlMessageBox.h"
 #include "platform/SdlPresenter.h"
@@ -138,12 +140,15 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
         return 0;
     }
     lpMainPresenter = &presenter;
+    SetActiveWindow(hwnd);
+    if (bEditorStarted) NotifyEditorStarted();
     // A later copy's request to close comes as the close box's message.
     lock.Listen([hwnd] { PostMessageA(hwnd, WM_CLOSE, 0, 0); });
 
     WPARAM exitCode = 0;
     bool ran = false;
     if (!InitProgram(commandLine, nCmdShow)) {
+        NotifyEditor(0);
         ShutdownProgram();
         if (IsWindow(hwnd)) DestroyWindow(hwnd);
     } else {

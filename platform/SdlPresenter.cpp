@@ -94,6 +94,28 @@ std::vector<std::uint32_t> cSdlPresenter::LastFrame() {
     return frame_;
 }
 
+bool cSdlPresenter::GetPosition(int& x, int& y) const {
+    if (!window_) return false;
+    SDL_GetWindowPosition(window_, &x, &y);
+    return true;
+}
+
+void cSdlPresenter::SetPosition(int x, int y) {
+    if (window_) SDL_SetWindowPosition(window_, x, y);
+}
+
+bool cSdlPresenter::IsMinimised() const {
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED);
+}
+
+bool cSdlPresenter::IsMaximised() const {
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED);
+}
+
+void cSdlPresenter::Maximise() {
+    if (window_) SDL_MaximizeWindow(window_);
+}
+
 void cSdlPresenter::Minimise() {
     if (window_) SDL_MinimizeWindow(window_);
 }

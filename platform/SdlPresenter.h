@@ -25,6 +25,13 @@ public:
     void Minimise() override;
     void Restore() override;
 
+    // The window's place on the desktop (the top-left of its client area).
+    bool GetPosition(int& x, int& y) const;
+    void SetPosition(int x, int y);
+    bool IsMinimised() const;
+    bool IsMaximised() const;
+    void Maximise();
+
     // Draws the newest frame handed over by another thread; UI thread only.
     // Such a frame also pushes an SDL event of FrameEventType(), so a UI
     // thread waiting on SDL events wakes up to draw it.

@@ -5,6 +5,7 @@
 #include "fixtures/TempDir.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
+#include "project/WindowData.h"
 
 #include <gtest/gtest.h>
 
@@ -164,6 +165,41 @@ TEST_F(PlayerRunTest, HeadlessRunStartsRunsFramesAndClosesInOrder) {
     for (const char* folder : {"user_data/rpl4", "data/plt4", "bmp/hbt", "bgm"})
         EXPECT_TRUE(fs::is_directory(game / folder)) << folder;
     EXPECT_FALSE(fs::exists(runtime / (Cp932ToUtf8("ゲーム") + ".sock"))) << "the lock's socket is removed";
+}
+
+TEST_F(PlayerRunTest, TheWindowRecordIsWrittenOnCloseAndADamagedOneIsClampedAtStart) {
+    fs::path game = MakeFolder(dir.path(), "game");
+    ASSERT_TRUE(WriteGameFolder(game));
+    {
+        PlayerRun run;
+        run.Start(game, runtime, 5);
+        ASSERT_TRUE(run.Wait(60));
+        EXPECT_TRUE(run.EndedNormallyWith(0));
+    }
+    const fs::path record = game / "user_data" / "Window.dat";
+    ASSERT_TRUE(fs::exists(record)) << "closing a window writes its record";
+    EXPECT_EQ(fs::file_size(record), 32u);
+
+    // Off every screen, with a size no window has.
+    cWindowData damaged;
+    damaged.nX = -50000;
+    damaged.nY = 90000;
+    damaged.nClientWidth = 0;
+    damaged.nClientHeight = -1;
+    ASSERT_TRUE(damaged.SaveToFile(record.string()));
+    {
+        PlayerRun run;
+        run.Start(game, runtime, 5);
+        ASSERT_TRUE(run.Wait(60));
+        EXPECT_TRUE(run.EndedNormallyWith(0));
+    }
+    cWindowData stored;
+    ASSERT_TRUE(stored.LoadFromFile(record.string()));
+    EXPECT_GE(stored.nX, 0);
+    EXPECT_GE(stored.nY, 0);
+    EXPECT_LT(stored.nY, 90000) << "the window was put back on the screen";
+    EXPECT_EQ(stored.nClientWidth, 640);
+    EXPECT_EQ(stored.nClientHeight, 480);
 }
 
 TEST_F(PlayerRunTest, WithoutAnAudioDeviceThePlayerRunsSilentAndSaysSo) {
