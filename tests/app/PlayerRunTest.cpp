@@ -47,6 +47,9 @@ struct PlayerRun {
             } else {
                 ::setenv("SDL_VIDEODRIVER", "x11", 1);
                 ::setenv("DISPLAY", display.c_str(), 1);
+                // Xvfb has no GPU: SDL's own software renderer, not Mesa's threads.
+                ::setenv("SDL_RENDER_DRIVER", "software", 1);
+                ::setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
             }
             ::setenv("SDL_AUDIODRIVER", audio, 1);
             ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
