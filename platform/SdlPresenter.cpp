@@ -2,33 +2,46 @@
 
 #include <SDL.h>
 
+#include <cstdio>
+
 cSdlPresenter::~cSdlPresenter() {
     Close();
 }
 
+namespace {
+
+// Says on stderr why the window can't be made: the caller's box may have no
+// display to show on.
+bool Refused(const char* step) {
+    std::fprintf(stderr, "brindle4: the window can't be made (%s): %s\n", step, SDL_GetError());
+    return false;
+}
+
+} // namespace
+
 bool cSdlPresenter::Open(const std::string& titleUtf8, int width, int height, bool fullScreen) {
     Close();
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return Refused("video");
     initedVideo_ = true;
     Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
     window_ = SDL_CreateWindow(titleUtf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                                height, flags);
     if (!window_) {
         Close();
-        return false;
+        return Refused("window");
     }
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_) {
         Close();
-        return false;
+        return Refused("renderer");
     }
     SDL_RenderSetLogicalSize(renderer_, width, height);
     texture_ =
         SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (!texture_) {
         Close();
-        return false;
+        return Refused("texture");
     }
     width_ = width;
     height_ = height;

@@ -7,6 +7,7 @@
 #include "engine/SceneLists.h"
 #include "graphics/Graphics.h"
 #include "play/PlayHost.h"
+#include "play/WorldDraw.h"
 #include "project/Stage.h"
 
 namespace {
@@ -54,10 +55,14 @@ int cPlayScene::DrawChara(cNpcChara& chara, DDSURFACEDATA* target, int frozen) {
 
 void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     (void)running;
-    (void)time;
     (void)captions;
     DDSURFACEDATA* target = Target();
     if (target) DDFillSurfaceColor(target, DDIsDirect3D() ? 0xFF000000u : 0u);
+    // Behind the objects: backgrounds of layer 0, then map layer 0; in front of
+    // them map layer 1, backgrounds of layer 1, then the status bar and countdown.
+    StepBackgrounds(Stage.Backgrounds, nState == PLAY_PAUSE);
+    DrawBackgrounds(target, Stage.Backgrounds, 0);
+    DrawMapLayer(target, 0);
     cHeroChara* hero = Hero();
     const int layers = Stage.bObjectLayers ? 8 : 1;
     for (int layer = 0; layer < layers; ++layer) {
@@ -68,4 +73,8 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     }
     // Characters whose defeat display ended leave after the walk.
     RemoveMarkedCharas();
+    DrawMapLayer(target, 1);
+    DrawBackgrounds(target, Stage.Backgrounds, 1);
+    DrawStatusBar(target);
+    DrawCountdown(target, time);
 }

@@ -210,16 +210,24 @@ TEST_F(PlayerRunTest, WithoutAnAudioDeviceThePlayerRunsSilentAndSaysSo) {
 
 #ifdef BRINDLE_DEMO_DIR
 TEST_F(PlayerRunTest, OnADisplayWithoutAnAudioDriverTheDemoStartsSilentAndCloses) {
-    VirtualDisplay display;
-    ASSERT_FALSE(display.name().empty()) << "Xvfb (package xvfb) starts";
     fs::path game = dir.path() / "demo";
     fs::copy(BRINDLE_DEMO_DIR, game, fs::copy_options::recursive);
-    PlayerRun run;
-    // The title screen asks for its music: it is read and played with nowhere to go.
-    run.Start(game, runtime, 60, "no-such-driver", display.name());
-    ASSERT_TRUE(run.Wait(120)) << "the player hung";
-    EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status;
-    std::string report = ReadAll(game / "Report_Game.txt");
+    std::string report;
+    // This test is about sound: on a busy machine a freshly started X server
+    // now and then refuses the player's connection (SDL: "x11 not available"),
+    // and such a run, which never reached its window, is made again on a new server.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        VirtualDisplay display;
+        ASSERT_FALSE(display.name().empty()) << "Xvfb (package xvfb) starts";
+        fs::remove(game / "Report_Game.txt");
+        PlayerRun run;
+        // The title screen asks for its music: it is read and played with nowhere to go.
+        run.Start(game, runtime, 60, "no-such-driver", display.name());
+        ASSERT_TRUE(run.Wait(120)) << "the player hung";
+        EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status;
+        report = ReadAll(game / "Report_Game.txt");
+        if (report.find("\nMode : ") != std::string::npos) break;
+    }
     EXPECT_NE(report.find("Sound : no audio device, sound off"), std::string::npos) << report;
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
 }
