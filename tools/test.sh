@@ -20,7 +20,7 @@ cmake --build build -j "$jobs"
 cmake -S . -B build-asan -G Ninja "${lines[@]}" -DBRINDLE_SANITIZE=ON -DBRINDLE_BENCH=OFF
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --output-on-failure -j "$jobs")
+  LSAN_OPTIONS=suppressions="$PWD/../tools/lsan.supp" ctest --output-on-failure -j "$jobs")
 
 cmake -S . -B build-tsan -G Ninja "${lines[@]}" -DBRINDLE_TSAN=ON -DBRINDLE_BENCH=OFF
 cmake --build build-tsan -j "$jobs" --target brindle_tests brindle4
