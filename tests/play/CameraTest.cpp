@@ -42,7 +42,7 @@ TEST(Camera, LimitsComeFromTheStageSettingsOrTheMap) {
 }
 
 TEST(Camera, AutoScrollMovesSpeedTimesATenthPerSubStep) {
-    cPlayGlobalsGuard globals;
+    cGameGlobalsGuard globals;
     Stage.SetLevel(2);
     cScroll s;
     s.nViewSize = 640;

@@ -12,7 +12,7 @@ namespace {
 
 class PlayScene : public ::testing::Test {
 protected:
-    cPlayGlobalsGuard globals;
+    cGameGlobalsGuard globals;
 };
 
 // A floor under the whole map.
