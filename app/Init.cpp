@@ -157,6 +157,7 @@ bool CreateFonts() {
 bool ChooseDrawingMode() {
     BootData = cBootData();
     BootData.LoadFromFile(DataPath.At(DP_BOOT));
+    BootData.Normalize();
     if (!BootData.bDoNotAsk) {
         cBootDlg dlg(&MainWnd, nullptr, BootData, SystemData.GameTitle, IniSetting.English != 0,
                      DataPath.At(DP_BOOT));

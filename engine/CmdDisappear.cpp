@@ -52,7 +52,8 @@ void VanishDescendants(cChara& c, int depth, bool withShots) {
     if (depth > kDepthLimit) return;
     std::vector<cChara*> children;
     for (const cCharaLink& link : c.BackLinks)
-        if (link.nSlot == kParentSlot && link.lpChara && link.lpChara->bPresent) children.push_back(link.lpChara);
+        if (link.nSlot == kParentSlot && link.lpChara && link.lpChara->bPresent)
+            children.push_back(link.lpChara);
     for (cChara* d : children) {
         if (withShots) VanishOwnShots(*d);
         VanishDescendants(*d, depth + 1, withShots);
@@ -78,6 +79,8 @@ int CmdDisappear(cChara& chara, cFlowCommand& entry) {
     switch (p.At(0)) {
     case VANISH_CHARAS: {
         const std::int32_t range = p.At(2);
+        // A faction the scene has no list for reaches nobody.
+        if (!s.FactionCharas.InRange(p.At(1))) break;
         std::vector<cChara*> reached;
         for (cChara* c : s.FactionCharas.At(p.At(1)))
             if (c && InRange(*c, range)) reached.push_back(c);
@@ -86,6 +89,7 @@ int CmdDisappear(cChara& chara, cFlowCommand& entry) {
     }
     case VANISH_SHOTS: {
         const std::int32_t range = p.At(2);
+        if (!s.FactionShots.InRange(p.At(1))) break;
         std::vector<cShotObj*> reached;
         for (cShotObj* shot : s.FactionShots.At(p.At(1)))
             if (shot && InRange(*shot, range)) reached.push_back(shot);

@@ -10,6 +10,8 @@
 #include "play/WorldDraw.h"
 #include "project/Stage.h"
 
+#include <algorithm>
+
 namespace {
 
 bool GraphicsRunning() {
@@ -66,7 +68,9 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     cHeroChara* hero = Hero();
     const int layers = Stage.bObjectLayers ? 8 : 1;
     for (int layer = 0; layer < layers; ++layer) {
-        auto inLayer = [&](const cChara& c) { return layers == 1 || c.Def.z == layer; };
+        // A z that a status command set outside the layers draws in the nearest
+        // one: a character never drawn would never finish its defeat display.
+        auto inLayer = [&](const cChara& c) { return layers == 1 || std::min<int>(c.Def.z, 7) == layer; };
         if (hero && inLayer(*hero)) DrawHero(target, frozen);
         for (cNpcChara& c : scene.CharaList)
             if (inLayer(c) && DrawChara(c, target, frozen)) c.bRemoveMark = 1;

@@ -11,3 +11,8 @@ void cBootData::RegisterFields(std::uint32_t) {
     AddInt(&nDrawMode);
     AddInt(&bDoNotAsk);
 }
+
+void cBootData::Normalize() {
+    nDrawMode = nDrawMode == 0 ? 0 : 1;
+    bDoNotAsk = bDoNotAsk ? 1 : 0;
+}

@@ -13,6 +13,9 @@ public:
 
     cBootData();
     void RegisterFields(std::uint32_t version) override;
+    // Brings stored values to the two choices the dialog offers: any drawing mode
+    // but 0 is Direct3D (the default), any non-zero switch is on.
+    void Normalize();
 };
 
 extern cBootData BootData;

@@ -51,6 +51,19 @@ TEST_F(DisappearCommand, CharactersOfAFactionOnScreenOrAll) {
     }
 }
 
+TEST_F(DisappearCommand, AFactionWithoutAListReachesNobody) {
+    cNpcChara& r = AddNpc(Def(), 2, 2);
+    cNpcChara& other = AddNpc(Def(), 5, 5); // faction 0
+    other.bOnScreen = 1;
+    cShotObj& shot = Shot(r, 0);
+    const std::uint64_t closes = MainWindowCloseRequests();
+    for (std::int32_t what : {0, 1})
+        for (std::int32_t faction : {-1, 8, 1000}) Disappear(r, what, faction);
+    EXPECT_EQ(other.bVanish, 0);
+    EXPECT_TRUE(Live(&shot));
+    EXPECT_EQ(MainWindowCloseRequests(), closes);
+}
+
 TEST_F(DisappearCommand, TheHeroGetsNoHpAndACharacterVanishingItselfSetsNoCheck) {
     cHeroChara& h = AddHero(Def(), 3, 3);
     h.bOnScreen = 1;
@@ -99,7 +112,8 @@ TEST_F(DisappearCommand, DescendantsAndTheirShotsByKind) {
         EXPECT_EQ(c.bVanish, k.descendants ? 1 : 0) << k.what;
         EXPECT_EQ(r.bVanish + x.bVanish, 0);
         EXPECT_EQ(r.ShotLinks.empty(), k.ownShot) << k.what;
-        EXPECT_EQ(std::count(scene().FactionShots[0].begin(), scene().FactionShots[0].end(), rs), k.ownShot ? 0 : 1);
+        EXPECT_EQ(std::count(scene().FactionShots[0].begin(), scene().FactionShots[0].end(), rs),
+                  k.ownShot ? 0 : 1);
     }
 }
 

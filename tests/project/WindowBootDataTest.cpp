@@ -57,6 +57,20 @@ TEST(WindowData, ATruncatedFileLeavesTheRecord) {
     EXPECT_EQ(w.nX, 42);
 }
 
+TEST(BootData, StoredValuesOutsideTheTwoChoicesAreBroughtToThem) {
+    struct Case {
+        std::int32_t mode, ask, wantMode, wantAsk;
+    };
+    for (const Case& c : {Case{0, 0, 0, 0}, Case{1, 1, 1, 1}, Case{5, 7, 1, 1}, Case{-1, -3, 1, 1}}) {
+        cBootData b;
+        b.nDrawMode = c.mode;
+        b.bDoNotAsk = c.ask;
+        b.Normalize();
+        EXPECT_EQ(b.nDrawMode, c.wantMode) << c.mode;
+        EXPECT_EQ(b.bDoNotAsk, c.wantAsk) << c.ask;
+    }
+}
+
 TEST(BootData, DefaultsToDirect3DAndRoundTrips) {
     cBootData b;
     EXPECT_EQ(b.nDrawMode, 1);
