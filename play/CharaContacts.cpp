@@ -285,7 +285,7 @@ int GroupCollisions(cStageEnd& end, const cVector<std::int32_t>& attackSteps) {
     scene.nDeferRemoval = 1;
     bool attacks = true;
     if (Stage.bAttackRestrict) {
-        const std::int64_t n = static_cast<std::int64_t>(scene.nSubStep) - 1;
+        const std::int64_t n = scene.nSubStep; // counts from 0, as the flags do
         attacks = attackSteps.InRange(n) && attackSteps[static_cast<std::size_t>(n)] != 0;
     }
     int result = attacks ? AttacksAgainstCharas(end) : 0;

@@ -77,6 +77,20 @@ TEST_F(CharaContactsTest, AnAttackWithoutRemovalHitsEachCharacterOnceInItsLife) 
     EXPECT_EQ(s.HitList.size(), 1u);
 }
 
+TEST_F(CharaContactsTest, RestrictedAttacksHitOnTheSubStepsTheirFlagsMark) {
+    Stage.bAttackRestrict = 1;
+    steps = {1, 0}; // attacks on the first of two sub-steps only
+    for (std::int32_t subStep : {0, 1}) {
+        cNpcChara& target = Enemy(5, 13, 0);
+        Shot(0, Hit(target), 1);
+        scene().nSubStep = subStep;
+        EXPECT_EQ(GroupCollisions(end, steps), 0);
+        EXPECT_EQ(target.hp, subStep == 0 ? 2 : 3) << subStep;
+        scene().LiveShots.clear();
+        for (auto& list : scene().FactionShots) list.clear();
+    }
+}
+
 TEST_F(CharaContactsTest, ARemovingAttackGoesAfterTheWalk) {
     cNpcChara& a = Enemy(5, 13, 0);
     cNpcChara& b = Enemy(5, 13, 0);
