@@ -79,7 +79,12 @@ LRESULT cMainWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_ACTIVATEAPP:
         // Back from elsewhere in Direct3D full screen: the device was lost meanwhile.
-        if (!bActive && wParam && DDIsDirect3D() && !DDScreenWindowMode()) DDRestoreSurface();
+        // The game thread must not draw while the surfaces are made again.
+        if (!bActive && wParam && DDIsDirect3D() && !DDScreenWindowMode()) {
+            SuspendThreads();
+            DDRestoreSurface();
+            ResumeThreads();
+        }
         bActive = wParam != 0 ? 1 : 0;
         return 0;
     case WM_KEYDOWN:
