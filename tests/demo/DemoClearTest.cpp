@@ -72,8 +72,8 @@ TEST_P(DemoClear, AScriptedRunReachesTheGoal) {
         ++frames;
         ASSERT_NE(run.Play().nState, PLAY_GAME_OVER) << r.stage << ": the hero fell at frame " << frames;
     }
-    EXPECT_EQ(run.Play().nState, PLAY_CLEAR) << r.stage << ": hero at " << run.Play().Hero()->dX << ", "
-                                             << run.Play().Hero()->dY;
+    EXPECT_EQ(run.Play().nState, PLAY_CLEAR)
+        << r.stage << ": hero at " << run.Play().Hero()->dX << ", " << run.Play().Hero()->dY;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryStage, DemoClear, ::testing::ValuesIn(kRuns),

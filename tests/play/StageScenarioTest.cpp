@@ -193,7 +193,8 @@ TEST_F(StageScenario, RunningIntoAnEnemyHurtsBothKnocksTheHeroBackAndGivesInvinc
     ASSERT_EQ(HeroOf(run).hp, full - 2) << "the enemy's power";
     ASSERT_FALSE(run.Play().scene.CharaList.empty());
     EXPECT_EQ(run.Play().scene.CharaList.front().hp, 2) << "the hero's power";
-    EXPECT_TRUE(HeroOf(run).IsInvincible() || HeroOf(run).IsInvincibleTo(run.Play().scene.CharaList.front().nId));
+    EXPECT_TRUE(HeroOf(run).IsInvincible() ||
+                HeroOf(run).IsInvincibleTo(run.Play().scene.CharaList.front().nId));
     EXPECT_TRUE(HeroOf(run).bKnockedBack || HeroOf(run).dKnockVX < 0) << "thrown back, away from the enemy";
     // Still walking into it: no second hit while the invincibility lasts.
     for (int i = 0; i < 10; ++i) run.Frame();
