@@ -33,12 +33,6 @@ protected:
     std::string previousReport;
 };
 
-cStage FloorStage() {
-    cStage s = SmallStage(30, 15, 3, 12);
-    for (std::int16_t c = 0; c < 30; ++c) s.Blocks.push_back(SolidBlock(c, 14));
-    return s;
-}
-
 // Solid blocks put straight into the cell of the object's middle and the
 // cells beside it, as block changes do: pushed out of one side it meets the
 // other, so it is enclosed.
@@ -60,15 +54,7 @@ TEST_F(MainFrame, ABlockChangeOverACharacterKillsOnlyWithoutItsGrace) {
         bool survives;
     };
     cStage s = FloorStage();
-    cEdChara enemy;
-    enemy.Init();
-    enemy.Control = 1;
-    enemy.Placed = 1;
-    enemy.mhp = 10;
-    enemy.Flows.clear();
-    enemy.Column = 10;
-    enemy.Row = 13;
-    s.Charas.push_back(enemy);
+    s.Charas.push_back(Enemy(10, 13, 10, 0));
     for (const Case k : {Case{0, false}, Case{1, false}, Case{2, true}, Case{5, true}}) {
         for (const bool buryHero : {true, false}) {
             cStageRunner run;
@@ -99,16 +85,7 @@ TEST_F(MainFrame, ABlockChangeOverACharacterKillsOnlyWithoutItsGrace) {
 TEST_F(MainFrame, ACharacterWhoseLifeRunsOutTakesNoFurtherPartAndLeavesAtTheSubStepsEnd) {
     // An enemy standing on the hero: harmless until the test gives it power.
     cStage s = FloorStage();
-    cEdChara enemy;
-    enemy.Init();
-    enemy.Control = 1;
-    enemy.Placed = 1;
-    enemy.Faction = 1;
-    enemy.mhp = 10;
-    enemy.Flows.clear();
-    enemy.Column = 3;
-    enemy.Row = 12;
-    s.Charas.push_back(enemy);
+    s.Charas.push_back(Enemy(3, 12, 10, 0));
     for (const std::int32_t life : {0, kUnlimitedLife}) {
         cStageRunner run;
         cStageRunner::UseStage(s);
