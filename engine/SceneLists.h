@@ -14,6 +14,9 @@ class cNpcChara;
 cList<cNpcChara>::iterator EraseCharaNode(cList<cNpcChara>& live, cList<cNpcChara>::iterator node);
 // Removes every live character marked for removal (after a walk of the lists).
 void RemoveMarkedCharas();
+// Removes every shot and sword marked for removal from the faction shot lists
+// and the live shot list (after a walk of the lists).
+void RemoveMarkedShots();
 
 // The n-th shown picture erased; the following node, or the end when n is
 // past the last entry.
