@@ -143,7 +143,7 @@ std::vector<std::vector<std::int32_t>> TargetChoices(std::int32_t slot) {
 // flow change).
 cEdChara Hero() {
     cEdChara c = PaletteChara("主人公", 0, 0, 10);
-    cEdCommand chime = Timed(35, 0, {2}, true);
+    cEdCommand chime = Timed(35, 0, {1}, true);
     chime.bSeVisibleOnly = 0;
     cEdFlow glow = AlwaysFlow("光る", {chime, Timed(30, 0, {0, 0, 0}, true), Timed(1, 10)});
     glow.cTrigger = 22;
@@ -164,7 +164,7 @@ cEdItem PowerUp() {
         for (std::size_t k = 0; k < params.size(); ++k) c.vParam.At(k) = params[k];
         i.Commands.push_back(c);
     }
-    i.Commands.push_back(FlowCmd(kFlowSound, {3}));
+    i.Commands.push_back(FlowCmd(kFlowSound, {1}));
     return i;
 }
 
