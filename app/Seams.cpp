@@ -6,6 +6,7 @@
 #include "engine/EngineScene.h"
 #include "graphics/GraphicsSeams.h"
 #include "play/PlayHost.h"
+#include "play/PlayPictureDraw.h"
 #include "play/PlayScene.h"
 
 namespace {
@@ -61,7 +62,9 @@ void InstallSeams() {
     // palettes, and read the settings of the running player.
     SetRecordContext(&GameRecordContext());
     SetSurfaceAliasing(&GraphicsSurfaceAliasing());
-    SetPictureDraw(&GraphicsPictureDraw());
+    // Shown pictures are placed by stage play and drawn by the graphics layer.
+    static cPlayPictureDraw pictureDraw(GraphicsPictureDraw());
+    SetPictureDraw(&pictureDraw);
     SetPresentationTiming(&GraphicsPresentationTiming());
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
