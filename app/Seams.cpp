@@ -3,8 +3,10 @@
 #include "app/App.h"
 #include "app/Game.h"
 #include "app/GameRecordContext.h"
+#include "app/ScriptedInput.h"
 #include "engine/EngineScene.h"
 #include "graphics/GraphicsSeams.h"
+#include "platform/InputDevices.h"
 #include "play/PlayHost.h"
 #include "play/PlayPictureDraw.h"
 #include "play/PlayScene.h"
@@ -68,4 +70,14 @@ void InstallSeams() {
     SetPresentationTiming(&GraphicsPresentationTiming());
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
+}
+
+bool InstallInputSource() {
+    bool ok = true;
+    SetInputSource(LoadScriptedInput(&ok));
+    return ok;
+}
+
+void RemoveInputSource() {
+    SetInputSource(nullptr);
 }
