@@ -27,6 +27,13 @@ void RemoveMarkedCharas() {
         it = it->bRemoveMark ? EraseCharaNode(live, it) : std::next(it);
 }
 
+void RemoveMarkedShots() {
+    cSceneState& scene = Scene();
+    for (cList<cShotObj*>& group : scene.FactionShots)
+        group.remove_if([](const cShotObj* s) { return s->nMarkRemove != 0; });
+    scene.LiveShots.remove_if([](const cShotObj& s) { return s.nMarkRemove != 0; });
+}
+
 cList<cPictureState>::iterator ErasePictureAt(std::int64_t n) {
     cList<cPictureState>& pictures = Scene().Pictures;
     if (n < 0 || static_cast<std::uint64_t>(n) >= pictures.size()) return pictures.end();

@@ -17,6 +17,9 @@ cList<cNpcChara>::iterator EraseCharaNode(cList<cNpcChara>& live, cList<cNpcChar
 void MarkCharaRemoved(cNpcChara& chara);
 // Removes every live character marked for removal (after a walk of the lists).
 void RemoveMarkedCharas();
+// Removes every shot and sword marked for removal from the faction shot lists
+// and the live shot list (after a walk of the lists).
+void RemoveMarkedShots();
 
 // The n-th shown picture erased; the following node, or the end when n is
 // past the last entry.

@@ -47,14 +47,6 @@ bool InHitList(const cShotObj& s, const cChara* c) {
     return std::find(s.HitList.begin(), s.HitList.end(), c) != s.HitList.end();
 }
 
-// Every marked attack leaves its group list and the live list.
-void SweepMarkedAttacks() {
-    cSceneState& scene = Scene();
-    for (cList<cShotObj*>& group : scene.FactionShots)
-        group.remove_if([](const cShotObj* s) { return s->nMarkRemove != 0; });
-    scene.LiveShots.remove_if([](const cShotObj& s) { return s.nMarkRemove != 0; });
-}
-
 // Phase A: the attacks of every group against the characters of the others.
 int AttacksAgainstCharas(cStageEnd& end) {
     cSceneState& scene = Scene();
@@ -281,11 +273,11 @@ int GroupCollisions(cStageEnd& end, const cVector<std::int32_t>& attackSteps) {
         attacks = attackSteps.InRange(n) && attackSteps[static_cast<std::size_t>(n)] != 0;
     }
     int result = attacks ? AttacksAgainstCharas(end) : 0;
-    SweepMarkedAttacks();
+    RemoveMarkedShots();
     if (result == 0) result = CharasAgainstCharas(end);
     if (result == 0) {
         AttacksAgainstAttacks();
-        SweepMarkedAttacks();
+        RemoveMarkedShots();
     }
     // The flag goes down on every way out, an early one included.
     scene.nDeferRemoval = 0;

@@ -136,6 +136,13 @@ cEdChara Hero() {
     jump.sSe = 1;
     c.Flows = {KeyFlow("右へ歩く", kRightKey, true, {right}), KeyFlow("左へ歩く", kLeftKey, true, {left}),
                KeyFlow("ジャンプ", kButton1, false, {jump})};
+    // It glows when a power-up starts its flow of id 1 (started only by a flow change).
+    cEdCommand chime = Timed(35, 0, {1}, true);
+    chime.bSeVisibleOnly = 0;
+    cEdFlow glow = AlwaysFlow("光る", {chime, Timed(30, 0, {0, 0, 0}, true), Timed(1, 10)});
+    glow.cTrigger = 22;
+    glow.bySet1 = 1;
+    c.Flows.push_back(glow);
     return c;
 }
 
@@ -177,18 +184,61 @@ cEdChara Flyer() {
     return c;
 }
 
-// An enemy that stands, turns to the hero and shoots; its second flow walks
+// A flow command (an item's list) of the flow kind, its parameters from 0 on.
+cEdCommand FlowCmd(std::int8_t kind, std::initializer_list<std::int32_t> params = {}) {
+    cEdCommand c;
+    c.bFlow = 1;
+    c.cKind = kind;
+    c.FixParams();
+    std::size_t i = 0;
+    for (std::int32_t p : params) c.vParam.At(i++) = p;
+    return c;
+}
+
+// The eleven choices of the set-target command into target `slot` + 1, then
+// the nearest character of the hero's faction kept there.
+std::vector<std::vector<std::int32_t>> TargetChoices(std::int32_t slot) {
+    std::vector<std::vector<std::int32_t>> all;
+    for (std::int32_t choice = 0; choice <= 10; ++choice)
+        all.push_back({slot, choice, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1});
+    all.push_back({slot, 2, 0, 0, 0, 1});
+    return all;
+}
+
+// A power-up: the three flow changes on the hero (start what may start, start
+// flow 1, switch to flow 1), then every target choice of the hero's target 2
+// and a sound.
+cEdItem PowerUp() {
+    cEdItem i = PaletteItem("パワーアップ", 3);
+    i.Commands = {FlowCmd(1, {0, 0}), FlowCmd(1, {1, 1}), FlowCmd(1, {2, 1})};
+    constexpr std::int8_t kFlowSetTarget = 6, kFlowSound = 20;
+    for (const auto& params : TargetChoices(1)) {
+        cEdCommand c = FlowCmd(kFlowSetTarget);
+        for (std::size_t k = 0; k < params.size(); ++k) c.vParam.At(k) = params[k];
+        i.Commands.push_back(c);
+    }
+    i.Commands.push_back(FlowCmd(kFlowSound, {1}));
+    return i;
+}
+
+// An enemy that stands, turns to the hero, shoots and swings a sword; its second flow walks
 // every choice of the set-target command into target 2, then keeps the
 // nearest character of the hero's faction there.
 cEdChara Turret() {
     cEdChara c = PaletteChara("砲台", 4, 1, 6);
     cEdCommand shot = Summon(11, 20);
     shot.sSe = 1;
-    c.Flows.push_back(AlwaysFlow("撃つ", {Timed(9, 1, {2}), shot}));
+    cEdCommand sword = Summon(12, 10);
+    sword.pShot->cMotion = 0; // the first sword type
+    c.Flows.push_back(AlwaysFlow("撃つ", {Timed(9, 1, {2}), shot, sword}));
     std::vector<cEdCommand> choices;
-    for (std::int32_t choice = 0; choice <= 10; ++choice)
-        choices.push_back(Timed(21, 0, {1, choice, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}, true));
-    choices.push_back(Timed(21, 10, {1, 2, 0, 0, 0, 1}));
+    for (const auto& params : TargetChoices(1)) {
+        cEdCommand choice = Timed(21, 0, {}, true);
+        for (std::size_t k = 0; k < params.size(); ++k) choice.vParam.At(k) = params[k];
+        choices.push_back(choice);
+    }
+    choices.back().bParallel = 0;
+    choices.back().sWait = 10;
     c.Flows.push_back(AlwaysFlow("狙う", choices));
     return c;
 }
@@ -243,7 +293,7 @@ const std::vector<DemoStage>& DemoStages() {
              "S          c c             L       c   S",
              "S         BBBBB                   BBB  S",
              "S                                      S",
-             "S  H         W   T     J    M  W     G S",
+             "S  H   P     W   T     J    M  W     G S",
              "S######################   #############S",
              "S######################   #############S",
              "S######################   #############S",
@@ -310,7 +360,7 @@ void BuildCommonPalette(cCommonPalette& palette) {
 
     cEdItem goal = PaletteItem("ゴール", 4);
     goal.Commands.push_back(Command(kStageClearCommand));
-    palette.Items = {cEdItem(), PaletteItem("コイン", 1), PaletteItem("ハート", 2), goal};
+    palette.Items = {cEdItem(), PaletteItem("コイン", 1), PaletteItem("ハート", 2), goal, PowerUp()};
     palette.Normalize();
 }
 
@@ -362,6 +412,9 @@ void BuildStage(const DemoStage& layout, cStage& stage) {
                 break;
             case 'G':
                 stage.Items.push_back(Placement<cEdItem>(kGoal, column, row));
+                break;
+            case 'P':
+                stage.Items.push_back(Placement<cEdItem>(kPower, column, row));
                 break;
             default:
                 break;
