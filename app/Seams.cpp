@@ -5,6 +5,7 @@
 #include "app/GameRecordContext.h"
 #include "engine/EngineScene.h"
 #include "graphics/GraphicsSeams.h"
+#include "play/CurrentPlayScene.h"
 #include "play/PlayHost.h"
 #include "play/PlayScene.h"
 
@@ -28,15 +29,11 @@ public:
 
 cGamePlayHost GamePlayHost;
 
-// Scene 4: the play scene, the engine's scene while it exists.
+// Scene 4: the play scene, the one the engine's scene forwards to while it exists.
 class cPlaySceneSlot : public cScene {
 public:
-    cPlaySceneSlot() {
-        lpPlayScene = &play_;
-        SetEngineScene(&play_);
-    }
+    cPlaySceneSlot() { lpPlayScene = &play_; }
     ~cPlaySceneSlot() override {
-        SetEngineScene(nullptr);
         if (lpPlayScene == &play_) lpPlayScene = nullptr;
     }
     void Run() override { play_.Run(); }
@@ -65,4 +62,5 @@ void InstallSeams() {
     SetPresentationTiming(&GraphicsPresentationTiming());
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
+    SetEngineScene(&CurrentPlayScene());
 }
