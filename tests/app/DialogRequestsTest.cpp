@@ -79,7 +79,10 @@ TEST(StageFileRequest, AChosenStageStartsAndACancelOrAFailedLoadStartsNothing) {
     TempDir dir;
     cStage stage;
     stage.nMapWidth = 40;
-    stage.Charas.resize(1);
+    stage.Charas.resize(2); // the hero is the character placed under control 0
+    stage.Charas[0].Control = 1;
+    stage.Charas[1].Control = 0;
+    stage.Charas[1].Column = 4;
     const std::vector<std::uint8_t> bytes = stage.SaveToBytes();
     std::filesystem::create_directories("data/stg4");
     std::ofstream("data/stg4/a.stg4_818", std::ios::binary)
