@@ -7,6 +7,7 @@
 #include "graphics/GraphicsSeams.h"
 #include "play/CurrentPlayScene.h"
 #include "play/PlayHost.h"
+#include "play/PlayPictureDraw.h"
 #include "play/PlayScene.h"
 
 namespace {
@@ -58,7 +59,9 @@ void InstallSeams() {
     // palettes, and read the settings of the running player.
     SetRecordContext(&GameRecordContext());
     SetSurfaceAliasing(&GraphicsSurfaceAliasing());
-    SetPictureDraw(&GraphicsPictureDraw());
+    // Shown pictures are placed by stage play and drawn by the graphics layer.
+    static cPlayPictureDraw pictureDraw(GraphicsPictureDraw());
+    SetPictureDraw(&pictureDraw);
     SetPresentationTiming(&GraphicsPresentationTiming());
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
