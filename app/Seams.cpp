@@ -3,8 +3,10 @@
 #include "app/App.h"
 #include "app/Game.h"
 #include "app/GameRecordContext.h"
+#include "app/ScriptedInput.h"
 #include "engine/EngineScene.h"
 #include "graphics/GraphicsSeams.h"
+#include "platform/InputDevices.h"
 #include "play/CurrentPlayScene.h"
 #include "play/PlayHost.h"
 #include "play/PlayPictureDraw.h"
@@ -66,4 +68,14 @@ void InstallSeams() {
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
     SetEngineScene(&CurrentPlayScene());
+}
+
+bool InstallInputSource() {
+    bool ok = true;
+    SetInputSource(LoadScriptedInput(&ok));
+    return ok;
+}
+
+void RemoveInputSource() {
+    SetInputSource(nullptr);
 }
