@@ -33,12 +33,6 @@ protected:
     std::string previousReport;
 };
 
-cStage FloorStage() {
-    cStage s = SmallStage(30, 15, 3, 12);
-    for (std::int16_t c = 0; c < 30; ++c) s.Blocks.push_back(SolidBlock(c, 14));
-    return s;
-}
-
 // Solid blocks put straight into the cell of the object's middle and the
 // cells beside it, as block changes do: pushed out of one side it meets the
 // other, so it is enclosed.
