@@ -68,6 +68,9 @@ TEST(StartUp, AStageOnTheCommandLineIsLoadedAndTheKeyColourComesFromTheFirstPict
     stage.Init();
     stage.nMapWidth = 23;
     stage.nMapHeight = 17;
+    stage.Charas.resize(1); // a placed hero, without which no stage is played
+    stage.Charas[0].Control = 0;
+    stage.Charas[0].Column = 4;
     ASSERT_TRUE(stage.SaveToFile((dir.path() / "data" / "stg4" / "t.stg4_818").string()));
     Stage.Init();
 
