@@ -54,15 +54,7 @@ TEST_F(MainFrame, ABlockChangeOverACharacterKillsOnlyWithoutItsGrace) {
         bool survives;
     };
     cStage s = FloorStage();
-    cEdChara enemy;
-    enemy.Init();
-    enemy.Control = 1;
-    enemy.Placed = 1;
-    enemy.mhp = 10;
-    enemy.Flows.clear();
-    enemy.Column = 10;
-    enemy.Row = 13;
-    s.Charas.push_back(enemy);
+    s.Charas.push_back(Enemy(10, 13, 10, 0));
     for (const Case k : {Case{0, false}, Case{1, false}, Case{2, true}, Case{5, true}}) {
         for (const bool buryHero : {true, false}) {
             cStageRunner run;
@@ -93,16 +85,7 @@ TEST_F(MainFrame, ABlockChangeOverACharacterKillsOnlyWithoutItsGrace) {
 TEST_F(MainFrame, ACharacterWhoseLifeRunsOutTakesNoFurtherPartAndLeavesAtTheSubStepsEnd) {
     // An enemy standing on the hero: harmless until the test gives it power.
     cStage s = FloorStage();
-    cEdChara enemy;
-    enemy.Init();
-    enemy.Control = 1;
-    enemy.Placed = 1;
-    enemy.Faction = 1;
-    enemy.mhp = 10;
-    enemy.Flows.clear();
-    enemy.Column = 3;
-    enemy.Row = 12;
-    s.Charas.push_back(enemy);
+    s.Charas.push_back(Enemy(3, 12, 10, 0));
     for (const std::int32_t life : {0, kUnlimitedLife}) {
         cStageRunner run;
         cStageRunner::UseStage(s);
