@@ -5,7 +5,7 @@
 #include "app/Game.h"
 #include "app/GameFolder.h"
 #include "app/Seams.h"
-#include "fixtures/GameGlobals.h"
+#include "fixtures/PlayStage.h"
 #include "fixtures/TempDir.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsGlobals.h"
@@ -64,13 +64,7 @@ TEST(StartUp, AStageOnTheCommandLineIsLoadedAndTheKeyColourComesFromTheFirstPict
     colours[1] = 0x336699;
     WriteFile((dir.path() / "bmp" / "plt" / "Palette.bmp").string(), MakeBmp(2, 2, 8, {0, 1, 1, 1}, colours));
     std::filesystem::create_directories(dir.path() / "data" / "stg4");
-    cStage stage;
-    stage.Init();
-    stage.nMapWidth = 23;
-    stage.nMapHeight = 17;
-    stage.Charas.resize(1); // a placed hero, without which no stage is played
-    stage.Charas[0].Control = 0;
-    stage.Charas[0].Column = 4;
+    cStage stage = SmallStage(23, 17, 1, 1); // a stage needs its hero to be played
     ASSERT_TRUE(stage.SaveToFile((dir.path() / "data" / "stg4" / "t.stg4_818").string()));
     Stage.Init();
 
