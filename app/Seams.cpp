@@ -7,6 +7,7 @@
 #include "engine/EngineScene.h"
 #include "graphics/GraphicsSeams.h"
 #include "platform/InputDevices.h"
+#include "play/CurrentPlayScene.h"
 #include "play/PlayHost.h"
 #include "play/PlayPictureDraw.h"
 #include "play/PlayScene.h"
@@ -31,15 +32,11 @@ public:
 
 cGamePlayHost GamePlayHost;
 
-// Scene 4: the play scene, the engine's scene while it exists.
+// Scene 4: the play scene, the one the engine's scene forwards to while it exists.
 class cPlaySceneSlot : public cScene {
 public:
-    cPlaySceneSlot() {
-        lpPlayScene = &play_;
-        SetEngineScene(&play_);
-    }
+    cPlaySceneSlot() { lpPlayScene = &play_; }
     ~cPlaySceneSlot() override {
-        SetEngineScene(nullptr);
         if (lpPlayScene == &play_) lpPlayScene = nullptr;
     }
     void Run() override { play_.Run(); }
@@ -70,6 +67,7 @@ void InstallSeams() {
     SetPresentationTiming(&GraphicsPresentationTiming());
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
+    SetEngineScene(&CurrentPlayScene());
 }
 
 bool InstallInputSource() {

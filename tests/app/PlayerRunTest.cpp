@@ -194,6 +194,24 @@ TEST_F(PlayerRunTest, TheWindowRecordIsWrittenOnCloseAndADamagedOneIsClampedAtSt
     EXPECT_LT(stored.nY, 90000) << "the window was put back on the screen";
     EXPECT_EQ(stored.nClientWidth, 640);
     EXPECT_EQ(stored.nClientHeight, 480);
+
+    // A record on the screen is read at start, the window stands there, and
+    // closing writes the same place back: no drift from one start to the next.
+    cWindowData placed;
+    placed.nX = 37;
+    placed.nY = 23;
+    placed.nClientWidth = 640;
+    placed.nClientHeight = 480;
+    ASSERT_TRUE(placed.SaveToFile(record.string()));
+    for (int start = 0; start < 2; ++start) {
+        PlayerRun run;
+        run.Start(game, runtime, 5);
+        ASSERT_TRUE(run.Wait(60));
+        EXPECT_TRUE(run.EndedNormallyWith(0));
+        ASSERT_TRUE(stored.LoadFromFile(record.string()));
+        EXPECT_EQ(stored.nX, 37) << "start " << start;
+        EXPECT_EQ(stored.nY, 23) << "start " << start;
+    }
 }
 
 TEST_F(PlayerRunTest, WithoutAnAudioDeviceThePlayerRunsSilentAndSaysSo) {
