@@ -44,7 +44,8 @@ bool IsTransparentPixel(const cSurface& s, std::uint32_t pixel) {
     if (!lpDTCon) return pixel == dwTransmit;
     switch (s.Format()) {
     case PixelFormat::A1R5G5B5:
-        return (pixel & 0x8000u) == 0;
+        // As the device's copy tests it: neither the alpha bit nor bit 13.
+        return (pixel & 0xA000u) == 0;
     case PixelFormat::A8R8G8B8:
         return (pixel >> 24) == 0;
     default:

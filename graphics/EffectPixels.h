@@ -58,3 +58,55 @@ inline int Widen8(int c, int max) {
 inline int Narrow8(int c, int max) {
     return c * max / 255;
 }
+
+// What the effects do with single pixels.
+inline bool IsPalettePixels(const cSurface& s) {
+    return BytesPerPixel(s.Format()) == 1;
+}
+// Whether a source pixel is skipped: transparent = 1 and the transparent colour.
+inline bool SkipPixel(const cSurface& s, std::uint32_t pixel, DWORD transparent) {
+    return transparent == 1 && IsTransparentPixel(s, pixel);
+}
+// Writes a target pixel; nothing outside the target.
+inline void PutPixel(cEffectPixels& px, int x, int y, std::uint32_t pixel) {
+    cSurface& d = px.Dst();
+    if (d.Contains(x, y)) d.Set(x, y, pixel);
+}
+// Reads a source pixel; false outside the source.
+inline bool TakePixel(const cEffectPixels& px, int x, int y, std::uint32_t& pixel) {
+    const cSurface& s = px.Src();
+    if (!s.Contains(x, y)) return false;
+    pixel = s.Get(x, y);
+    return true;
+}
+
+// A rule applied to each channel on its own, as three look-ups: for each
+// channel of `from` and each of its values, the bits of `to` the rule's
+// result (in from's range) packs into. A format with alpha gets it whole.
+class cChannelMap {
+public:
+    template <class Rule> cChannelMap(PixelFormat from, PixelFormat to, Rule rule) {
+        const FormatMasks f = MasksOf(from);
+        shift_[0] = f.rShift, shift_[1] = f.gShift, shift_[2] = f.bShift;
+        max_[0] = static_cast<std::uint32_t>(f.rMax), max_[1] = static_cast<std::uint32_t>(f.gMax),
+        max_[2] = static_cast<std::uint32_t>(f.bMax);
+        const std::uint32_t noAlpha = PackChannels(to, {}, from);
+        alpha_ = noAlpha;
+        for (int n = 0; n < 3; ++n)
+            for (int c = 0; c <= static_cast<int>(max_[n]); ++c) {
+                cChannels one;
+                (n == 0 ? one.r : n == 1 ? one.g : one.b) = rule(n, c);
+                bits_[n][static_cast<std::size_t>(c)] = PackChannels(to, one, from) & ~noAlpha;
+            }
+    }
+    std::uint32_t operator()(std::uint32_t pixel) const {
+        return bits_[0][(pixel >> shift_[0]) & max_[0]] | bits_[1][(pixel >> shift_[1]) & max_[1]] |
+               bits_[2][(pixel >> shift_[2]) & max_[2]] | alpha_;
+    }
+
+private:
+    int shift_[3] = {};
+    std::uint32_t max_[3] = {};
+    std::uint32_t alpha_ = 0;
+    std::uint32_t bits_[3][256] = {};
+};
