@@ -265,7 +265,7 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
 
 void ShutdownProgram() {
     UnhookKeyboard();
-    if (DDIsDirect3D() || DDIsDirectDraw()) {
+    if (DDIsRunning()) {
         if (SysFont[0].m_lpFastFont_FullAdd) ReportPrintf("Font10 : %d", SysFont[0].CachedFullChars());
         if (SysFont[1].m_lpFastFont_FullAdd) ReportPrintf("Font16 : %d", SysFont[1].CachedFullChars());
     }

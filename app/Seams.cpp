@@ -3,9 +3,12 @@
 #include "app/App.h"
 #include "app/Game.h"
 #include "app/GameRecordContext.h"
+#include "app/ScriptedInput.h"
 #include "engine/EngineScene.h"
 #include "graphics/GraphicsSeams.h"
+#include "platform/InputDevices.h"
 #include "play/PlayHost.h"
+#include "play/PlayPictureDraw.h"
 #include "play/PlayScene.h"
 
 namespace {
@@ -61,8 +64,20 @@ void InstallSeams() {
     // palettes, and read the settings of the running player.
     SetRecordContext(&GameRecordContext());
     SetSurfaceAliasing(&GraphicsSurfaceAliasing());
-    SetPictureDraw(&GraphicsPictureDraw());
+    // Shown pictures are placed by stage play and drawn by the graphics layer.
+    static cPlayPictureDraw pictureDraw(GraphicsPictureDraw());
+    SetPictureDraw(&pictureDraw);
     SetPresentationTiming(&GraphicsPresentationTiming());
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
+}
+
+bool InstallInputSource() {
+    bool ok = true;
+    SetInputSource(LoadScriptedInput(&ok));
+    return ok;
+}
+
+void RemoveInputSource() {
+    SetInputSource(nullptr);
 }

@@ -4,7 +4,6 @@
 #include "app/Game.h"
 #include "app/MainWnd.h"
 #include "app/ScriptedClose.h"
-#include "app/ScriptedInput.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
 #include "foundation/MessageBox.h"
@@ -124,7 +123,7 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
     ReportSystemInfo();
     bEditorStarted = nCmdShow == 5 ? 1 : 0;
     SetScriptedCloseFrames(ReadScriptedCloseFrames());
-    if (!InstallScriptedInput()) return 0;
+    if (!InstallInputSource()) return 0;
     InstallSdlMessageBoxes();
 
     cInstanceLock lock(Cp932ToUtf8("ゲーム"));
@@ -166,7 +165,7 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
         ran = true;
     }
     lock.Release();
-    RemoveScriptedInput();
+    RemoveInputSource();
     StopWindowEvents();
     lpMainPresenter = nullptr;
     unsigned long long presented = presenter.FramesPresented();

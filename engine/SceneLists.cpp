@@ -15,6 +15,12 @@ cList<cNpcChara>::iterator EraseCharaNode(cList<cNpcChara>& live, cList<cNpcChar
     return live.erase(node);
 }
 
+void MarkCharaRemoved(cNpcChara& chara) {
+    chara.bRemoveMark = 1;
+    chara.bPresent = 0;
+    chara.bTakesPart = 0;
+}
+
 void RemoveMarkedCharas() {
     cList<cNpcChara>& live = Scene().CharaList;
     for (auto it = live.begin(); it != live.end();)

@@ -12,6 +12,9 @@ class cNpcChara;
 // Removes a character from the live list: every link to it cleared, its
 // faction list's entry removed, the character destroyed. The next node.
 cList<cNpcChara>::iterator EraseCharaNode(cList<cNpcChara>& live, cList<cNpcChara>::iterator node);
+// Marks a live character to leave after the walk in progress: from now on it
+// takes no part (no moves, contacts or collisions) while it waits.
+void MarkCharaRemoved(cNpcChara& chara);
 // Removes every live character marked for removal (after a walk of the lists).
 void RemoveMarkedCharas();
 

@@ -251,28 +251,20 @@ int CheckDeaths(cStageEnd& end) {
         if (hero->Defeat() == 1) end.StageClear();
         return 1;
     }
-    cList<cNpcChara>& live = scene.CharaList;
-    for (auto it = live.begin(); it != live.end();) {
-        cNpcChara& c = *it;
-        if (c.bRemoveMark) {
-            it = EraseCharaNode(live, it);
-            continue;
-        }
+    // The main frame may be walking the live list around this check: the
+    // defeated leave by their removal mark once that walk is over.
+    for (cNpcChara& c : scene.CharaList) {
         // A defeated character that is kept was handled when it fell.
-        if (c.hp > 0 || c.bDying) {
-            ++it;
-            continue;
-        }
+        if (c.bRemoveMark || c.hp > 0 || c.bDying) continue;
         const int k = CheckCharaDeath(c, end);
         if (play_settings::KeepDefeatedCharas()) {
             if (k == 1) {
-                EraseCharaNode(live, it);
+                MarkCharaRemoved(c);
                 return 1;
             }
             EngineScene().PlaySe(9);
-            ++it;
         } else {
-            it = EraseCharaNode(live, it);
+            MarkCharaRemoved(c);
             if (k != 0) return 1;
         }
     }

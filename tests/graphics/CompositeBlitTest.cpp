@@ -7,7 +7,7 @@
 namespace {
 
 constexpr int kSize = EffectFaces::kSize;
-const auto& kPicture = EffectFaces::kPicture;
+const auto& kCompositePicture = EffectFaces::kPicture;
 
 // An expected target: '.' the background, letters the picture's pixels.
 using Grid = std::vector<std::string>;
@@ -18,7 +18,7 @@ Grid Blank() {
 
 // Puts picture pixel (px, py) at (x, y) of the grid, as a keyed blit would.
 void Put(Grid& g, int x, int y, int px, int py) {
-    const char c = kPicture[py][px];
+    const char c = kCompositePicture[py][px];
     if (c == 'K' || x < 0 || y < 0 || x >= kSize || y >= kSize) return;
     g[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = c;
 }
@@ -36,7 +36,7 @@ protected:
         if (c == '.') return background;
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 4; ++x)
-                if (kPicture[y][x] == c) return At(pic, x, y);
+                if (kCompositePicture[y][x] == c) return At(pic, x, y);
         return 0;
     }
     void SetUp() override {
