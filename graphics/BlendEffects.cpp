@@ -30,13 +30,12 @@ int DDBltTint(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src
     const cSurface& s = px.Src();
     if (IsPalettePixels(s)) {
         if (!IsPalettePixels(px.Dst())) return 1;
-        for (int j = 0; j < h; ++j)
-            for (int i = 0; i < w; ++i) {
-                std::uint32_t c;
-                if (!TakePixel(px, sx + i, sy + j, c) || SkipIndex(c, transparent)) continue;
-                for (int k = 0; k < steps; ++k) c = ColorTable[c * 256 + static_cast<unsigned>(colour)];
-                PutPixel(px, x + i, y + j, c);
-            }
+        ForEachPair(s, sx, sy, px.Dst(), x, y, w, h, [&](std::uint32_t c, std::uint32_t& out) {
+            if (SkipIndex(c, transparent)) return false;
+            for (int k = 0; k < steps; ++k) c = ColorTable[c * 256 + static_cast<unsigned>(colour)];
+            out = c;
+            return true;
+        });
         px.Written();
         return 1;
     }
@@ -58,13 +57,13 @@ int DDBltTint(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src
         if (steps == 1) return (c + tn) >> 1;
         return static_cast<int>(c * factor + tn * (1 - factor));
     });
-    for (int j = 0; j < h; ++j) {
-        for (int i = 0; i < w; ++i) {
-            std::uint32_t pixel;
-            if (!TakePixel(px, sx + i, sy + j, pixel) || SkipPixel(s, pixel, transparent)) continue;
-            PutPixel(px, x + i, y + j, tint(pixel));
-        }
-    }
+    const cTransparentTest clear(s);
+    const bool keyed = transparent == 1;
+    ForEachPair(s, sx, sy, px.Dst(), x, y, w, h, [&](std::uint32_t pixel, std::uint32_t& out) {
+        if (keyed && clear(pixel)) return false;
+        out = tint(pixel);
+        return true;
+    });
     px.Written();
     return 1;
 }
@@ -82,14 +81,11 @@ int DDBltAlpha(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* sr
     cSurface& d = px.Dst();
     if (IsPalettePixels(s) || IsPalettePixels(d)) {
         if (!IsPalettePixels(s) || !IsPalettePixels(d) || !colorTable) return 1;
-        for (int j = 0; j < h; ++j)
-            for (int i = 0; i < w; ++i) {
-                std::uint32_t sp;
-                if (!TakePixel(px, sx + i, sy + j, sp) || SkipIndex(sp, transparent)) continue;
-                if (!d.Contains(x + i, y + j)) continue;
-                const std::uint32_t dp = d.Get(x + i, y + j);
-                d.Set(x + i, y + j, dp == 0 ? sp : colorTable[dp * 256 + sp]);
-            }
+        ForEachPair(s, sx, sy, d, x, y, w, h, [&](std::uint32_t sp, std::uint32_t& out) {
+            if (SkipIndex(sp, transparent)) return false;
+            out = out == 0 ? sp : colorTable[out * 256 + sp];
+            return true;
+        });
         px.Written();
         return 1;
     }
@@ -106,35 +102,32 @@ int DDBltAlpha(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* sr
         for (int c = 0; c <= tMax[n]; ++c) widenD[n][c] = Widen8(c, tMax[n]);
         for (int v = 0; v < 256; ++v) narrow[n][v] = Narrow8(v, tMax[n]);
     }
-    for (int j = 0; j < h; ++j) {
-        for (int i = 0; i < w; ++i) {
-            std::uint32_t sp;
-            if (!TakePixel(px, sx + i, sy + j, sp) || SkipPixel(s, sp, transparent)) continue;
-            if (!d.Contains(x + i, y + j)) continue;
-            const std::uint32_t dp = d.Get(x + i, y + j);
-            std::uint32_t out;
-            if (!lpDTCon && dp == dwTransmit) {
-                out = ConvertPixel(from, sp, to);
-            } else if (lpDTCon && BytesPerPixel(to) == 2) {
-                // In the target's own ranges, without widening.
-                const cChannels a = ChannelsOf(to, ConvertPixel(from, sp, to)), b = ChannelsOf(to, dp);
-                out = PackChannels(to, {(a.r + b.r) >> 1, (a.g + b.g) >> 1, (a.b + b.b) >> 1}, to);
-            } else if (wide) {
-                // Each byte halved without carries into the next; the fourth byte is left.
-                out = (((sp & dp) & 0xFFFFFFu) + (((sp ^ dp) & 0xFEFEFEu) >> 1)) | (dp & 0xFF000000u);
-            } else {
-                const cChannels a = ChannelsOf(from, sp), b = ChannelsOf(to, dp);
-                const int ac[3] = {a.r, a.g, a.b}, bc[3] = {b.r, b.g, b.b};
-                out = alphaBits;
-                for (int n = 0; n < 3; ++n)
-                    out |= static_cast<std::uint32_t>(narrow[n][(widenS[n][ac[n]] + widenD[n][bc[n]]) >> 1])
-                           << tShift[n];
-                // The fourth byte of a 32-bit pixel is left as it was.
-                if (BytesPerPixel(to) == 4) out = (out & 0x00FFFFFFu) | (dp & 0xFF000000u);
-            }
-            d.Set(x + i, y + j, out);
+    const cTransparentTest clear(s);
+    const bool keyed = transparent == 1;
+    ForEachPair(s, sx, sy, d, x, y, w, h, [&](std::uint32_t sp, std::uint32_t& out) {
+        if (keyed && clear(sp)) return false;
+        const std::uint32_t dp = out;
+        if (!lpDTCon && dp == dwTransmit) {
+            out = ConvertPixel(from, sp, to);
+        } else if (lpDTCon && BytesPerPixel(to) == 2) {
+            // In the target's own ranges, without widening.
+            const cChannels a = ChannelsOf(to, ConvertPixel(from, sp, to)), b = ChannelsOf(to, dp);
+            out = PackChannels(to, {(a.r + b.r) >> 1, (a.g + b.g) >> 1, (a.b + b.b) >> 1}, to);
+        } else if (wide) {
+            // Each byte halved without carries into the next; the fourth byte is left.
+            out = (((sp & dp) & 0xFFFFFFu) + (((sp ^ dp) & 0xFEFEFEu) >> 1)) | (dp & 0xFF000000u);
+        } else {
+            const cChannels a = ChannelsOf(from, sp), b = ChannelsOf(to, dp);
+            const int ac[3] = {a.r, a.g, a.b}, bc[3] = {b.r, b.g, b.b};
+            out = alphaBits;
+            for (int n = 0; n < 3; ++n)
+                out |= static_cast<std::uint32_t>(narrow[n][(widenS[n][ac[n]] + widenD[n][bc[n]]) >> 1])
+                       << tShift[n];
+            // The fourth byte of a 32-bit pixel is left as it was.
+            if (BytesPerPixel(to) == 4) out = (out & 0x00FFFFFFu) | (dp & 0xFF000000u);
         }
-    }
+        return true;
+    });
     px.Written();
     return 1;
 }

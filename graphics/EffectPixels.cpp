@@ -53,6 +53,25 @@ bool IsTransparentPixel(const cSurface& s, std::uint32_t pixel) {
     }
 }
 
+cTransparentTest::cTransparentTest(const cSurface& s) {
+    if (!lpDTCon) {
+        mask_ = 0xFFFFFFFFu;
+        value_ = dwTransmit;
+        return;
+    }
+    switch (s.Format()) {
+    case PixelFormat::A1R5G5B5:
+        mask_ = 0xA000u;
+        break;
+    case PixelFormat::A8R8G8B8:
+        mask_ = 0xFF000000u;
+        break;
+    default:
+        value_ = 1; // no alpha to be clear: never
+        break;
+    }
+}
+
 cChannels ChannelsOf(PixelFormat format, std::uint32_t pixel) {
     const FormatMasks m = MasksOf(format);
     return {static_cast<int>((pixel >> m.rShift) & static_cast<std::uint32_t>(m.rMax)),

@@ -175,6 +175,7 @@ int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DD
     const int b0 = std::max(0, j0 - ry), b1 = std::min(h, j1 + ry - 1);
     // Sums from the corner (a0, b0) of the opaque pixels' count and channels,
     // so every window is four look-ups whatever its size.
+    const cTransparentTest clear(s);
     const int cols = a1 - a0 + 1;
     std::vector<std::int64_t> table(static_cast<std::size_t>(cols) * (b1 - b0 + 1) * 4, 0);
     auto cell = [&](int a, int b) {
@@ -187,7 +188,7 @@ int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DD
             const int u = sx + a;
             if (v >= 0 && v < s.Height() && u >= 0 && u < s.Width()) {
                 const std::uint32_t p = s.Get(u, v);
-                if (!IsTransparentPixel(s, p)) {
+                if (!clear(p)) {
                     row[0] += 1;
                     row[1] += (p >> m.rShift) & static_cast<std::uint32_t>(m.rMax);
                     row[2] += (p >> m.gShift) & static_cast<std::uint32_t>(m.gMax);
@@ -199,23 +200,23 @@ int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DD
             for (int n = 0; n < 4; ++n) here[n] = above[n] + row[n];
         }
     }
+    // Averages in the source's ranges, packed for the target.
+    const cChannelMap pack(from, to, [](int, int c) { return c; });
     for (int j = j0; j < j1; ++j) {
         const int top = std::max(j - ry, 0), bottom = std::min(j + ry, h);
         for (int i = i0; i < i1; ++i) {
             std::uint32_t centre;
-            if (transparent == 1 && (!TakePixel(px, sx + i, sy + j, centre) || IsTransparentPixel(s, centre)))
-                continue;
+            if (transparent == 1 && (!TakePixel(px, sx + i, sy + j, centre) || clear(centre))) continue;
             // The window from rx left and ry up to one short of rx right and ry down, within the rectangle.
             const int left = std::max(i - rx, 0), right = std::min(i + rx, w);
             const std::int64_t *p11 = cell(right, bottom), *p01 = cell(left, bottom);
             const std::int64_t *p10 = cell(right, top), *p00 = cell(left, top);
             const std::int64_t count = p11[0] - p01[0] - p10[0] + p00[0];
             if (count == 0) continue;
-            cChannels avg;
-            avg.r = static_cast<int>((p11[1] - p01[1] - p10[1] + p00[1]) / count);
-            avg.g = static_cast<int>((p11[2] - p01[2] - p10[2] + p00[2]) / count);
-            avg.b = static_cast<int>((p11[3] - p01[3] - p10[3] + p00[3]) / count);
-            px.Dst().Set(x + i, y + j, PackChannels(to, avg, from));
+            const auto r = static_cast<std::uint32_t>((p11[1] - p01[1] - p10[1] + p00[1]) / count);
+            const auto g = static_cast<std::uint32_t>((p11[2] - p01[2] - p10[2] + p00[2]) / count);
+            const auto b = static_cast<std::uint32_t>((p11[3] - p01[3] - p10[3] + p00[3]) / count);
+            px.Dst().Set(x + i, y + j, pack((r << m.rShift) | (g << m.gShift) | (b << m.bShift)));
         }
     }
     px.Written();

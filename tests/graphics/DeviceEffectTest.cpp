@@ -8,7 +8,7 @@
 
 #include <cstdlib>
 
-namespace {
+namespace device_effect_test {
 
 class DeviceEffects : public EffectFaces {
 protected:
@@ -89,4 +89,4 @@ INSTANTIATE_TEST_SUITE_P(Direct3D, DeviceEffects,
                          ::testing::Values(std::make_tuple(true, 16), std::make_tuple(true, 32)),
                          EffectFaces::Name);
 
-} // namespace
+} // namespace device_effect_test

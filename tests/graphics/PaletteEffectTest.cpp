@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace {
+namespace palette_effect_test {
 
 constexpr int kSize = 8;
 // The picture's indices; 0 is the transparent colour.
@@ -144,4 +144,4 @@ TEST_F(PaletteEffects, TrueColourBlendsAreNotAskedOfPalettePictures) {
     Check("multiply");
 }
 
-} // namespace
+} // namespace palette_effect_test

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace {
+namespace palette_fade_test {
 
 PALETTEENTRY Entry(int i) {
     return {static_cast<BYTE>(i), static_cast<BYTE>(255 - i), static_cast<BYTE>(i * 7), 0};
@@ -289,4 +289,4 @@ TEST_F(PaletteCycle, PictureFadeRefusesDepthsItCannotMix) {
     DDReleaseSurface(&b);
 }
 
-} // namespace
+} // namespace palette_fade_test
