@@ -96,6 +96,42 @@ TEST_F(MainFrame, ABlockChangeOverACharacterKillsOnlyWithoutItsGrace) {
     }
 }
 
+TEST_F(MainFrame, ACharacterWhoseLifeRunsOutTakesNoFurtherPartAndLeavesAtTheSubStepsEnd) {
+    // An enemy standing on the hero: harmless until the test gives it power.
+    cStage s = FloorStage();
+    cEdChara enemy;
+    enemy.Init();
+    enemy.Control = 1;
+    enemy.Placed = 1;
+    enemy.Faction = 1;
+    enemy.mhp = 10;
+    enemy.Flows.clear();
+    enemy.Column = 3;
+    enemy.Row = 12;
+    s.Charas.push_back(enemy);
+    for (const std::int32_t life : {0, kUnlimitedLife}) {
+        cStageRunner run;
+        cStageRunner::UseStage(s);
+        UntilMain(run);
+        for (int i = 0; i < 20; ++i) run.Frame();
+        cHeroChara& hero = *run.Play().Hero();
+        ASSERT_EQ(run.Play().scene.CharaList.size(), 1u);
+        cNpcChara& c = run.Play().scene.CharaList.front();
+        ASSERT_EQ(hero.hp, 10);
+        c.Def.power = 3;
+        c.nLifeTimer = life;
+        run.Frame();
+        if (life == 0) {
+            EXPECT_TRUE(run.Play().scene.CharaList.empty());
+            EXPECT_TRUE(run.Play().scene.FactionCharas.At(1).empty());
+            EXPECT_EQ(hero.hp, 10) << "gone from its first sub-step on";
+        } else {
+            EXPECT_EQ(run.Play().scene.CharaList.size(), 1u);
+            EXPECT_LT(hero.hp, 10) << "the same contact hurts while it lives";
+        }
+    }
+}
+
 TEST_F(MainFrame, AMapTooLargeToHoldIsReportedAndPlayGoesToTheTitle) {
     struct Case {
         std::int32_t cols, rows;

@@ -12,6 +12,14 @@ constexpr std::uint8_t kFromCommonPalette = 1;
 constexpr std::int8_t kTurnAtLedgesMove = 3; // "地上折り返し移動"
 constexpr std::int8_t kJumpCommand = 10;     // "ジャンプ"
 constexpr std::int8_t kStageClearCommand = 17;
+constexpr std::int8_t kStraightMove = 2; // "直線移動"
+constexpr std::uint8_t kEnemyFaction = 1;
+// Move directions that do not depend on the facing.
+constexpr std::int8_t kLeft = 2, kRight = 3;
+// Key entries of a key condition: the direction lists, then the buttons.
+constexpr std::size_t kKeyEntryCount = 19;
+constexpr std::size_t kLeftKey = 1, kRightKey = 2, kButton1 = 11;
+constexpr std::uint8_t kKeyPressed = 1;
 
 cEdBlock PaletteBlock(const char* name, std::int16_t graphic) {
     cEdBlock b;
@@ -45,6 +53,11 @@ cEdChara PaletteChara(const char* name, std::int16_t graphic, std::uint8_t contr
     c.Control = control;
     c.mhp = hp;
     c.Facing = 0;
+    // Enemies are of a faction of their own, so that they and the hero hurt each other.
+    if (control == 1) {
+        c.Faction = kEnemyFaction;
+        c.power = 1;
+    }
     return c;
 }
 
@@ -92,6 +105,52 @@ cEdCommand Summon(std::int8_t kind, std::int16_t tenths) {
     c.pShot->sRange = 20;
     c.pShot->sLife = 50;
     c.pShot->nPower = 1;
+    return c;
+}
+
+// A flow started by a key held for any length: while it stays held
+// (`whileHeld`), or once each time it is pressed.
+cEdFlow KeyFlow(const char* name, std::size_t key, bool whileHeld, std::vector<cEdCommand> commands) {
+    cEdFlow f = AlwaysFlow(name, std::move(commands));
+    cEdKeyCond k;
+    k.cCombine = 0;
+    k.byOpt2 = 1; // any length
+    k.KeyStates.assign(kKeyEntryCount, 0);
+    k.KeyStates[key] = kKeyPressed;
+    f.vKeyCond.push_back(k);
+    f.bySet6 = whileHeld ? 1 : 0;
+    return f;
+}
+
+// The hero: walks while left or right is held and jumps with button 1
+// (higher the longer it is held); an enemy it runs into takes 3 points.
+cEdChara Hero() {
+    cEdChara c = PaletteChara("主人公", 0, 0, 10);
+    c.power = 3;
+    c.FixedFacing = 0;
+    cEdCommand right = Move(kStraightMove, 1, kRight);
+    right.pMove->sAmount = 30;
+    cEdCommand left = Move(kStraightMove, 1, kLeft);
+    left.pMove->sAmount = 30;
+    cEdCommand jump = Timed(kJumpCommand, 0, {1, 0, 9, 0, 0}); // variable height, up to 9 half-blocks
+    jump.sSe = 1;
+    c.Flows = {KeyFlow("右へ歩く", kRightKey, true, {right}), KeyFlow("左へ歩く", kLeftKey, true, {left}),
+               KeyFlow("ジャンプ", kButton1, false, {jump})};
+    return c;
+}
+
+// A solid character that carries the hero to and fro over a pit: a platform
+// to ride, which nothing hurts.
+cEdChara Lift() {
+    cEdChara c = PaletteChara("動く床", 7, 1, 1);
+    c.Faction = 0;
+    c.power = 0;
+    c.Flying = 1;
+    c.BlockChara = 1;
+    c.Invincible = 2;
+    cEdCommand there = Move(kStraightMove, 20, kRight);
+    cEdCommand back = Move(kStraightMove, 20, kLeft);
+    c.Flows.push_back(AlwaysFlow("往復", {there, back}));
     return c;
 }
 
@@ -181,13 +240,13 @@ const std::vector<DemoStage>& DemoStages() {
              "S                    c c c     F       S",
              "S                   BBBBBBB            S",
              "S      F                               S",
-             "S          c c                     c   S",
+             "S          c c             L       c   S",
              "S         BBBBB                   BBB  S",
              "S                                      S",
              "S  H         W   T     J    M  W     G S",
              "S######################   #############S",
              "S######################   #############S",
-             "S######################SSS#############S",
+             "S######################   #############S",
          }},
         {"w01-1.stg4_818",
          "はじめのステージ",
@@ -203,7 +262,7 @@ const std::vector<DemoStage>& DemoStages() {
              "S                 c c c        S",
              "S                BBBBBBB       S",
              "S                              S",
-             "S       c                      S",
+             "S       c           L          S",
              "S H    BBB      W        h   G S",
              "S##############################S",
              "S##############################S",
@@ -223,11 +282,11 @@ const std::vector<DemoStage>& DemoStages() {
              "S                 BBB              J         S",
              "S          c                      SSSS       S",
              "S         BBB                                S",
-             "S                                            S",
+             "S                        L                   S",
              "S H            W      J         W          G S",
              "S#########   ##########  ####################S",
              "S#########   ##########  ####################S",
-             "S#########SSS##########SS####################S",
+             "S#########   ##########  ####################S",
          }},
     };
     return stages;
@@ -247,8 +306,7 @@ void BuildCommonPalette(cCommonPalette& palette) {
     jump.sWait = 20;
     hopper.Flows.push_back(AlwaysFlow("跳ねる", {jump, Command(1)}));
 
-    palette.Charas = {cEdChara(), PaletteChara("主人公", 0, 0, 10), walker, hopper, Flyer(), Turret(),
-                      Summoner()};
+    palette.Charas = {cEdChara(), Hero(), walker, hopper, Flyer(), Turret(), Summoner(), Lift()};
 
     cEdItem goal = PaletteItem("ゴール", 4);
     goal.Commands.push_back(Command(kStageClearCommand));
@@ -292,6 +350,9 @@ void BuildStage(const DemoStage& layout, cStage& stage) {
                 break;
             case 'M':
                 stage.Charas.push_back(Placement<cEdChara>(kSummoner, column, row));
+                break;
+            case 'L':
+                stage.Charas.push_back(Placement<cEdChara>(kLift, column, row));
                 break;
             case 'c':
                 stage.Items.push_back(Placement<cEdItem>(kCoin, column, row));
