@@ -135,6 +135,33 @@ TEST_P(Composite, NothingForAnEmptyWindowOrStrip) {
     Check(Blank());
 }
 
+TEST_P(Composite, TurnNarrowsToTwoColumnsAndANarrowCardDoesNotDivideByNothing) {
+    // Width 4, half 2: counter 1 draws the card two pixels wide in the middle.
+    DDBltTurn(&dst, 2, 2, 4, 1, &pic, 0, 0, &pic, 0, 0, 4, 1, 1, 1, 0);
+    EXPECT_EQ(At(dst, 2, 2), background);
+    EXPECT_NE(At(dst, 3, 2), background);
+    EXPECT_NE(At(dst, 4, 2), background);
+    EXPECT_EQ(At(dst, 5, 2), background);
+    // Width 1 has no half to turn by: the first picture, whatever the counter.
+    DDBltTurn(&dst, 8, 8, 1, 1, &pic, 0, 0, &pic, 1, 0, 1, 1, 1, 5, 0);
+    EXPECT_EQ(At(dst, 8, 8), StoredLetter('R'));
+}
+
+TEST_P(Composite, NumbersFromADigitStrip) {
+    // Row 1 of the picture as a strip of one-pixel digits: 0 'Y', 1 'W', 2 'R', 3 'G'.
+    DDDrawNumber(&dst, 2, 1, 1, 1, &pic, 0, 1, 1, 3, 3, 0);    // right-aligned: two cells in
+    DDDrawNumber(&dst, 2, 3, 1, 1, &pic, 0, 1, 1, 3, 3, 1);    // centred: one cell in
+    DDDrawNumber(&dst, 2, 5, 1, 1, &pic, 0, 1, 1, 1203, 2, 0); // wider than the field: from x
+    DDDrawNumber(&dst, 2, 7, 1, 1, &pic, 0, 1, 1, 0, 1, 0);    // 0 is one digit
+    DDDrawNumber(&dst, 2, 9, 1, 1, &pic, 0, 1, 1, -5, 3, 0);   // negative: nothing
+    Grid g = Blank();
+    g[1][4] = 'G';
+    g[3][3] = 'G';
+    g[5].replace(2, 4, "WRYG");
+    g[7][2] = 'Y';
+    Check(g);
+}
+
 INSTANTIATE_EFFECT_FACES(Composite);
 
 } // namespace

@@ -14,6 +14,13 @@ class PixelEffects : public EffectFaces {
 protected:
     void SetUp() override {
         EffectFaces::SetUp();
+        if (d3d) {
+            // The CPU's rules work on the system-memory copy of a texture; a
+            // texture in the device's memory is drawn by the device (below).
+            DDReleaseSurface(&pic);
+            ASSERT_EQ(DDCreateSurfaceFromFile(&pic, "pic.bmp", 1, bpp, 0, DTMEMORYTYPE_SYSTEM, 0, 0, 0, 0, 0),
+                      0);
+        }
         for (int y = 0; y < kSize; ++y)
             for (int x = 0; x < kSize; ++x) want[y][x] = At(dst, x, y);
     }
