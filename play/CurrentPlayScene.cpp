@@ -37,7 +37,6 @@ public:
     void PlayDbSe(std::int32_t n) override { To().PlayDbSe(n); }
     void PlayBgm(std::int32_t bgm, std::int32_t mode) override { To().PlayBgm(bgm, mode); }
     std::int32_t DefeatWait() override { return To().DefeatWait(); }
-    void GameWait(std::int32_t frames) override { To().GameWait(frames); }
     void StartScreenEffect(std::int32_t effect, std::int32_t a, std::int32_t b) override {
         To().StartScreenEffect(effect, a, b);
     }

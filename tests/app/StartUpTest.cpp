@@ -62,7 +62,13 @@ TEST(StartUp, AStageOnTheCommandLineIsLoadedAndTheKeyColourComesFromTheFirstPict
     std::vector<std::uint32_t> colours(256, 0);
     colours[0] = 0xFF00FF; // the key colour, in the top-left pixel
     colours[1] = 0x336699;
-    WriteFile((dir.path() / "bmp" / "plt" / "Palette.bmp").string(), MakeBmp(2, 2, 8, {0, 1, 1, 1}, colours));
+    // The top-left pixel is the key colour; the 16 x 16 block at (0, 8) holds
+    // colour i at (i mod 16, 8 + i div 16), where the true-colour modes read
+    // their palette, so every mode ends with the same palette.
+    std::vector<std::uint32_t> pixels(16 * 24, 1);
+    pixels[0] = 0;
+    for (std::uint32_t i = 0; i < 256; ++i) pixels[16 * 8 + i] = i;
+    WriteFile((dir.path() / "bmp" / "plt" / "Palette.bmp").string(), MakeBmp(16, 24, 8, pixels, colours));
     std::filesystem::create_directories(dir.path() / "data" / "stg4");
     cStage stage = SmallStage(23, 17, 1, 1); // a stage needs its hero to be played
     ASSERT_TRUE(stage.SaveToFile((dir.path() / "data" / "stg4" / "t.stg4_818").string()));
@@ -80,8 +86,12 @@ TEST(StartUp, AStageOnTheCommandLineIsLoadedAndTheKeyColourComesFromTheFirstPict
         EXPECT_EQ(Palette[0].peRed, 0xFF);
         EXPECT_EQ(Palette[0].peGreen, 0x00);
         EXPECT_EQ(Palette[0].peBlue, 0xFF);
-        if (DDIsDirectDraw() && DDScreenBpp() == 32) EXPECT_EQ(dwTransmit, 0xFF00FFu);
-        if (DDIsDirectDraw() && DDScreenBpp() == 16) EXPECT_EQ(dwTransmit, 0xF81Fu);
+        if (DDIsDirectDraw() && DDScreenBpp() == 32) {
+            EXPECT_EQ(dwTransmit, 0xFF00FFu);
+        }
+        if (DDIsDirectDraw() && DDScreenBpp() == 16) {
+            EXPECT_EQ(dwTransmit, 0xF81Fu);
+        }
     }
     ShutdownProgram();
     lpMainPresenter = nullptr;

@@ -12,10 +12,6 @@
 
 namespace {
 
-std::string U8(const char8_t* text) {
-    return reinterpret_cast<const char*>(text);
-}
-
 // A report file, the display setting of the test, and no leftovers.
 struct BoxFixture : ::testing::Test {
     TempDir dir;

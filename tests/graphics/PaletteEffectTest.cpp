@@ -118,7 +118,7 @@ TEST_F(PaletteEffects, CopiesMoveIndicesAndBlurIsRefused) {
     SetErrorLog(true, "EC_Game.txt");
     EXPECT_EQ(DDBltBlur(&dst, 0, 0, 4, 4, 1, 1, &pic, 0, 0, 1), 1);
     SetErrorLog(false, "");
-    EXPECT_NE(ReadAll("EC_Game.txt").find(Utf8Text(u8"8ビットぼかしは不可能！")), std::string::npos);
+    EXPECT_NE(ReadAll("EC_Game.txt").find(U8(u8"8ビットぼかしは不可能！")), std::string::npos);
     Check("blur");
 }
 
@@ -140,7 +140,7 @@ TEST_F(PaletteEffects, TrueColourBlendsAreNotAskedOfPalettePictures) {
     SetErrorLog(true, "EC_Game.txt");
     DDChangeColorInPlace(&dst, 0, 0, 4, 4, 0, 255, 0, 0);
     SetErrorLog(false, "");
-    EXPECT_NE(ReadAll("EC_Game.txt").find(Utf8Text(u8"DDrawでは DDChangeColor(")), std::string::npos);
+    EXPECT_NE(ReadAll("EC_Game.txt").find(U8(u8"DDrawでは DDChangeColor(")), std::string::npos);
     Check("multiply");
 }
 

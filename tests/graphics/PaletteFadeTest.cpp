@@ -198,7 +198,7 @@ TEST_P(TrueColourPalette, PictureFadeMixesEachPixelOfTheSource) {
         SetErrorLog(true, "EC_Game.txt");
         EXPECT_EQ(DDFade_UnPal(&dst, 128, 0, 0, 0, &pic), 1);
         SetErrorLog(false, "");
-        EXPECT_NE(ReadAll("EC_Game.txt").find(Utf8Text(u8"D3DではDDFade_UnPalは未対応")), std::string::npos);
+        EXPECT_NE(ReadAll("EC_Game.txt").find(U8(u8"D3DではDDFade_UnPalは未対応")), std::string::npos);
         EXPECT_EQ(At(dst, 0, 0), Stored(kGrey));
         DDReleaseSurface(&copy);
         return;

@@ -28,7 +28,7 @@ int RunUntil(cStageRunner& run, int state, int limit) {
 
 TEST_F(PlayScene, EntrySetsTheStageUpThenFadesInAndShowsTheReadyStateBeforePlay) {
     cStageRunner run;
-    cStageRunner::UseStage(SceneFloorStage());
+    cStageRunner::UseStage(FloorStage());
     run.Frame();
     cPlayScene& play = run.Play();
     ASSERT_EQ(play.nState, PLAY_FADE_IN);
@@ -81,7 +81,7 @@ TEST_F(PlayScene, AHeroWithNoFloorFallsOutOfTheMapIsDefeatedAndTheStageStartsAga
 
 TEST_F(PlayScene, EverySetUpEmptiesTheCellsAndTheirConditionCaches) {
     cStageRunner run;
-    cStageRunner::UseStage(SceneFloorStage());
+    cStageRunner::UseStage(FloorStage());
     run.Frame();
     cPlayScene& play = run.Play();
     const std::int32_t floor = BlockGrid.CellOf(3 + kMapMargin, 14 + kMapMargin);
@@ -100,7 +100,7 @@ TEST_F(PlayScene, EverySetUpEmptiesTheCellsAndTheirConditionCaches) {
 
 TEST_F(PlayScene, ARetryResetsTheStageVariablesAndTheSeedOfTheAttempt) {
     cStageRunner run;
-    cStageRunner::UseStage(SceneFloorStage());
+    cStageRunner::UseStage(FloorStage());
     run.Frame();
     cPlayScene& play = run.Play();
     play.SetStage(1, 0);
@@ -113,7 +113,7 @@ TEST_F(PlayScene, ARetryResetsTheStageVariablesAndTheSeedOfTheAttempt) {
 }
 
 TEST_F(PlayScene, AMapBlockOutsideTheMapIsReportedNotWrappedIntoAnotherRow) {
-    cStage s = SceneFloorStage();
+    cStage s = FloorStage();
     s.Blocks.push_back(SolidBlock(static_cast<std::int16_t>(40), 3)); // past the row pitch
     cStageRunner run;
     cStageRunner::UseStage(s);

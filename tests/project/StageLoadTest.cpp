@@ -18,10 +18,6 @@
 
 namespace {
 
-std::string U8(const char8_t* text) {
-    return reinterpret_cast<const char*>(text);
-}
-
 void WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
     std::filesystem::path parent = std::filesystem::path(name).parent_path();
     if (!parent.empty()) std::filesystem::create_directories(parent);
