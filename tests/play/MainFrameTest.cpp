@@ -62,18 +62,25 @@ TEST_F(MainFrame, ABlockChangeOverACharacterKillsOnlyWithoutItsGrace) {
             UntilMain(run);
             for (int i = 0; i < 20; ++i) run.Frame(); // both standing on the floor
             ASSERT_EQ(run.Play().scene.CharaList.size(), 1u);
-            cChara& c = buryHero ? static_cast<cChara&>(*run.Play().Hero())
-                                 : static_cast<cChara&>(run.Play().scene.CharaList.front());
-            ASSERT_FALSE(c.bDying);
-            const double top = c.dY;
-            BuryIn(c);
-            c.nSqueezeGrace = k.grace;
+            // A defeated character leaves the list at the end of its sub-step,
+            // so it is looked up again after every frame.
+            const auto chara = [&]() -> cChara* {
+                if (buryHero) return run.Play().Hero();
+                auto& list = run.Play().scene.CharaList;
+                return list.empty() ? nullptr : &list.front();
+            };
+            ASSERT_NE(chara(), nullptr);
+            ASSERT_FALSE(chara()->bDying);
+            const double top = chara()->dY;
+            BuryIn(*chara());
+            chara()->nSqueezeGrace = k.grace;
             run.Frame();
             const auto what = [&] {
                 return (buryHero ? "hero, grace " : "character, grace ") + std::to_string(k.grace);
             };
-            EXPECT_EQ(!c.bDying, k.survives) << what();
+            EXPECT_EQ(chara() != nullptr && !chara()->bDying, k.survives) << what();
             if (!k.survives) continue;
+            cChara& c = *chara();
             for (int i = 0; i < 10; ++i) run.Frame();
             EXPECT_EQ(c.nSqueezeGrace, 0) << what();
             EXPECT_FALSE(c.bDying) << what();

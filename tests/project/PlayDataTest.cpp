@@ -132,14 +132,14 @@ TEST_F(PlayDataFile, SavingAndLoadingKeepThePositionInsideTheMapAndOnePairPerCha
     WorldMap.SetSize(10, 8);
     WorldMap.nStartX = 2;
     WorldMap.nStartY = 5;
-    SystemData.nChallengeStages = 3;
+    SystemData.nChallengeStages = 4;
     cPlayData p = Filled();
     p.nMapX = 10; // one past the last column
     p.nMapY = -1;
     std::vector<std::uint8_t> bytes = p.SaveToBytes();
     EXPECT_EQ(p.nMapX, 2);
     EXPECT_EQ(p.nMapY, 5);
-    EXPECT_EQ(p.Challenges.size(), 3u);
+    EXPECT_EQ(p.Challenges.size(), 4u);
 
     // A file from a project with a bigger map is brought inside this one on loading.
     WorldMap.SetSize(2, 2);
@@ -151,6 +151,7 @@ TEST_F(PlayDataFile, SavingAndLoadingKeepThePositionInsideTheMapAndOnePairPerCha
     EXPECT_EQ(q.nMapX, 1);
     EXPECT_EQ(q.nMapY, 0);
     ASSERT_EQ(q.Challenges.size(), 5u);
+    EXPECT_EQ(q.Challenges[3].nSecond, 500);
     EXPECT_EQ(q.Challenges[4].nSecond, 0);
 }
 
