@@ -1,41 +1,21 @@
 // The story slot list: a framed box 320 pixels wide, one 16-pixel row per
 // slot, a separator line under every row but the last, the slot's number from
 // x + 16 and its date from x + 64 only when it holds a save.
-#include "graphics/GraphicsFixture.h"
+#include "gui/TextScreenFixture.h"
 
-#include "graphics/Font.h"
 #include "gui/SlotListDraw.h"
 
 namespace {
 
-class SlotListDraw : public GraphicsTest {
+class SlotListDraw : public TextScreenTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(StartDirectDraw(32));
-        Palette[0] = {0xFF, 0x00, 0xFF, 0};
-        Palette[240] = {0x00, 0xFF, 0x00, 0};
-        Palette[241] = {0xFF, 0xFF, 0xFF, 0};
-        DDSetTransmit(0xFF, 0x00, 0xFF);
-        ASSERT_TRUE(DDCreateSurface(&frame, 640, 480, 0, 1, 0, 0, 0));
-        DDFillSurfaceColor(&frame, 0x000080);
-        ASSERT_TRUE(DDCreateSurface(&screen, 400, 80, 0, 1, 0, 0, 0));
-        DDFillSurfaceColor(&screen, 0x404040);
-        SysFont[1].Create("ＭＳ ゴシック", 0, 16, 16, 16, 241, &frame, 1, 240, nullptr, 1);
-    }
-    void TearDown() override {
-        SysFont[1].Release();
-        DDReleaseSurface(&frame);
-        DDReleaseSurface(&screen);
-        GraphicsTest::TearDown();
-    }
-    std::uint32_t Rgb(int x, int y) { return At(screen, x, y) & 0xFFFFFF; }
+    SlotListDraw() : TextScreenTest(400) {}
     int Ink(int x0, int y0, int x1, int y1) {
         int ink = 0;
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x) ink += Rgb(x, y) == 0xFFFFFFu;
         return ink;
     }
-    DDSURFACEDATA frame, screen;
 };
 
 TEST_F(SlotListDraw, RowsSeparatorsNumbersAndDates) {
