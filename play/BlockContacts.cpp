@@ -236,7 +236,19 @@ int CheckBlockVertical(cChara& c) {
 
 int RecheckBlockVertical(cChara& c) {
     if (PassesBlocks(c)) return 0;
+    // Landing leaves the bottom edge one pixel above the floor, so the floor line
+    // of a recheck lies in the air: a character that landed in this step keeps
+    // the floor it landed on instead of being counted as falling.
+    const bool landed = c.bContact[3] != 0 && c.nBlockUnder >= 0;
+    const std::int32_t under = c.nBlockUnder, fallCount = c.nFallCount;
+    const auto offGround = c.bOffGround, marker = c.bOffGroundMarker;
     if (CheckBlockBelow(c) == 2) return 2;
+    if (landed && c.nBlockUnder < 0) {
+        c.nBlockUnder = under;
+        c.nFallCount = fallCount;
+        c.bOffGround = offGround;
+        c.bOffGroundMarker = marker;
+    }
     return CheckBlockAbove(c) == 2 ? 2 : 0;
 }
 

@@ -112,6 +112,24 @@ TEST_F(StageScenario, TheJumpIsHigherTheLongerTheButtonIsHeld) {
     EXPECT_GE(held, 4 * kCell - 1) << "the full jump is nine half-blocks high";
 }
 
+TEST_F(StageScenario, AHeroThatLandedStandsOnTheFloorAndJumpsAgain) {
+    cStageRunner run;
+    cStageRunner::UseStage(WalkStage());
+    Enter(run);
+    run.SetScript("30: Z\n50:\n30: Z\n", nullptr);
+    const double ground = HeroOf(run).dY;
+    for (int i = 0; i < 80; ++i) run.Frame();
+    EXPECT_DOUBLE_EQ(HeroOf(run).dY, ground) << "back on the floor after the first jump";
+    EXPECT_TRUE(HeroOf(run).IsOnGround()) << "standing on a floor is being on the ground";
+    EXPECT_EQ(HeroOf(run).bOffGround, 0) << "standing is no fall";
+    double top = ground;
+    for (int i = 0; i < 30; ++i) {
+        run.Frame();
+        top = std::min(top, HeroOf(run).dY);
+    }
+    EXPECT_GE(ground - top, 2 * kCell) << "the second jump rises";
+}
+
 TEST_F(StageScenario, AHeroJumpsOntoAPlatformAndLandsOnIt) {
     cStage s = WalkStage();
     for (std::int16_t c = 7; c < 12; ++c) s.Blocks.push_back(SolidBlock(c, 11));
