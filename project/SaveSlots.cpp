@@ -1,11 +1,10 @@
 #include "project/SaveSlots.h"
 
 #include "foundation/ErrorLog.h"
+#include "foundation/NewerVersion.h"
 #include "foundation/Paths.h"
 #include "project/DataPath.h"
 #include "project/SystemData.h"
-
-#include <cstring>
 
 cVector<cSlotInfo> SlotList(kStorySlotCount);
 
@@ -20,15 +19,12 @@ bool ValidSlot(std::int32_t slot) {
 bool ReadSave(cPlayData& data, const std::string& path) {
     std::vector<std::uint8_t> bytes;
     if (!ReadWholeFile(path, bytes)) return false;
-    std::uint32_t version = 0;
-    if (bytes.size() >= 4) std::memcpy(&version, bytes.data(), 4);
-    if (version > dwDataVersion) {
+    if (data.LoadFromBytes(std::move(bytes))) return true;
+    if (NewerVersionRefused())
         ReportError("%s の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。",
                     path.c_str());
-        return false;
-    }
-    if (data.LoadFromBytes(std::move(bytes))) return true;
-    ReportError("%s の読み込みに失敗しました！", path.c_str());
+    else
+        ReportError("%s の読み込みに失敗しました！", path.c_str());
     return false;
 }
 
