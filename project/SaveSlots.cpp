@@ -74,17 +74,18 @@ bool SaveChallengeData(cPlayData& data) {
 }
 
 void ScanStorySlots() {
+    // One scratch play data serves every slot: each load starts it afresh.
+    cPlayData scratch;
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(SlotList.size()); ++i) {
         cSlotInfo& entry = SlotList[static_cast<std::size_t>(i)];
-        const std::string path = MakeStorySlotPath(i);
         entry.bSaved = 0;
         entry.Date = {};
-        std::vector<std::uint8_t> bytes;
-        if (!ReadWholeFile(path, bytes) || !OpenRecordMemoryRead(bytes)) continue;
+        RecordFilePtr file = OpenRecordFileRead(MakeStorySlotPath(i));
+        if (!file) continue;
         entry.bSaved = 1;
         // A damaged save still holds the slot; it shows no date.
-        cPlayData scratch;
-        if (scratch.LoadFromBytes(std::move(bytes))) entry.SetDate(scratch.SaveTime);
+        scratch.Load(*file);
+        if (!file->Damaged()) entry.SetDate(scratch.SaveTime);
     }
 }
 
