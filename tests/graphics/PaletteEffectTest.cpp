@@ -2,7 +2,7 @@
 // the colour table, the copies move palette indices, blur is refused.
 #include "GraphicsFixture.h"
 
-#include "fixtures/ReadAll.h"
+#include "fixtures/ErrorLogCapture.h"
 #include "graphics/Effects.h"
 #include "graphics/GraphicsGlobals.h"
 
@@ -115,10 +115,9 @@ TEST_F(PaletteEffects, CopiesMoveIndicesAndBlurIsRefused) {
             if (kIndices[v][u] != 0) Expect(5 + u, 5 + v, kIndices[v][u]);
     Check("rotation");
     Reset();
-    SetErrorLog(true, "EC_Game.txt");
+    cErrorLogCapture log;
     EXPECT_EQ(DDBltBlur(&dst, 0, 0, 4, 4, 1, 1, &pic, 0, 0, 1), 1);
-    SetErrorLog(false, "");
-    EXPECT_NE(ReadAll("EC_Game.txt").find(U8(u8"8ビットぼかしは不可能！")), std::string::npos);
+    EXPECT_NE(log.Text().find(U8(u8"8ビットぼかしは不可能！")), std::string::npos);
     Check("blur");
 }
 
@@ -137,10 +136,9 @@ TEST_F(PaletteEffects, ColourTableLoadsWholeFilesOnly) {
 
 TEST_F(PaletteEffects, TrueColourBlendsAreNotAskedOfPalettePictures) {
     // The colour multiply is the device's alone.
-    SetErrorLog(true, "EC_Game.txt");
+    cErrorLogCapture log;
     DDChangeColorInPlace(&dst, 0, 0, 4, 4, 0, 255, 0, 0);
-    SetErrorLog(false, "");
-    EXPECT_NE(ReadAll("EC_Game.txt").find(U8(u8"DDrawでは DDChangeColor(")), std::string::npos);
+    EXPECT_NE(log.Text().find(U8(u8"DDrawでは DDChangeColor(")), std::string::npos);
     Check("multiply");
 }
 
