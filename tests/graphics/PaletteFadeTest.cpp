@@ -270,6 +270,17 @@ TEST_P(TrueColourPalette, PaletteFromTheBlockOfPixelsBelowTheTopRows) {
     }
 }
 
+TEST_P(TrueColourPalette, APaletteFileThatCannotBeReadIsRefusedAndChangesNothing) {
+    WriteFile("broken.bmp", std::vector<std::uint8_t>(40, 0x42));
+    for (const char* name : {"missing.bmp", "broken.bmp"}) {
+        PALETTEENTRY palette[256];
+        for (auto& e : palette) e = {1, 2, 3, 4};
+        EXPECT_FALSE(DDLoadPaletteFromFile(palette, name)) << name;
+        for (int i = 0; i < 256; ++i)
+            EXPECT_TRUE(palette[i] == (PALETTEENTRY{1, 2, 3, 4})) << name << " " << i;
+    }
+}
+
 INSTANTIATE_EFFECT_FACES(TrueColourPalette);
 
 TEST_F(PaletteCycle, PictureFadeRefusesDepthsItCannotMix) {
