@@ -7,6 +7,7 @@
 #include "graphics/GraphicsGlobals.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace palette_effect_test {
 
@@ -78,6 +79,30 @@ TEST_F(PaletteEffects, TintLooksUpTheTableOnceAStepAndClipsAtEveryEdge) {
                 Expect(c.x + u, c.y + v, p);
             }
         Check("tint");
+    }
+    // A stored step count may be huge: it ends at once, where that many steps would.
+    // The test table's mix toward 9 (3i + 64) turns the indices round: find its period.
+    int period = 0;
+    for (bool back = false; !back;) {
+        ++period;
+        back = true;
+        for (std::uint32_t i = 0; i < 256 && back; ++i) {
+            std::uint32_t p = i;
+            for (int k = 0; k < period; ++k) p = Mix(p, 9);
+            back = p == i;
+        }
+    }
+    for (int steps : {1000, std::numeric_limits<int>::max()}) {
+        Reset();
+        EXPECT_EQ(DDBltTint(&dst, 2, 2, 4, 4, &pic, 0, 0, 1, palette, 9, steps), 1);
+        for (int v = 0; v < 4; ++v)
+            for (int u = 0; u < 4; ++u) {
+                std::uint32_t p = kIndices[v][u];
+                if (p == 0) continue;
+                for (int k = 0; k < steps % period; ++k) p = Mix(p, 9);
+                Expect(2 + u, 2 + v, p);
+            }
+        Check("many steps");
     }
 }
 
