@@ -30,6 +30,21 @@ cStage WalkStage(std::vector<std::int16_t> gaps = {}) {
     return s;
 }
 
+// A solid, flying character at column 3, row 10 that nothing hurts, always
+// active, with one flow of the one move: a lift or a press.
+cEdChara SolidMover(const cEdCommand& move) {
+    cEdChara c = Enemy(3, 10, 1, 0);
+    c.Faction = 0;
+    c.BlockChara = 1;
+    c.Flying = 1;
+    c.Invincible = 2;
+    c.ActiveArea = 3;
+    cEdFlow flow;
+    flow.vCmd.push_back(move);
+    c.Flows = {flow};
+    return c;
+}
+
 // Frames until the play scene is in its main state.
 void Enter(cStageRunner& run) {
     for (int i = 0; i < 30 && run.Play().nState != PLAY_MAIN; ++i) run.Frame();
@@ -125,16 +140,7 @@ TEST_F(StageScenario, AHeroJumpsOntoAPlatformAndLandsOnIt) {
 
 TEST_F(StageScenario, AHeroStandingOnAMovingSolidCharacterRidesAlongWithIt) {
     cStage s = WalkStage();
-    cEdChara lift = Enemy(3, 10, 1, 0);
-    lift.Faction = 0;
-    lift.BlockChara = 1;
-    lift.Flying = 1;
-    lift.Invincible = 2;
-    lift.ActiveArea = 3;
-    cEdFlow along;
-    along.vCmd.push_back(StraightMove(3, 10, 100));
-    lift.Flows = {along};
-    s.Charas.push_back(lift);
+    s.Charas.push_back(SolidMover(StraightMove(3, 10, 100)));
     s.Charas[0].Row = 9; // the hero starts right above the lift
     cStageRunner run;
     cStageRunner::UseStage(s);
@@ -152,16 +158,7 @@ TEST_F(StageScenario, AHeroStandingOnAMovingSolidCharacterRidesAlongWithIt) {
 
 TEST_F(StageScenario, ASolidCharacterComingDownOnTheHeroSqueezesItAgainstTheFloor) {
     cStage s = WalkStage();
-    cEdChara press = Enemy(3, 10, 1, 0);
-    press.Faction = 0;
-    press.BlockChara = 1;
-    press.Flying = 1;
-    press.Invincible = 2;
-    press.ActiveArea = 3;
-    cEdFlow down;
-    down.vCmd.push_back(StraightMove(7, 20, 100));
-    press.Flows = {down};
-    s.Charas.push_back(press);
+    s.Charas.push_back(SolidMover(StraightMove(7, 20, 100)));
     cStageRunner run;
     cStageRunner::UseStage(s);
     Enter(run);
