@@ -204,6 +204,9 @@ public:
     void OnBlockAbove();
     void LeaveObject(int bump);
     int IsOnGround() const;
+    // Whether the map cell at (column, row), cut to the map, stops this
+    // character in its block-test mode.
+    bool IsGroundCell(std::int32_t column, std::int32_t row) const;
     // The own speed moved toward 0 by the deceleration from the status stop.
     void DecelerateOwn(double& speed) const;
     // The deceleration of the own speeds derived from the status stop.

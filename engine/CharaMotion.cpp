@@ -5,6 +5,7 @@
 #include "project/Stage.h"
 #include "project/SystemData.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -107,8 +108,11 @@ void cChara::OnBlockBelow() {
     bKnockedBack = 0;
     bHitAbove = 0;
     bLanding = 1;
-    const double inside = std::fmod(std::trunc(dBottom), 32.0);
-    dY -= (inside < 0 ? inside + 32 : inside) + 1;
+    // The bottom edge comes to lie exactly one pixel above the edge of the cell
+    // it reached: a fraction kept here would make a standing character fall
+    // short of the floor and land again, bobbing by a pixel.
+    const double edge = std::floor(std::trunc(dBottom) / 32.0) * 32.0;
+    dY = edge - nHeight;
     RecomputeY();
     AfterMoveY();
     TriggerFlows(TIMING_BLOCK_HIT);
@@ -136,10 +140,30 @@ void cChara::LeaveObject(int bump) {
     if (bump) bObjectBump = 1;
 }
 
+bool cChara::IsGroundCell(std::int32_t column, std::int32_t row) const {
+    const cSceneState& s = Scene();
+    if (s.nMapCols <= 0 || s.nMapRows <= 0) return false;
+    column = std::clamp(column, 0, s.nMapCols - 1);
+    row = std::clamp(row, 0, s.nMapRows - 1);
+    return EngineScene().IsBlockSolid((row << s.nGridPitch) + column, nBlockTestMode) != 0;
+}
+
+// Landing leaves the bottom edge one pixel above the floor, and gravity acts
+// on a standing character every step, so it sinks by a fraction of a pixel
+// and lands again: between those landings it stands on no stored block yet
+// rests on the floor all the same. Resting means the bottom edge lies in the
+// last pixel row of a cell and a cell under one of the columns it covers stops
+// it.
 int cChara::IsOnGround() const {
     if (bOnObject) return 1;
-    if (nBlockUnder < 0) return 0;
-    return EngineScene().IsBlockSolid(nBlockUnder, nBlockTestMode) ? 1 : 0;
+    if (nBlockUnder >= 0) return EngineScene().IsBlockSolid(nBlockUnder, nBlockTestMode) ? 1 : 0;
+    const double below = std::floor(dBottom) + 1;
+    if (std::fmod(below, 32.0) != 0 || !(std::abs(below) < 1e9)) return 0;
+    const std::int32_t row = static_cast<std::int32_t>(below) >> 5;
+    if (row < 0 || row >= Scene().nMapRows) return 0;
+    for (std::int32_t col = nBlockLeft; col <= nBlockRight; ++col)
+        if (IsGroundCell(col, row)) return 1;
+    return 0;
 }
 
 // The status stop is the ease of stopping in tenths of a pixel per frame, lost each frame.

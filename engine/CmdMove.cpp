@@ -233,20 +233,6 @@ int CmdStraightMove(cChara& c, cFlowCommand& e) {
     return 0;
 }
 
-namespace {
-
-// Whether the cell under (column, row) of the probe row is ground. The probe
-// never reads outside the grid: rows and columns are kept inside it.
-bool GroundAt(cChara& c, std::int32_t col, std::int32_t row) {
-    cSceneState& s = Scene();
-    if (s.nMapCols <= 0 || s.nMapRows <= 0) return false;
-    col = std::clamp(col, 0, s.nMapCols - 1);
-    row = std::clamp(row, 0, s.nMapRows - 1);
-    return EngineScene().IsBlockSolid((row << s.nGridPitch) + col, c.nBlockTestMode) != 0;
-}
-
-} // namespace
-
 int CmdGroundTurnMove(cChara& c, cFlowCommand& e) {
     if (c.nFlying || !e.lpCmd->pMove) return 0;
     const cEdMove& m = *e.lpCmd->pMove;
@@ -270,8 +256,8 @@ int CmdGroundTurnMove(cChara& c, cFlowCommand& e) {
             c.bObjectBump = 0;
         } else {
             const std::int32_t row = static_cast<std::int32_t>(c.dBottom + 1.1) >> 5;
-            const bool first = GroundAt(c, c.nBlockLeft, row);
-            const bool last = GroundAt(c, c.nBlockRight, row);
+            const bool first = c.IsGroundCell(c.nBlockLeft, row);
+            const bool last = c.IsGroundCell(c.nBlockRight, row);
             const bool keepSense = SystemData.bGroundTurn == 0 && s < 0;
             if (first && !last) e.nFacingReq = keepSense ? 2 : 1;
             if (last && !first) e.nFacingReq = keepSense ? 1 : 2;
