@@ -150,6 +150,28 @@ TEST_F(StageScenario, AHeroThatLandedStandsStillOnTheFloorAndJumpsAgain) {
     EXPECT_GE(ground - top, 4 * kCell - 1) << "the second jump rises as high as the first";
 }
 
+TEST_F(StageScenario, AHeroLandingOnASpringIsThrownUp) {
+    cStage s = WalkStage();
+    for (cEdBlock& b : s.Blocks)
+        if (b.Column == 3) {
+            b.FloorKind = 1;
+            b.FloorValue = 6; // half-blocks
+        }
+    s.Charas[0].Row = 11; // drops onto the spring
+    cStageRunner run;
+    Enter(run, s);
+    const double floorTop = (14 + kMargin) * kCell;
+    double lowest = 0, highestAfter = floorTop;
+    for (int i = 0; i < 40; ++i) {
+        run.Frame();
+        const cHeroChara& h = HeroOf(run);
+        if (h.dBottom > lowest) lowest = h.dBottom;
+        if (lowest >= floorTop - 1) highestAfter = std::min(highestAfter, h.dBottom);
+    }
+    EXPECT_EQ(std::trunc(lowest) + 1, floorTop) << "it came down onto the spring";
+    EXPECT_LE(highestAfter, floorTop - 2 * kCell) << "and the spring threw it up again";
+}
+
 TEST_F(StageScenario, AHeroJumpsOntoAPlatformAndLandsOnIt) {
     cStage s = WalkStage();
     for (std::int16_t c = 7; c < 12; ++c) s.Blocks.push_back(SolidBlock(c, 11));
