@@ -123,6 +123,19 @@ private:
     std::uint32_t mask_ = 0, value_ = 0;
 };
 
+// Calls f with a value of the unsigned type one pixel of `format` is stored
+// in, so row walks read and write pixels at their own width.
+template <class F> decltype(auto) WithPixelType(PixelFormat format, F f) {
+    switch (BytesPerPixel(format)) {
+    case 1:
+        return f(std::uint8_t{});
+    case 2:
+        return f(std::uint16_t{});
+    default:
+        return f(std::uint32_t{});
+    }
+}
+
 // Visits the pixels of the w x h rectangle read at (sx, sy) of s and written
 // at (x, y) of d that lie on both: f(source pixel, target pixel&) returns
 // whether the target pixel it changed is written back. Rows are walked with

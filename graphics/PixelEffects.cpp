@@ -44,18 +44,35 @@ int DDBltRotate(DDSURFACEDATA* dst, int x, int y, int w, int h, int cx, int cy, 
     right = std::min(right + 2, cx - x + dstW - 1);
     top = std::max(top - 2, cy - y);
     bottom = std::min(bottom + 2, cy - y + dstH - 1);
-    const PixelFormat from = px.Src().Format(), to = px.Dst().Format();
-    for (int py = top; py <= bottom; ++py) {
-        for (int qx = left; qx <= right; ++qx) {
-            const int dx = qx - cx, dy = py - cy;
-            const int u = ((dx * c + dy * s) >> 10) + cx;
-            const int v = ((dy * c - dx * s) >> 10) + cy;
-            if (u < 0 || u >= w || v < 0 || v >= h) continue;
-            std::uint32_t pixel;
-            if (!TakePixel(px, sx + u, sy + v, pixel) || SkipPixel(px.Src(), pixel, transparent)) continue;
-            PutPixel(px, x + dx, y + dy, ConvertPixel(from, pixel, to));
-        }
-    }
+    const cSurface& pic = px.Src();
+    cSurface& d = px.Dst();
+    const PixelFormat from = pic.Format(), to = d.Format();
+    // The rotated coordinates that can be read: on the rectangle and on the source.
+    const int u0 = std::max(0, -sx), u1 = std::min(w, pic.Width() - sx);
+    const int v0 = std::max(0, -sy), v1 = std::min(h, pic.Height() - sy);
+    const bool keyed = transparent == 1, same = from == to;
+    const cTransparentTest clear(pic);
+    WithPixelType(from, [&](auto sourceType) {
+        using S = decltype(sourceType);
+        WithPixelType(to, [&](auto targetType) {
+            using D = decltype(targetType);
+            for (int py = top; py <= bottom; ++py) {
+                const int dy = py - cy;
+                // u and v before the shift, stepped by one column at a time.
+                int un = (left - cx) * c + dy * s;
+                int vn = dy * c - (left - cx) * s;
+                D* row = reinterpret_cast<D*>(d.Row(y + dy));
+                const int shift = x - cx;
+                for (int qx = left; qx <= right; ++qx, un += c, vn -= s) {
+                    const int u = (un >> 10) + cx, v = (vn >> 10) + cy;
+                    if (u < u0 || u >= u1 || v < v0 || v >= v1) continue;
+                    const std::uint32_t pixel = reinterpret_cast<const S*>(pic.Row(sy + v))[sx + u];
+                    if (keyed && clear(pixel)) continue;
+                    row[shift + qx] = static_cast<D>(same ? pixel : ConvertPixel(from, pixel, to));
+                }
+            }
+        });
+    });
     px.Written();
     return 1;
 }
@@ -111,6 +128,7 @@ int DDBltMosaic(DDSURFACEDATA* dst, int x, int y, int w, int h, int n, DDSURFACE
     int widen[3][256] = {};
     for (int c = 0; c < 3; ++c)
         for (int v = 0; v <= maxes[c] && v < 256; ++v) widen[c][v] = Widen8(v, maxes[c]);
+    const cTransparentTest clear(s);
     // Only the blocks that reach the target.
     cSurface& d = px.Dst();
     const int bx0 = x < 0 ? -x / n * n : 0, bx1 = std::min(w, d.Width() - x);
@@ -122,17 +140,23 @@ int DDBltMosaic(DDSURFACEDATA* dst, int x, int y, int w, int h, int n, DDSURFACE
             if (average) {
                 // The average of the block's opaque pixels, in 8 bits.
                 std::int64_t sum[3] = {}, count = 0;
-                for (int j = 0; j < bh; ++j) {
-                    for (int i = 0; i < bw; ++i) {
-                        std::uint32_t pixel;
-                        if (!TakePixel(px, sx + bx + i, sy + by + j, pixel) || IsTransparentPixel(s, pixel))
-                            continue;
-                        sum[0] += widen[0][(pixel >> m.rShift) & static_cast<std::uint32_t>(m.rMax)];
-                        sum[1] += widen[1][(pixel >> m.gShift) & static_cast<std::uint32_t>(m.gMax)];
-                        sum[2] += widen[2][(pixel >> m.bShift) & static_cast<std::uint32_t>(m.bMax)];
-                        ++count;
+                const int u = sx + bx, v = sy + by;
+                const int i0 = std::max(0, -u), i1 = std::min(bw, s.Width() - u);
+                const int j0 = std::max(0, -v), j1 = std::min(bh, s.Height() - v);
+                WithPixelType(from, [&](auto sourceType) {
+                    using S = decltype(sourceType);
+                    for (int j = j0; j < j1; ++j) {
+                        const S* row = reinterpret_cast<const S*>(s.Row(v + j));
+                        for (int i = i0; i < i1; ++i) {
+                            const std::uint32_t pixel = row[u + i];
+                            if (clear(pixel)) continue;
+                            sum[0] += widen[0][(pixel >> m.rShift) & static_cast<std::uint32_t>(m.rMax)];
+                            sum[1] += widen[1][(pixel >> m.gShift) & static_cast<std::uint32_t>(m.gMax)];
+                            sum[2] += widen[2][(pixel >> m.bShift) & static_cast<std::uint32_t>(m.bMax)];
+                            ++count;
+                        }
                     }
-                }
+                });
                 if (count == 0) continue;
                 const cChannels c = {Narrow8(static_cast<int>(sum[0] / count), m.rMax),
                                      Narrow8(static_cast<int>(sum[1] / count), m.gMax),
