@@ -65,6 +65,7 @@ void InstallSeams() {
     static cPlayPictureDraw pictureDraw(GraphicsPictureDraw());
     SetPictureDraw(&pictureDraw);
     SetPresentationTiming(&GraphicsPresentationTiming());
+    SetDisplayFactsSource(&GraphicsDisplayFacts());
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
     SetEngineScene(&CurrentPlayScene());

@@ -287,10 +287,10 @@ int CmdAvoidOffscreenMove(cChara& c, cFlowCommand& e) {
     ClearMovedFlags(c);
     const bool right = FacesRight(c);
     const int dir = FacingDirection(e.cDir, right);
-    const bool left = dir == 2 || dir == 8 || dir == 9;
-    const bool rightPart = dir == 3 || dir == 10 || dir == 11;
-    const bool up = dir == 6 || dir == 8 || dir == 10;
-    const bool down = dir == 7 || dir == 9 || dir == 11;
+    const bool left = dir == kDirLeft || dir == kDirUpLeft || dir == kDirDownLeft;
+    const bool rightPart = dir == kDirRight || dir == kDirUpRight || dir == kDirDownRight;
+    const bool up = dir == kDirUp || dir == kDirUpLeft || dir == kDirUpRight;
+    const bool down = dir == kDirDown || dir == kDirDownLeft || dir == kDirDownRight;
     const double s = e.dSpeed;
     const cSceneState& sc = Scene();
     c.UpdateScreenRect();

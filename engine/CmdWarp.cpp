@@ -14,28 +14,13 @@ namespace {
 
 enum : std::int32_t { WARP_FROM_SELF = 0, WARP_TO_COORDS = 5 };
 enum : std::int32_t { COORD_RELATIVE = 0, COORD_BLOCKS = 1, COORD_SCREEN = 2 };
-enum : std::int32_t {
-    DIR_FORWARD = 0,
-    DIR_BACKWARD = 1,
-    DIR_LEFT = 2,
-    DIR_RIGHT = 3,
-    DIR_FORWARD_Y = 4,
-    DIR_BACKWARD_Y = 5,
-    DIR_UP = 6,
-    DIR_DOWN = 7,
-    DIR_UP_LEFT = 8,
-    DIR_DOWN_LEFT = 9,
-    DIR_UP_RIGHT = 10,
-    DIR_DOWN_RIGHT = 11,
-    DIR_INPUT = 12,
-};
 
 // The warp's direction for the reference character: forward and backward by
 // its facing, the input direction by the player's input (diagonals become
 // horizontal when the warp keeps to the ground).
 std::int32_t ResolveDirection(std::int32_t code, const cChara& ref, const cChara& self) {
     const bool right = ref.nFacing != 0;
-    if (code != DIR_INPUT) return FacingDirection(code, right);
+    if (code != kDirInput) return FacingDirection(code, right);
     return InputDirection(self.InputSnapshot(), right, SystemData.bWarp == 0 || ref.nFlying != 0);
 }
 
@@ -44,28 +29,28 @@ std::int32_t ResolveDirection(std::int32_t code, const cChara& ref, const cChara
 bool Step(std::int32_t dir, double dist, double& x, double& y) {
     const double dd = kInvSqrt2 * dist;
     switch (dir) {
-    case DIR_LEFT:
+    case kDirLeft:
         x -= dist;
         return true;
-    case DIR_RIGHT:
+    case kDirRight:
         x += dist;
         return true;
-    case DIR_UP:
+    case kDirUp:
         y -= dist;
         return true;
-    case DIR_DOWN:
+    case kDirDown:
         y += dist;
         return true;
-    case DIR_UP_LEFT:
+    case kDirUpLeft:
         x -= dd, y -= dd;
         return true;
-    case DIR_DOWN_LEFT:
+    case kDirDownLeft:
         x -= dd, y += dd;
         return true;
-    case DIR_UP_RIGHT:
+    case kDirUpRight:
         x += dd, y -= dd;
         return true;
-    case DIR_DOWN_RIGHT:
+    case kDirDownRight:
         x += dd, y += dd;
         return true;
     default:
@@ -101,8 +86,8 @@ int CmdWarp(cChara& chara, cFlowCommand& entry) {
     if (m.cMode == WARP_FROM_SELF) {
         const std::int32_t dir = ResolveDirection(m.cMode2, chara, chara);
         if (Step(dir, dist, x, y)) {
-            moveX = dir != DIR_UP && dir != DIR_DOWN;
-            moveY = dir != DIR_LEFT && dir != DIR_RIGHT;
+            moveX = dir != kDirUp && dir != kDirDown;
+            moveY = dir != kDirLeft && dir != kDirRight;
         }
     } else if (m.cMode >= 1 && m.cMode <= 4) {
         const cChara* t = chara.TargetAt(m.cMode - 1);

@@ -6,7 +6,21 @@
 
 #include <cstdint>
 
-constexpr int kDirInput = 12;
+enum : int {
+    kDirForward = 0,
+    kDirBackward = 1,
+    kDirLeft = 2,
+    kDirRight = 3,
+    kDirForwardDown = 4,
+    kDirBackwardDown = 5,
+    kDirUp = 6,
+    kDirDown = 7,
+    kDirUpLeft = 8,
+    kDirDownLeft = 9,
+    kDirUpRight = 10,
+    kDirDownRight = 11,
+    kDirInput = 12,
+};
 
 // Codes 0, 1, 4 and 5 by the facing; every other code (12 too) stands.
 int FacingDirection(int code, bool facingRight);

@@ -7,11 +7,32 @@
 #include "graphics/EffectQuad.h"
 #include "graphics/GraphicsGlobals.h"
 
+#include <array>
+
 namespace {
 
 // At 8 bits the transparent colour of the blends is palette index 0.
 bool SkipIndex(std::uint32_t index, DWORD transparent) {
     return transparent == 1 && index == 0;
+}
+
+// The index each palette index ends on after `steps` look-ups of the colour
+// table toward `colour`, for all 256 at once. Worked out by squaring the
+// look-up: the step count comes from stored effects and may be large.
+std::array<BYTE, 256> TintedIndices(int colour, int steps) {
+    std::array<BYTE, 256> result, power;
+    for (int i = 0; i < 256; ++i) {
+        result[static_cast<std::size_t>(i)] = static_cast<BYTE>(i);
+        power[static_cast<std::size_t>(i)] = ColorTable[i * 256 + colour];
+    }
+    for (unsigned n = static_cast<unsigned>(steps); n; n >>= 1) {
+        if (n & 1)
+            for (BYTE& r : result) r = power[r];
+        std::array<BYTE, 256> twice;
+        for (std::size_t i = 0; i < 256; ++i) twice[i] = power[power[i]];
+        power = twice;
+    }
+    return result;
 }
 
 } // namespace
@@ -30,10 +51,10 @@ int DDBltTint(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src
     const cSurface& s = px.Src();
     if (IsPalettePixels(s)) {
         if (!IsPalettePixels(px.Dst())) return 1;
+        const std::array<BYTE, 256> tinted = TintedIndices(colour, steps);
         ForEachPair(s, sx, sy, px.Dst(), x, y, w, h, [&](std::uint32_t c, std::uint32_t& out) {
             if (SkipIndex(c, transparent)) return false;
-            for (int k = 0; k < steps; ++k) c = ColorTable[c * 256 + static_cast<unsigned>(colour)];
-            out = c;
+            out = tinted[c];
             return true;
         });
         px.Written();

@@ -2,8 +2,6 @@
 
 #include "graphics/GraphicsInternal.h"
 
-#include <cstring>
-
 bool DeviceDraws(const DDSURFACEDATA* dst, const DDSURFACEDATA* src) {
     return lpDTCon && dst && src && dst->lpDT && src->lpDT && dst->lpDT->bRenderTarget &&
            src->lpDT->nMemType != DTMEMORYTYPE_SYSTEM && src->lpDT->lpTexture;
@@ -31,12 +29,9 @@ void DrawEffectQuad(DDSURFACEDATA* dst, DDSURFACEDATA* src, const cQuadCorner (&
     void* p = nullptr;
     if (!holder->lpVB || FAILED(holder->lpVB->Lock(0, 0, &p, 0))) return;
     auto* out = static_cast<std::uint8_t*>(p);
-    for (int i = 0; i < 4; ++i) {
-        const float f[4] = {corners[i].x - 0.5f, corners[i].y - 0.5f, 0.0f, 1.0f};
-        const float uv[2] = {corners[i].u, corners[i].v};
-        std::memcpy(out + i * kVertexStride, f, 16);
-        std::memcpy(out + i * kVertexStride + 16, &diffuse, 4);
-        std::memcpy(out + i * kVertexStride + 20, uv, 8);
+    for (const cQuadCorner& k : corners) {
+        WriteVertex(out, k.x, k.y, diffuse, k.u, k.v);
+        out += kVertexStride;
     }
     holder->lpVB->Unlock();
     if (!DDBeginScene() || !DDSetRenderTarget(0, dst)) return;

@@ -181,6 +181,10 @@ int DDBltMosaic(DDSURFACEDATA* dst, int x, int y, int w, int h, int n, DDSURFACE
 int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DDSURFACEDATA* src, int sx,
               int sy, DWORD transparent) {
     if (rx < 1 || ry < 1) return 1;
+    // A window wider than the rectangle takes in all of it: a radius from a
+    // stored strength must not overflow the bounds below.
+    rx = std::min(rx, std::max(w, 1));
+    ry = std::min(ry, std::max(h, 1));
     cEffectPixels px(dst, src);
     if (!px.Ok()) return 0;
     const cSurface& s = px.Src();

@@ -101,23 +101,28 @@ void DDSetTransmit(BYTE cbRed, BYTE cbGreen, BYTE cbBlue) {
 
 bool DDLoadPaletteFromFile(PALETTEENTRY* lpPalette, const char* szFile) {
     if (!lpPalette) return false;
-    cImage image;
-    if (!LoadImageFile(PicturePath(szFile), image)) return false;
-    if (image.bitCount == 8 && (lpDTCon || nBpp == 8)) {
-        for (int i = 0; i < 256; ++i) {
-            const std::uint32_t c = image.palette[i];
-            BYTE flags = 255;
-            if (!lpDTCon) flags = (i < 10 || i >= 246) ? PC_EXPLICIT : PC_RESERVED;
-            lpPalette[i] = {static_cast<BYTE>((c >> 16) & 255), static_cast<BYTE>((c >> 8) & 255),
-                            static_cast<BYTE>(c & 255), flags};
+    // The picture's own colour table is used at 8 bits and in Direct3D; the
+    // DirectDraw true-colour modes take only its pixels, loaded below.
+    if (nBpp == 8 || lpDTCon) {
+        cImage image;
+        if (!LoadImageFile(PicturePath(szFile), image)) return false;
+        if (image.bitCount == 8) {
+            for (int i = 0; i < 256; ++i) {
+                const std::uint32_t c = image.palette[i];
+                BYTE flags = 255;
+                if (!lpDTCon) flags = (i < 10 || i >= 246) ? PC_EXPLICIT : PC_RESERVED;
+                lpPalette[i] = {static_cast<BYTE>((c >> 16) & 255), static_cast<BYTE>((c >> 8) & 255),
+                                static_cast<BYTE>(c & 255), flags};
+            }
         }
     }
     if (nBpp != 8) {
         // The true-colour modes take their colours from the picture's pixels.
         DDSURFACEDATA tmp;
-        if (LoadTemporary(szFile, &tmp)) DDSetPalette_UnPal(lpPalette, &tmp);
+        const bool loaded = LoadTemporary(szFile, &tmp);
+        if (loaded) DDSetPalette_UnPal(lpPalette, &tmp);
         DDReleaseSurface(&tmp);
-        return true;
+        return loaded;
     }
     if (!lpDTCon && lpDDPalette) lpDDPalette->SetEntries(0, 0, 256, lpPalette);
     return true;

@@ -7,33 +7,6 @@
 #include "graphics/GraphicsGlobals.h"
 
 #include <algorithm>
-#include <array>
-
-namespace {
-
-// A channel of `max` levels widened to 8 bits, for every level (max <= 255).
-std::array<int, 256> WidenTable(int max) {
-    std::array<int, 256> t{};
-    for (int c = 0; c <= max && c < 256; ++c) t[static_cast<std::size_t>(c)] = Widen8(c, max);
-    return t;
-}
-
-// One row mixed toward the colour, typed by the pixel's width.
-void FadeRow32(std::uint32_t* d, const std::uint32_t* s, int n, int level, const int (&t)[3]) {
-    const int keep = 256 - level;
-    const int tr = t[0] * keep, tg = t[1] * keep, tb = t[2] * keep;
-    for (int i = 0; i < n; ++i) {
-        const std::uint32_t p = s[i];
-        const std::uint32_t r =
-            static_cast<std::uint32_t>((static_cast<int>((p >> 16) & 255) * level + tr) >> 8);
-        const std::uint32_t g =
-            static_cast<std::uint32_t>((static_cast<int>((p >> 8) & 255) * level + tg) >> 8);
-        const std::uint32_t b = static_cast<std::uint32_t>((static_cast<int>(p & 255) * level + tb) >> 8);
-        d[i] = (p & 0xFF000000u) | (r << 16) | (g << 8) | b;
-    }
-}
-
-} // namespace
 
 int DDFade_UnPal(DDSURFACEDATA* dst, int level, BYTE red, BYTE green, BYTE blue, DDSURFACEDATA* src) {
     if (lpDTCon) {
@@ -53,36 +26,18 @@ int DDFade_UnPal(DDSURFACEDATA* dst, int level, BYTE red, BYTE green, BYTE blue,
         return 1;
     }
     level = std::clamp(level, 0, 256);
-    const int t[3] = {red, green, blue};
-    const int w = std::min(d.Width(), s.Width()), h = std::min(d.Height(), s.Height());
-    if (bytes == 4) {
-        for (int y = 0; y < h; ++y)
-            FadeRow32(reinterpret_cast<std::uint32_t*>(d.Row(y)),
-                      reinterpret_cast<const std::uint32_t*>(s.Row(y)), w, level, t);
-    } else {
-        const FormatMasks m = MasksOf(d.Format());
-        const int shift[3] = {m.rShift, m.gShift, m.bShift}, max[3] = {m.rMax, m.gMax, m.bMax};
-        // Per channel: every level's result, widened, mixed and narrowed once here.
-        std::array<std::array<std::uint16_t, 256>, 3> out{};
-        for (int n = 0; n < 3; ++n) {
-            const auto wide = WidenTable(max[n]);
-            for (int c = 0; c <= max[n]; ++c) {
-                const int mixed = (wide[static_cast<std::size_t>(c)] * level + t[n] * (256 - level)) >> 8;
-                out[static_cast<std::size_t>(n)][static_cast<std::size_t>(c)] =
-                    static_cast<std::uint16_t>(Narrow8(mixed, max[n]) << shift[n]);
-            }
-        }
-        for (int y = 0; y < h; ++y) {
-            auto* dr = reinterpret_cast<std::uint16_t*>(d.Row(y));
-            const auto* sr = reinterpret_cast<const std::uint16_t*>(s.Row(y));
-            for (int x = 0; x < w; ++x) {
-                const unsigned p = sr[x];
-                dr[x] = static_cast<std::uint16_t>(out[0][(p >> shift[0]) & static_cast<unsigned>(max[0])] |
-                                                   out[1][(p >> shift[1]) & static_cast<unsigned>(max[1])] |
-                                                   out[2][(p >> shift[2]) & static_cast<unsigned>(max[2])]);
-            }
-        }
-    }
+    const FormatMasks m = MasksOf(d.Format());
+    const int t[3] = {red, green, blue}, max[3] = {m.rMax, m.gMax, m.bMax};
+    // Each channel widened to 8 bits, mixed and narrowed back.
+    const cChannelMap fade(d.Format(), d.Format(), [&](int n, int c) {
+        return Narrow8((Widen8(c, max[n]) * level + t[n] * (256 - level)) >> 8, max[n]);
+    });
+    // The fourth byte of a 32-bit pixel is kept.
+    const std::uint32_t kept = bytes == 4 ? 0xFF000000u : 0;
+    ForEachPair(s, 0, 0, d, 0, 0, s.Width(), s.Height(), [&](std::uint32_t p, std::uint32_t& out) {
+        out = (fade(p) & ~kept) | (p & kept);
+        return true;
+    });
     px.Written();
     return 1;
 }

@@ -244,10 +244,6 @@ void SetDialogPresenter(cDialogPresenter* presenter) {
     gPresenter = presenter ? presenter : &gScriptedPresenter;
 }
 
-void RunScriptedDialog(cDialogRun& dialog, std::string& answered) {
-    gScriptedPresenter.Run(dialog, answered);
-}
-
 void PushScriptedDialog(WORD templateId, std::vector<DialogStep> steps) {
     std::lock_guard<std::mutex> lock(gScriptMutex);
     gScript.push_back({templateId, std::move(steps)});

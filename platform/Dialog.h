@@ -131,7 +131,8 @@ public:
     virtual void Run(cDialogRun& dialog, std::string& answered) = 0;
 };
 
-// The scripted presenter, in effect until another is installed.
+// The scripted presenter, in effect until another is installed; a presenter
+// that cannot show a dialog (headless) hands it to one of these.
 class cScriptedDialogPresenter final : public cDialogPresenter {
 public:
     void Run(cDialogRun& dialog, std::string& answered) override;
@@ -158,8 +159,6 @@ struct DialogStep {
 // script runs on until the dialog ends, and a dialog the script leaves open
 // takes its default answer.
 void PushScriptedDialog(WORD templateId, std::vector<DialogStep> steps);
-// Answers a running dialog the scripted way (a presenter that cannot show it).
-void RunScriptedDialog(cDialogRun& dialog, std::string& answered);
 void ClearScriptedDialogs();
 
 // Further window messages the window classes handle.

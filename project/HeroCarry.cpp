@@ -18,8 +18,13 @@ enum : int {
     kItemMusic = 24,
 };
 
-bool Switched(const cVector<std::uint8_t>& table, int item) {
+template <class T> bool Switched(const cVector<T>& table, int item) {
     return table.InRange(item) && table[static_cast<std::size_t>(item)] != 0;
+}
+
+// An item the project carries and the play-through has stored.
+bool Carried(const cVector<std::int32_t>& stored, int item) {
+    return Switched(SystemData.CarryFlags, item) && Switched(stored, item);
 }
 
 // Copies the definition fields of carry item `item` (0-3, 5-10, 13-21).
@@ -141,10 +146,7 @@ void cPlayData::RestoreHeroStatus(std::int32_t hero, cEdChara& def) {
     if (!bCarryStored || !Carries.InRange(hero)) return;
     const cHeroCarryRecord& rec = Carries[static_cast<std::size_t>(hero)];
     for (int item = 0; item < static_cast<int>(kPlayCarryItems); ++item) {
-        if (item == kItemHp || item == kItemSp) continue;
-        if (!Switched(SystemData.CarryFlags, item) || !CarryFlags.InRange(item) ||
-            !CarryFlags[static_cast<std::size_t>(item)])
-            continue;
+        if (item == kItemHp || item == kItemSp || !Carried(CarryFlags, item)) continue;
         switch (item) {
         case 0:
             CopyDefinitionItem(item, def, rec.Def);
@@ -174,12 +176,8 @@ void cPlayData::RestoreHeroStatus(std::int32_t hero, cEdChara& def) {
 void cPlayData::GetCarriedValues(std::int32_t hero, std::int32_t& hp, std::int32_t& sp) const {
     if (!bCarryStored || !Carries.InRange(hero)) return;
     const cHeroCarryRecord& rec = Carries[static_cast<std::size_t>(hero)];
-    auto carried = [&](int item) {
-        return Switched(SystemData.CarryFlags, item) && CarryFlags.InRange(item) &&
-               CarryFlags[static_cast<std::size_t>(item)] != 0;
-    };
-    if (carried(kItemHp)) hp = rec.Carry.nHp;
-    if (carried(kItemSp)) sp = rec.Carry.nSp;
+    if (Carried(CarryFlags, kItemHp)) hp = rec.Carry.nHp;
+    if (Carried(CarryFlags, kItemSp)) sp = rec.Carry.nSp;
 }
 
 void cPlayData::ClearCarryFlags(std::int32_t) {

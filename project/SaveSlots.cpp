@@ -1,11 +1,10 @@
 #include "project/SaveSlots.h"
 
 #include "foundation/ErrorLog.h"
+#include "foundation/NewerVersion.h"
 #include "foundation/Paths.h"
 #include "project/DataPath.h"
 #include "project/SystemData.h"
-
-#include <cstring>
 
 cVector<cSlotInfo> SlotList(kStorySlotCount);
 
@@ -20,15 +19,12 @@ bool ValidSlot(std::int32_t slot) {
 bool ReadSave(cPlayData& data, const std::string& path) {
     std::vector<std::uint8_t> bytes;
     if (!ReadWholeFile(path, bytes)) return false;
-    std::uint32_t version = 0;
-    if (bytes.size() >= 4) std::memcpy(&version, bytes.data(), 4);
-    if (version > dwDataVersion) {
+    if (data.LoadFromBytes(std::move(bytes))) return true;
+    if (NewerVersionRefused())
         ReportError("%s の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。",
                     path.c_str());
-        return false;
-    }
-    if (data.LoadFromBytes(std::move(bytes))) return true;
-    ReportError("%s の読み込みに失敗しました！", path.c_str());
+    else
+        ReportError("%s の読み込みに失敗しました！", path.c_str());
     return false;
 }
 
@@ -78,17 +74,18 @@ bool SaveChallengeData(cPlayData& data) {
 }
 
 void ScanStorySlots() {
+    // One scratch play data serves every slot: each load starts it afresh.
+    cPlayData scratch;
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(SlotList.size()); ++i) {
         cSlotInfo& entry = SlotList[static_cast<std::size_t>(i)];
-        const std::string path = MakeStorySlotPath(i);
         entry.bSaved = 0;
         entry.Date = {};
-        std::vector<std::uint8_t> bytes;
-        if (!ReadWholeFile(path, bytes) || !OpenRecordMemoryRead(bytes)) continue;
+        RecordFilePtr file = OpenRecordFileRead(MakeStorySlotPath(i));
+        if (!file) continue;
         entry.bSaved = 1;
         // A damaged save still holds the slot; it shows no date.
-        cPlayData scratch;
-        if (scratch.LoadFromBytes(std::move(bytes))) entry.SetDate(scratch.SaveTime);
+        scratch.Load(*file);
+        if (!file->Damaged()) entry.SetDate(scratch.SaveTime);
     }
 }
 

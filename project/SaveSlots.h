@@ -34,7 +34,8 @@ std::string MakeStorySlotPath(std::int32_t slot);
 bool SaveStorySlot(cPlayData& data, std::int32_t slot);
 // Reads the slot into the play data, then applies the story's lives rule.
 // False when the slot holds no save or the save is damaged or newer than the
-// program: the play data is then as it was.
+// program: the play data then keeps what it held, and the lives rule is
+// applied to that.
 bool LoadStorySlot(cPlayData& data, std::int32_t slot);
 // The same for Challenge.dat with the challenge's lives rule; a missing file
 // is no failure worth reporting (the caller starts a fresh one).

@@ -7,6 +7,7 @@
 #include "app/App.h"
 #include "app/Game.h"
 #include "app/MainWnd.h"
+#include "fixtures/LossScene.h"
 #include "fixtures/TempDir.h"
 #include "foundation/Fault.h"
 #include "graphics/Font.h"
@@ -23,25 +24,18 @@
 
 namespace {
 
-constexpr int kInk = 241;
-
 // The scene of the run: a picture from a file, a surface of its own drawing
 // and text through a glyph cache, on a filled back buffer.
 class cDrawingScene : public cScene {
 public:
     cDrawingScene(DDSURFACEDATA* table, cFont* font) : table_(table), font_(font) {}
     void Run() override {
-        DDSURFACEDATA& pic = table_[0];
         DDSURFACEDATA& work = table_[1];
         if (work.bLost) {
-            DDFillSurfaceColor(&work, DDIsDirect3D() ? 0xFF5A6B7Cu : 0x005A6B7Cu);
-            work.bLost = 0;
+            DrawLossWork(work);
             ++redraws;
         }
-        DDFillSurfaceColor(&BackBuffer, DDIsDirect3D() ? 0xFF203040u : 0x00203040u);
-        DDBltFast(&BackBuffer, 10, 10, 4, 2, &pic, 0, 0, 0);
-        DDBltFast(&BackBuffer, 30, 10, 8, 8, &work, 0, 0, 0);
-        font_->DrawText(&BackBuffer, 40, 40, "Aあ漢", 0);
+        DrawLossFrame(table_[0], work, *font_);
     }
     int redraws = 0;
 
@@ -69,16 +63,11 @@ protected:
         const auto [direct3D, bpp] = GetParam();
         presenter_.Open("run", 640, 480, false);
         ASSERT_TRUE(DDInit(direct3D, &presenter_, 640, 480, bpp, 0, 1, 1, 60, 0, table_, nullptr, 2));
-        WriteFile("pic.bmp",
-                  MakeBmp(4, 2, 32,
-                          {0x112233, 0x445566, 0x778899, 0xAABBCC, 0x102030, 0x405060, 0x708090, 0xA0B0C0}));
-        Palette[0] = {0xFF, 0x00, 0xFF, 0};
-        Palette[kInk] = {0xFF, 0xFF, 0xFF, 0};
-        DDSetTransmit(0xFF, 0x00, 0xFF);
+        PrepareLossPicture();
         ASSERT_EQ(DDCreateSurfaceFromFile(&table_[0], "pic.bmp", 0, bpp, 0, 0, 0, 0, 0, 0, 0), DDSURFACE_OK);
         ASSERT_TRUE(DDCreateSurface(&table_[1], 8, 8, 0, 0, 0, 0, 0));
         table_[1].bLost = 1; // drawn by the scene at its first frame
-        font_.Create("ＭＳ ゴシック", 0, 16, 16, 16, kInk, nullptr, 1, 240, nullptr, 1);
+        CreateLossFont(font_);
         Game.DeleteScenes();
         Game.nCurrentScene = SCENE_TITLE;
         Game.nFrameRate = 60;

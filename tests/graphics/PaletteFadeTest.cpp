@@ -2,7 +2,7 @@
 // and depth, the true-colour picture fade and palettes read from pixels.
 #include "EffectFixture.h"
 
-#include "fixtures/ReadAll.h"
+#include "fixtures/ErrorLogCapture.h"
 #include "graphics/Effects.h"
 #include "graphics/GraphicsGlobals.h"
 
@@ -195,10 +195,9 @@ TEST_P(TrueColourPalette, PictureFadeMixesEachPixelOfTheSource) {
     DDSURFACEDATA copy;
     ASSERT_TRUE(DDCreateSurface(&copy, kSize, kSize, 0, 0, 0, 0, 0));
     if (d3d) {
-        SetErrorLog(true, "EC_Game.txt");
+        cErrorLogCapture log;
         EXPECT_EQ(DDFade_UnPal(&dst, 128, 0, 0, 0, &pic), 1);
-        SetErrorLog(false, "");
-        EXPECT_NE(ReadAll("EC_Game.txt").find(U8(u8"D3DではDDFade_UnPalは未対応")), std::string::npos);
+        EXPECT_NE(log.Text().find(U8(u8"D3DではDDFade_UnPalは未対応")), std::string::npos);
         EXPECT_EQ(At(dst, 0, 0), Stored(kGrey));
         DDReleaseSurface(&copy);
         return;
@@ -271,6 +270,17 @@ TEST_P(TrueColourPalette, PaletteFromTheBlockOfPixelsBelowTheTopRows) {
     }
 }
 
+TEST_P(TrueColourPalette, APaletteFileThatCannotBeReadIsRefusedAndChangesNothing) {
+    WriteFile("broken.bmp", std::vector<std::uint8_t>(40, 0x42));
+    for (const char* name : {"missing.bmp", "broken.bmp"}) {
+        PALETTEENTRY palette[256];
+        for (auto& e : palette) e = {1, 2, 3, 4};
+        EXPECT_FALSE(DDLoadPaletteFromFile(palette, name)) << name;
+        for (int i = 0; i < 256; ++i)
+            EXPECT_TRUE(palette[i] == (PALETTEENTRY{1, 2, 3, 4})) << name << " " << i;
+    }
+}
+
 INSTANTIATE_EFFECT_FACES(TrueColourPalette);
 
 TEST_F(PaletteCycle, PictureFadeRefusesDepthsItCannotMix) {
@@ -280,11 +290,10 @@ TEST_F(PaletteCycle, PictureFadeRefusesDepthsItCannotMix) {
     ASSERT_TRUE(DDCreateSurface(&b, 4, 4, 0, 0, 0, 0, 0));
     DDFillSurfaceColor(&a, 7);
     DDFillSurfaceColor(&b, 9);
-    SetErrorLog(true, "EC_Game.txt");
+    cErrorLogCapture log;
     EXPECT_EQ(DDFade_UnPal(&a, 0, 255, 255, 255, &b), 1);
-    SetErrorLog(false, "");
     EXPECT_EQ(At(a, 1, 1), 7u);
-    EXPECT_NE(ReadAll("EC_Game.txt").find("DDFade_UnPal"), std::string::npos);
+    EXPECT_NE(log.Text().find("DDFade_UnPal"), std::string::npos);
     DDReleaseSurface(&a);
     DDReleaseSurface(&b);
 }

@@ -7,6 +7,7 @@
 #include "graphics/GraphicsGlobals.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -193,6 +194,20 @@ TEST_P(PixelEffects, BlurOfOneAveragesThePixelWithItsUpperLeftNeighbours) {
     Check();
     DDBltBlur(&dst, 1, 1, 4, 4, 0, 1, &pic, 0, 0, 1); // a strength of 0: nothing
     Check();
+}
+
+TEST_P(PixelEffects, BlurWiderThanThePictureAveragesAllOfItWhateverTheRadius) {
+    const DWORD grey = d3d ? 0xFF000000u | kGrey : Stored(kGrey);
+    DDFillRectColor(&dst, 0, 0, kSize, kSize, grey);
+    DDBltBlur(&dst, 1, 1, 4, 4, 4, 4, &pic, 0, 0, 1);
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x) want[y][x] = At(dst, x, y);
+    // A radius from a stored strength may be anything: past the rectangle it changes nothing.
+    for (int r : {5, 1000, std::numeric_limits<int>::max()}) {
+        DDFillRectColor(&dst, 0, 0, kSize, kSize, grey);
+        DDBltBlur(&dst, 1, 1, 4, 4, r, r, &pic, 0, 0, 1);
+        Check();
+    }
 }
 
 TEST_P(PixelEffects, EffectsClipToBothSurfaces) {

@@ -30,10 +30,30 @@ cStage WalkStage(std::vector<std::int16_t> gaps = {}) {
     return s;
 }
 
-// Frames until the play scene is in its main state.
-void Enter(cStageRunner& run) {
+// A solid, flying character at column 3, row 10 that nothing hurts, always
+// active, with one flow of the one move: a lift or a press.
+cEdChara SolidMover(const cEdCommand& move) {
+    cEdChara c = Enemy(3, 10, 1, 0);
+    c.Faction = 0;
+    c.BlockChara = 1;
+    c.Flying = 1;
+    c.Invincible = 2;
+    c.ActiveArea = 3;
+    cEdFlow flow;
+    flow.vCmd.push_back(move);
+    c.Flows = {flow};
+    return c;
+}
+
+// Plays the stage: frames until the play scene is in its main state, then
+// the key script from there on (none: no keys).
+void Enter(cStageRunner& run, const cStage& stage, const char* script = nullptr) {
+    cStageRunner::UseStage(stage);
     for (int i = 0; i < 30 && run.Play().nState != PLAY_MAIN; ++i) run.Frame();
     ASSERT_EQ(run.Play().nState, PLAY_MAIN);
+    if (script) {
+        ASSERT_TRUE(run.SetScript(script, nullptr)) << script;
+    }
 }
 
 cHeroChara& HeroOf(cStageRunner& run) {
@@ -48,9 +68,7 @@ double ColumnX(int column) {
 // The top of the hero's highest point while the script runs for `frames`.
 double PeakOfJump(const char* script, int frames) {
     cStageRunner run;
-    cStageRunner::UseStage(WalkStage());
-    Enter(run);
-    run.SetScript(script, nullptr);
+    Enter(run, WalkStage(), script);
     const double ground = HeroOf(run).dY;
     double top = ground;
     for (int i = 0; i < frames; ++i) {
@@ -66,8 +84,7 @@ TEST_F(StageScenario, TheHeroStandsOnTheFloorAndWalkingIntoAWallStopsItAtTheWall
     cStage s = WalkStage();
     for (std::int16_t r = 10; r < 14; ++r) s.Blocks.push_back(SolidBlock(9, r));
     cStageRunner run;
-    cStageRunner::UseStage(s);
-    Enter(run);
+    Enter(run, s);
     for (int i = 0; i < 30; ++i) run.Frame();
     const double floorTop = (14 + kMargin) * kCell;
     EXPECT_DOUBLE_EQ(HeroOf(run).dBottom + 1, floorTop) << "the hero stands on the floor, not in it";
@@ -85,9 +102,7 @@ TEST_F(StageScenario, TheHeroStandsOnTheFloorAndWalkingIntoAWallStopsItAtTheWall
 
 TEST_F(StageScenario, WalkingIntoAPitFallsOutOfTheMapAndDefeatsTheHero) {
     cStageRunner run;
-    cStageRunner::UseStage(WalkStage({8, 9, 10}));
-    Enter(run);
-    run.SetScript("100: RIGHT\n", nullptr);
+    Enter(run, WalkStage({8, 9, 10}), "100: RIGHT\n");
     int frames = 0;
     while (!HeroOf(run).bDying && frames < 300) {
         run.Frame();
@@ -116,29 +131,17 @@ TEST_F(StageScenario, AHeroJumpsOntoAPlatformAndLandsOnIt) {
     cStage s = WalkStage();
     for (std::int16_t c = 7; c < 12; ++c) s.Blocks.push_back(SolidBlock(c, 11));
     cStageRunner run;
-    cStageRunner::UseStage(s);
-    Enter(run);
-    run.SetScript("10: RIGHT\n30: RIGHT Z\n10: RIGHT\n40:\n", nullptr);
+    Enter(run, s, "10: RIGHT\n30: RIGHT Z\n10: RIGHT\n40:\n");
     for (int i = 0; i < 100; ++i) run.Frame();
     EXPECT_NEAR(HeroOf(run).dBottom + 1, (11 + kMargin) * kCell, 1.0) << "on top of the platform";
 }
 
 TEST_F(StageScenario, AHeroStandingOnAMovingSolidCharacterRidesAlongWithIt) {
     cStage s = WalkStage();
-    cEdChara lift = Enemy(3, 10, 1, 0);
-    lift.Faction = 0;
-    lift.BlockChara = 1;
-    lift.Flying = 1;
-    lift.Invincible = 2;
-    lift.ActiveArea = 3;
-    cEdFlow along;
-    along.vCmd.push_back(StraightMove(3, 10, 100));
-    lift.Flows = {along};
-    s.Charas.push_back(lift);
+    s.Charas.push_back(SolidMover(StraightMove(3, 10, 100)));
     s.Charas[0].Row = 9; // the hero starts right above the lift
     cStageRunner run;
-    cStageRunner::UseStage(s);
-    Enter(run);
+    Enter(run, s);
     for (int i = 0; i < 20; ++i) run.Frame();
     ASSERT_FALSE(run.Play().scene.CharaList.empty());
     const cNpcChara& carrier = run.Play().scene.CharaList.front();
@@ -152,19 +155,9 @@ TEST_F(StageScenario, AHeroStandingOnAMovingSolidCharacterRidesAlongWithIt) {
 
 TEST_F(StageScenario, ASolidCharacterComingDownOnTheHeroSqueezesItAgainstTheFloor) {
     cStage s = WalkStage();
-    cEdChara press = Enemy(3, 10, 1, 0);
-    press.Faction = 0;
-    press.BlockChara = 1;
-    press.Flying = 1;
-    press.Invincible = 2;
-    press.ActiveArea = 3;
-    cEdFlow down;
-    down.vCmd.push_back(StraightMove(7, 20, 100));
-    press.Flows = {down};
-    s.Charas.push_back(press);
+    s.Charas.push_back(SolidMover(StraightMove(7, 20, 100)));
     cStageRunner run;
-    cStageRunner::UseStage(s);
-    Enter(run);
+    Enter(run, s);
     int frames = 0;
     while (!HeroOf(run).bDying && frames < 200) {
         run.Frame();
@@ -181,9 +174,7 @@ TEST_F(StageScenario, RunningIntoAnEnemyHurtsBothKnocksTheHeroBackAndGivesInvinc
     enemy.ActiveArea = 3;
     s.Charas.push_back(enemy);
     cStageRunner run;
-    cStageRunner::UseStage(s);
-    Enter(run);
-    run.SetScript("200: RIGHT\n", nullptr);
+    Enter(run, s, "200: RIGHT\n");
     const int full = HeroOf(run).hp;
     int frames = 0;
     while (HeroOf(run).hp == full && frames < 200) {
@@ -208,9 +199,7 @@ TEST_F(StageScenario, AnEnemyRunIntoOftenEnoughIsDefeated) {
     enemy.ActiveArea = 3;
     s.Charas.push_back(enemy);
     cStageRunner run;
-    cStageRunner::UseStage(s);
-    Enter(run);
-    run.SetScript("100: RIGHT\n", nullptr);
+    Enter(run, s, "100: RIGHT\n");
     for (int i = 0; i < 100; ++i) run.Frame();
     const cList<cNpcChara>& left = run.Play().scene.CharaList;
     EXPECT_TRUE(left.empty() || left.front().bDying || left.front().hp <= 0) << "three points take its three";
@@ -222,9 +211,7 @@ TEST_F(StageScenario, TouchingTheGoalClearsTheStage) {
     cStage s = WalkStage();
     s.Items.push_back(GoalItem(12, 13));
     cStageRunner run;
-    cStageRunner::UseStage(s);
-    Enter(run);
-    run.SetScript("200: RIGHT\n", nullptr);
+    Enter(run, s, "200: RIGHT\n");
     int frames = 0;
     while (run.Play().nState == PLAY_MAIN && frames < 200) {
         run.Frame();

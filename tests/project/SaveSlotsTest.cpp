@@ -105,6 +105,10 @@ TEST_F(SaveSlots, TheSlotListMarksDamagedSavesAsTakenWithoutADate) {
     EXPECT_TRUE(Reported(u8"user_data\\story\\Story01.dat の読み込みに失敗しました！"));
     EXPECT_FALSE(LoadStorySlot(q, 2));
     EXPECT_TRUE(Reported(u8"ソフトより上位のバージョンのファイルは使用できません。"));
+    // The newer-version verdict of that read does not carry over to a save too short to have a version.
+    EXPECT_FALSE(LoadStorySlot(q, 3));
+    EXPECT_TRUE(Reported(u8"user_data\\story\\Story04.dat の読み込みに失敗しました！\n"));
+    EXPECT_FALSE(Reported(u8"Story04.dat の読み込みに失敗しました！\nソフトより"));
 }
 
 TEST_F(SaveSlots, AFailedWriteIsReportedAndLeavesTheOldSave) {

@@ -29,10 +29,14 @@ cEdBlock PaletteBlock(const char* name, std::int16_t graphic) {
     return b;
 }
 
-cEdCommand Command(std::int8_t kind) {
+// A command of the kind (of the flow-command table when `flow`), its
+// parameters given from 0 on.
+cEdCommand Command(std::int8_t kind, const std::vector<std::int32_t>& params = {}, bool flow = false) {
     cEdCommand c;
+    c.bFlow = flow ? 1 : 0;
     c.cKind = kind;
     c.FixParams(); // the parameter count of the kind
+    for (std::size_t i = 0; i < params.size(); ++i) c.vParam.At(i) = params[i];
     return c;
 }
 
@@ -79,13 +83,11 @@ template <class T> T Placement(std::int16_t index, int column, int row) {
 }
 
 // A command of the kind lasting `tenths`, with its parameters given from 0 on.
-cEdCommand Timed(std::int8_t kind, std::int16_t tenths, std::initializer_list<std::int32_t> params = {},
+cEdCommand Timed(std::int8_t kind, std::int16_t tenths, const std::vector<std::int32_t>& params = {},
                  bool parallel = false) {
-    cEdCommand c = Command(kind);
+    cEdCommand c = Command(kind, params);
     c.sWait = tenths;
     c.bParallel = parallel ? 1 : 0;
-    std::size_t i = 0;
-    for (std::int32_t p : params) c.vParam.At(i++) = p;
     return c;
 }
 
@@ -184,17 +186,6 @@ cEdChara Flyer() {
     return c;
 }
 
-// A flow command (an item's list) of the flow kind, its parameters from 0 on.
-cEdCommand FlowCmd(std::int8_t kind, std::initializer_list<std::int32_t> params = {}) {
-    cEdCommand c;
-    c.bFlow = 1;
-    c.cKind = kind;
-    c.FixParams();
-    std::size_t i = 0;
-    for (std::int32_t p : params) c.vParam.At(i++) = p;
-    return c;
-}
-
 // The eleven choices of the set-target command into target `slot` + 1, then
 // the nearest character of the hero's faction kept there.
 std::vector<std::vector<std::int32_t>> TargetChoices(std::int32_t slot) {
@@ -210,14 +201,10 @@ std::vector<std::vector<std::int32_t>> TargetChoices(std::int32_t slot) {
 // and a sound.
 cEdItem PowerUp() {
     cEdItem i = PaletteItem("パワーアップ", 3);
-    i.Commands = {FlowCmd(1, {0, 0}), FlowCmd(1, {1, 1}), FlowCmd(1, {2, 1})};
+    i.Commands = {Command(1, {0, 0}, true), Command(1, {1, 1}, true), Command(1, {2, 1}, true)};
     constexpr std::int8_t kFlowSetTarget = 6, kFlowSound = 20;
-    for (const auto& params : TargetChoices(1)) {
-        cEdCommand c = FlowCmd(kFlowSetTarget);
-        for (std::size_t k = 0; k < params.size(); ++k) c.vParam.At(k) = params[k];
-        i.Commands.push_back(c);
-    }
-    i.Commands.push_back(FlowCmd(kFlowSound, {1}));
+    for (const auto& params : TargetChoices(1)) i.Commands.push_back(Command(kFlowSetTarget, params, true));
+    i.Commands.push_back(Command(kFlowSound, {1}, true));
     return i;
 }
 
@@ -232,11 +219,7 @@ cEdChara Turret() {
     sword.pShot->cMotion = 0; // the first sword type
     c.Flows.push_back(AlwaysFlow("撃つ", {Timed(9, 1, {2}), shot, sword}));
     std::vector<cEdCommand> choices;
-    for (const auto& params : TargetChoices(1)) {
-        cEdCommand choice = Timed(21, 0, {}, true);
-        for (std::size_t k = 0; k < params.size(); ++k) choice.vParam.At(k) = params[k];
-        choices.push_back(choice);
-    }
+    for (const auto& params : TargetChoices(1)) choices.push_back(Timed(21, 0, params, true));
     choices.back().bParallel = 0;
     choices.back().sWait = 10;
     c.Flows.push_back(AlwaysFlow("狙う", choices));
