@@ -104,6 +104,10 @@ public:
         return bits_[0][(pixel >> shift_[0]) & max_[0]] | bits_[1][(pixel >> shift_[1]) & max_[1]] |
                bits_[2][(pixel >> shift_[2]) & max_[2]] | alpha_;
     }
+    // The same for channels already taken apart (each within its maximum).
+    std::uint32_t operator()(std::uint32_t r, std::uint32_t g, std::uint32_t b) const {
+        return bits_[0][r] | bits_[1][g] | bits_[2][b] | alpha_;
+    }
 
 private:
     int shift_[3] = {};
@@ -117,6 +121,9 @@ class cTransparentTest {
 public:
     explicit cTransparentTest(const cSurface& s);
     bool operator()(std::uint32_t pixel) const { return (pixel & mask_) == value_; }
+    // For loops that test many pixels at once.
+    std::uint32_t Mask() const { return mask_; }
+    std::uint32_t Value() const { return value_; }
 
 private:
     // A pixel is transparent when its masked bits equal the value.

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 #include <vector>
 
 int DDBltRotate(DDSURFACEDATA* dst, int x, int y, int w, int h, int cx, int cy, double angle,
@@ -77,6 +79,46 @@ int DDBltRotate(DDSURFACEDATA* dst, int x, int y, int w, int h, int cx, int cy, 
     return 1;
 }
 
+namespace {
+
+// Where the lens reads for the points of one row: for each distance along
+// the row from `first` to `last`, the offsets from the centre read for the
+// point that far right and that far left, and down and up for the row as far
+// below the centre as this one is above it.
+struct cLensRow {
+    int first = 0, last = -1;
+    std::vector<int> right, left, down, up;
+};
+
+// A point `along` from the centre on a row `across` from it reads `along` times
+// k over the depth of the sphere of radius big there, rounded by + 0.5; the
+// centre of the sphere's rim reads itself.
+void LensOffsets(int across, int first, int last, int big, int k, cLensRow& row) {
+    row.first = first, row.last = last;
+    const auto count = static_cast<std::size_t>(std::max(last - first + 1, 0));
+    row.right.resize(count), row.left.resize(count), row.down.resize(count), row.up.resize(count);
+    // Rounded as a cast would, without one that overflows.
+    auto rounded = [](double t) {
+        return static_cast<int>(std::clamp(t + 0.5, double(std::numeric_limits<int>::min()),
+                                           double(std::numeric_limits<int>::max())));
+    };
+    const double big2 = double(big) * big, depthK = double(k), acrossK = double(across) * k;
+    for (int along = first; along <= last; ++along) {
+        const auto n = static_cast<std::size_t>(along - first);
+        const double depth = std::sqrt(big2 - double(along) * along - double(across) * across);
+        if (depth == 0) {
+            row.right[n] = along, row.left[n] = -along, row.down[n] = across, row.up[n] = -across;
+            continue;
+        }
+        // -a / d is exactly -(a / d): each sign rounds its own quotient.
+        const double u = double(along) * depthK / depth, v = acrossK / depth;
+        row.right[n] = rounded(u), row.left[n] = rounded(-u);
+        row.down[n] = rounded(v), row.up[n] = rounded(-v);
+    }
+}
+
+} // namespace
+
 int DDBltRadial(DDSURFACEDATA* dst, int cx, int cy, int r, int k, DDSURFACEDATA* src, int sx, int sy,
                 DWORD transparent, int clear) {
     if (r < 0 || k < 0) return 1;
@@ -85,32 +127,79 @@ int DDBltRadial(DDSURFACEDATA* dst, int cx, int cy, int r, int k, DDSURFACEDATA*
     cEffectPixels px(dst, src);
     if (!px.Ok()) return 0;
     const bool clearing = lpDTCon && clear;
-    const PixelFormat from = px.Src().Format(), to = px.Dst().Format();
+    const cSurface& pic = px.Src();
+    cSurface& d = px.Dst();
+    const PixelFormat from = pic.Format(), to = d.Format();
+    const bool keyed = transparent == 1, same = from == to;
+    const cTransparentTest isClear(pic);
     // Only the part of the square that lies on the target.
-    const int dx0 = std::max(-r, -cx), dx1 = std::min(r, px.Dst().Width() - 1 - cx);
-    const int dy0 = std::max(-r, -cy), dy1 = std::min(r, px.Dst().Height() - 1 - cy);
+    const int dx0 = std::max(-r, -cx), dx1 = std::min(r, d.Width() - 1 - cx);
+    const int dy0 = std::max(-r, -cy), dy1 = std::min(r, d.Height() - 1 - cy);
+    if (dx0 > dx1 || dy0 > dy1) return 1;
+    // The distances from the centre of the columns and rows on the target.
+    auto nearest = [](int lo, int hi) { return lo > 0 ? lo : hi < 0 ? -hi : 0; };
+    const int alongLo = nearest(dx0, dx1), alongHi = std::max(-dx0, dx1);
+    const int acrossLo = nearest(dy0, dy1), acrossHi = std::max(-dy0, dy1);
     const long long rr = static_cast<long long>(r) * r;
-    for (int dy = dy0; dy <= dy1; ++dy) {
-        for (int dx = dx0; dx <= dx1; ++dx) {
-            if (static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy > rr) {
-                if (clearing) PutPixel(px, cx + dx, cy + dy, 0);
-                continue;
+    WithPixelType(from, [&](auto sourceType) {
+        using S = decltype(sourceType);
+        WithPixelType(to, [&](auto targetType) {
+            using D = decltype(targetType);
+            cLensRow offsets;
+            // Makes the offsets of the rows `across` from the centre: of the
+            // points inside the circle, dx * dx <= r * r - across * across.
+            auto measure = [&](int across) {
+                const long long room = rr - static_cast<long long>(across) * across;
+                long long span = static_cast<long long>(std::sqrt(double(room)));
+                while (span * span > room) --span;
+                while ((span + 1) * (span + 1) <= room) ++span;
+                LensOffsets(across, alongLo, static_cast<int>(std::min<long long>(span, alongHi)), big, k,
+                            offsets);
+            };
+            // Draws row dy from the offsets of its distance.
+            auto drawRow = [&](int dy) {
+                D* out = reinterpret_cast<D*>(d.Row(cy + dy));
+                const std::vector<int>& vs = dy < 0 ? offsets.up : offsets.down;
+                for (int dx = dx0; dx <= dx1; ++dx) {
+                    const int along = std::abs(dx);
+                    std::uint32_t pixel = 0;
+                    bool got = false;
+                    if (along <= offsets.last) {
+                        const auto n = static_cast<std::size_t>(along - offsets.first);
+                        const long long u =
+                            static_cast<long long>(sx) + (dx < 0 ? offsets.left[n] : offsets.right[n]);
+                        const long long v = static_cast<long long>(sy) + vs[n];
+                        got = u >= 0 && v >= 0 && u < pic.Width() && v < pic.Height();
+                        if (got) pixel = reinterpret_cast<const S*>(pic.Row(static_cast<int>(v)))[u];
+                    } else if (!clearing) {
+                        continue;
+                    }
+                    if (!got || isClear(pixel)) {
+                        if (clearing) out[cx + dx] = 0;
+                        if (!got || keyed) continue;
+                    }
+                    out[cx + dx] = static_cast<D>(same ? pixel : ConvertPixel(from, pixel, to));
+                }
+            };
+            if (&pic == &d) {
+                // Reading what earlier rows wrote: row after row, top down.
+                for (int dy = dy0; dy <= dy1; ++dy) {
+                    measure(std::abs(dy));
+                    drawRow(dy);
+                }
+                return;
             }
-            const double depth = std::sqrt(double(big) * big - double(dx) * dx - double(dy) * dy);
-            int u = dx, v = dy;
-            if (depth != 0) {
-                u = static_cast<int>(dx * k / depth + 0.5);
-                v = static_cast<int>(dy * k / depth + 0.5);
+            // Rows as far above the centre as below share their offsets.
+            for (int across = acrossLo; across <= acrossHi; ++across) {
+                const bool above = across != 0 && -across >= dy0 && -across <= dy1;
+                const bool below = across >= dy0 && across <= dy1;
+                if (!above && !below) continue;
+                measure(across);
+                if (above) drawRow(-across);
+                if (below) drawRow(across);
             }
-            std::uint32_t pixel = 0;
-            const bool got = TakePixel(px, sx + u, sy + v, pixel);
-            if (!got || IsTransparentPixel(px.Src(), pixel)) {
-                if (clearing) PutPixel(px, cx + dx, cy + dy, 0);
-                if (!got || transparent == 1) continue;
-            }
-            PutPixel(px, cx + dx, cy + dy, ConvertPixel(from, pixel, to));
-        }
-    }
+        });
+    });
     px.Written();
     return 1;
 }
@@ -172,79 +261,6 @@ int DDBltMosaic(DDSURFACEDATA* dst, int x, int y, int w, int h, int n, DDSURFACE
                                                           : ConvertPixel(from, pixel, to);
             }
             d.FillRect(x + bx, y + by, bw, bh, value);
-        }
-    }
-    px.Written();
-    return 1;
-}
-
-int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DDSURFACEDATA* src, int sx,
-              int sy, DWORD transparent) {
-    if (rx < 1 || ry < 1) return 1;
-    // A window wider than the rectangle takes in all of it: a radius from a
-    // stored strength must not overflow the bounds below.
-    rx = std::min(rx, std::max(w, 1));
-    ry = std::min(ry, std::max(h, 1));
-    cEffectPixels px(dst, src);
-    if (!px.Ok()) return 0;
-    const cSurface& s = px.Src();
-    if (IsPalettePixels(s)) {
-        ErrorLogPrintf("8ビットぼかしは不可能！");
-        return 1;
-    }
-    const PixelFormat from = s.Format(), to = px.Dst().Format();
-    const FormatMasks m = MasksOf(from);
-    // The output pixels that land on the target, and the part of the
-    // rectangle their windows reach.
-    const int i0 = std::max(0, -x), i1 = std::min(w, px.Dst().Width() - x);
-    const int j0 = std::max(0, -y), j1 = std::min(h, px.Dst().Height() - y);
-    if (i0 >= i1 || j0 >= j1) return 1;
-    const int a0 = std::max(0, i0 - rx), a1 = std::min(w, i1 + rx - 1);
-    const int b0 = std::max(0, j0 - ry), b1 = std::min(h, j1 + ry - 1);
-    // Sums from the corner (a0, b0) of the opaque pixels' count and channels,
-    // so every window is four look-ups whatever its size.
-    const cTransparentTest clear(s);
-    const int cols = a1 - a0 + 1;
-    std::vector<std::int64_t> table(static_cast<std::size_t>(cols) * (b1 - b0 + 1) * 4, 0);
-    auto cell = [&](int a, int b) {
-        return &table[(static_cast<std::size_t>(b - b0) * cols + (a - a0)) * 4];
-    };
-    for (int b = b0; b < b1; ++b) {
-        std::int64_t row[4] = {};
-        const int v = sy + b;
-        for (int a = a0; a < a1; ++a) {
-            const int u = sx + a;
-            if (v >= 0 && v < s.Height() && u >= 0 && u < s.Width()) {
-                const std::uint32_t p = s.Get(u, v);
-                if (!clear(p)) {
-                    row[0] += 1;
-                    row[1] += (p >> m.rShift) & static_cast<std::uint32_t>(m.rMax);
-                    row[2] += (p >> m.gShift) & static_cast<std::uint32_t>(m.gMax);
-                    row[3] += (p >> m.bShift) & static_cast<std::uint32_t>(m.bMax);
-                }
-            }
-            const std::int64_t* above = cell(a + 1, b);
-            std::int64_t* here = cell(a + 1, b + 1);
-            for (int n = 0; n < 4; ++n) here[n] = above[n] + row[n];
-        }
-    }
-    // Averages in the source's ranges, packed for the target.
-    const cChannelMap pack(from, to, [](int, int c) { return c; });
-    for (int j = j0; j < j1; ++j) {
-        const int top = std::max(j - ry, 0), bottom = std::min(j + ry, h);
-        for (int i = i0; i < i1; ++i) {
-            std::uint32_t centre;
-            if (transparent == 1 && (!TakePixel(px, sx + i, sy + j, centre) || clear(centre))) continue;
-            // The window from rx left and ry up to one short of rx right and ry down, within the rectangle.
-            const int left = std::max(i - rx, 0), right = std::min(i + rx, w);
-            const std::int64_t *p11 = cell(right, bottom), *p01 = cell(left, bottom);
-            const std::int64_t *p10 = cell(right, top), *p00 = cell(left, top);
-            const std::int64_t count = p11[0] - p01[0] - p10[0] + p00[0];
-            if (count == 0) continue;
-            const auto r = static_cast<std::uint32_t>((p11[1] - p01[1] - p10[1] + p00[1]) / count);
-            const auto g = static_cast<std::uint32_t>((p11[2] - p01[2] - p10[2] + p00[2]) / count);
-            const auto b = static_cast<std::uint32_t>((p11[3] - p01[3] - p10[3] + p00[3]) / count);
-            px.Dst().Set(x + i, y + j, pack((r << m.rShift) | (g << m.gShift) | (b << m.bShift)));
         }
     }
     px.Written();
