@@ -215,14 +215,6 @@ void cPlayScene::ShowItemMessage(const cEdItem&, std::int32_t) {}
 
 void cPlayScene::EraseMessageAt(std::int64_t) {}
 
-void cPlayScene::SpawnShots(cChara&, cFlowCommand&, cEdShot&) {}
-
-void cPlayScene::SpawnBlocks(cChara&, cFlowCommand&, cEdShot&) {}
-
-void cPlayScene::SpawnCharas(cChara&, cFlowCommand&, cEdShot&) {}
-
-void cPlayScene::SpawnItems(cChara&, cFlowCommand&, cEdShot&) {}
-
 void cPlayScene::PlaySe(std::int32_t n) {
     ::PlaySe(n);
 }

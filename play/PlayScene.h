@@ -7,7 +7,8 @@
 // The scene's work is spread over files by topic: PlayScene.cpp (states and
 // the engine's requests), StageSetup.cpp (SetStage), MainFrame.cpp (the main
 // game frame and its sub-steps), PlayDraw.cpp (the world drawing's order),
-// Workers.cpp (the pause and page threads), Camera.cpp (scrolling).
+// Workers.cpp (the pause and page threads), Camera.cpp (scrolling),
+// PlayObjects.cpp (shots, swords and summons).
 #pragma once
 
 #include "engine/EngineScene.h"
@@ -86,6 +87,12 @@ public:
     void PlayDbSe(std::int32_t n) override;
     void PlayBgm(std::int32_t bgm, std::int32_t mode) override;
     std::int32_t DefeatWait() override;
+    void SetupShot(cShotObj& shot, cChara& user, std::int32_t kind, const cEdShot& part,
+                   const std::array<std::int32_t, 26>& record) override;
+
+    // Shots and swords of one sub-step (PlayObjects.cpp): moved, fallen,
+    // stepped, and erased when they end or meet a block.
+    void StepShots();
 
     // The hero (element 0 of the hero list), or none before the first set-up.
     cHeroChara* Hero();
