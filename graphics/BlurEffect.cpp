@@ -12,8 +12,11 @@
 
 namespace {
 
-// How many opaque pixels, and their red, green and blue, side by side.
+// How many opaque pixels, and their red, green and blue, side by side; the
+// compiler's vector types keep the four sums in one register where it can.
 using Lanes = std::int32_t __attribute__((vector_size(16)));
+using Pixels = std::uint32_t __attribute__((vector_size(16)));
+using Halves = std::uint16_t __attribute__((vector_size(8)));
 
 // The same four sums in 64 bits, for windows whose sums could pass 32.
 struct cWideLanes {
@@ -29,33 +32,59 @@ struct cWideLanes {
     std::int64_t operator[](int n) const { return v[n]; }
 };
 
-// A pixel's lanes as the sum of one look-up per byte: each channel is a run
-// of bits, so its value is what the bits of each byte add to it. The count
-// of 1 comes with the lowest byte.
-class cLaneTables {
+// Four pixels of a row at their own width, widened.
+inline Pixels LoadFour(const std::uint32_t* p) {
+    Pixels v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+inline Pixels LoadFour(const std::uint16_t* p) {
+    Halves v;
+    std::memcpy(&v, p, sizeof v);
+    return __builtin_convertvector(v, Pixels);
+}
+
+// Takes pixels apart into lanes: opaque ones count 1 and add their channels.
+class cLaneSplit {
 public:
-    cLaneTables(PixelFormat format) {
+    cLaneSplit(PixelFormat format, const cTransparentTest& clear)
+        : mask_(clear.Mask()), value_(clear.Value()) {
         const FormatMasks m = MasksOf(format);
-        bytes_ = BytesPerPixel(format) == 2 ? 2 : 3; // no channel bits above the third byte
-        for (int k = 0; k < bytes_; ++k)
-            for (std::uint32_t v = 0; v < 256; ++v) {
-                const std::uint32_t p = v << (8 * k);
-                table_[k][v] =
-                    Lanes{k == 0 ? 1 : 0, static_cast<std::int32_t>((p >> m.rShift) & std::uint32_t(m.rMax)),
-                          static_cast<std::int32_t>((p >> m.gShift) & std::uint32_t(m.gMax)),
-                          static_cast<std::int32_t>((p >> m.bShift) & std::uint32_t(m.bMax))};
-            }
+        shift_[0] = m.rShift, shift_[1] = m.gShift, shift_[2] = m.bShift;
+        max_[0] = static_cast<std::uint32_t>(m.rMax), max_[1] = static_cast<std::uint32_t>(m.gMax),
+        max_[2] = static_cast<std::uint32_t>(m.bMax);
     }
+    // One pixel's lanes.
     Lanes operator()(std::uint32_t p) const {
-        Lanes l = table_[0][p & 0xFFu] + table_[1][(p >> 8) & 0xFFu];
-        if (bytes_ == 3) l += table_[2][(p >> 16) & 0xFFu];
-        return l;
+        if ((p & mask_) == value_) return Lanes{};
+        return Lanes{1, static_cast<std::int32_t>((p >> shift_[0]) & max_[0]),
+                     static_cast<std::int32_t>((p >> shift_[1]) & max_[1]),
+                     static_cast<std::int32_t>((p >> shift_[2]) & max_[2])};
+    }
+    // Four pixels' counts, reds, greens and blues, each four wide.
+    void operator()(Pixels p, Lanes out[4]) const {
+        const Lanes opaque = (p & mask_) != value_;
+        out[0] = -opaque;
+        for (int c = 0; c < 3; ++c) out[c + 1] = reinterpret_cast<Lanes>((p >> shift_[c]) & max_[c]) & opaque;
     }
 
 private:
-    int bytes_ = 2;
-    Lanes table_[3][256] = {};
+    std::uint32_t mask_, value_;
+    int shift_[3] = {};
+    std::uint32_t max_[3] = {};
 };
+
+// Four counts, reds, greens and blues as four pixels' lanes.
+inline void Transpose(const Lanes in[4], Lanes out[4]) {
+    const Lanes a = __builtin_shufflevector(in[0], in[1], 0, 4, 1, 5);
+    const Lanes b = __builtin_shufflevector(in[2], in[3], 0, 4, 1, 5);
+    const Lanes c = __builtin_shufflevector(in[0], in[1], 2, 6, 3, 7);
+    const Lanes e = __builtin_shufflevector(in[2], in[3], 2, 6, 3, 7);
+    out[0] = __builtin_shufflevector(a, b, 0, 1, 4, 5);
+    out[1] = __builtin_shufflevector(a, b, 2, 3, 6, 7);
+    out[2] = __builtin_shufflevector(c, e, 0, 1, 4, 5);
+    out[3] = __builtin_shufflevector(c, e, 2, 3, 6, 7);
+}
 
 } // namespace
 
@@ -84,7 +113,7 @@ int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DD
     const int ua = std::max(a0, -sx), ub = std::min(a1, s.Width() - sx);
     const PixelFormat from = s.Format(), to = d.Format();
     const cTransparentTest clear(s);
-    const cLaneTables lanes(from);
+    const cLaneSplit split(from, clear);
     // Averages in the source's ranges, packed for the target.
     const cChannelMap pack(from, to, [](int, int c) { return c; });
     // The windows read the picture as it was before the blur: a target that
@@ -101,20 +130,32 @@ int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DD
                         (1ll << 31);
     WithPixelType(from, [&](auto sourceType) {
         using S = decltype(sourceType);
-        // Adds (or takes away) row b of the rectangle.
-        auto addRow = [&](int b, bool add) {
+        // Row b of the rectangle on the picture; null off it.
+        auto pictureRow = [&](int b) {
             const int v = sy + b;
-            if (v < 0 || v >= picture.Height()) return;
-            const S* row = reinterpret_cast<const S*>(picture.Row(v));
-            Lanes* sums = columns.data() + (ua - a0);
-            const std::uint32_t mask = clear.Mask(), value = clear.Value();
-            for (int a = ua; a < ub; ++a, ++sums) {
-                const std::uint32_t p = row[sx + a];
-                const Lanes l = lanes(p) & (Lanes{} - ((p & mask) != value));
-                if (add)
-                    *sums += l;
-                else
-                    *sums -= l;
+            return v < 0 || v >= picture.Height() ? nullptr : reinterpret_cast<const S*>(picture.Row(v));
+        };
+        // Adds one row (or none) to the columns and takes one (or none) away.
+        auto update = [&](const S* plus, const S* minus) {
+            if (!plus && !minus) return;
+            int a = ua;
+            if constexpr (sizeof(S) > 1) {
+                for (; a + 4 <= ub; a += 4) {
+                    Lanes in[4] = {}, out[4];
+                    if (plus) split(LoadFour(plus + (sx + a)), in);
+                    if (minus) {
+                        Lanes less[4];
+                        split(LoadFour(minus + (sx + a)), less);
+                        for (int c = 0; c < 4; ++c) in[c] -= less[c];
+                    }
+                    Transpose(in, out);
+                    for (int c = 0; c < 4; ++c) columns[static_cast<std::size_t>(a + c - a0)] += out[c];
+                }
+            }
+            for (; a < ub; ++a) {
+                Lanes& sums = columns[static_cast<std::size_t>(a - a0)];
+                if (plus) sums += split(plus[sx + a]);
+                if (minus) sums -= split(minus[sx + a]);
             }
         };
         WithPixelType(to, [&](auto targetType) {
@@ -126,23 +167,26 @@ int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DD
                 for (int j = j0; j < j1; ++j) {
                     // From ry up to one short of ry down, within the rectangle.
                     const int newTop = std::max(j - ry, 0), newBottom = std::min(j + ry, h);
-                    for (; bottom < newBottom; ++bottom) addRow(bottom, true);
-                    for (; top < newTop; ++top) addRow(top, false);
+                    while (bottom < newBottom || top < newTop)
+                        update(bottom < newBottom ? pictureRow(bottom++) : nullptr,
+                               top < newTop ? pictureRow(top++) : nullptr);
                     const int v = sy + j;
                     if (transparent == 1 && (v < 0 || v >= s.Height())) continue; // no centre on the source
                     const S* centres = transparent == 1 ? reinterpret_cast<const S*>(s.Row(v)) : nullptr;
                     D* out = reinterpret_cast<D*>(d.Row(y + j));
-                    // The columns so far, [left, right), and their sums.
-                    int left = std::max(i0 - rx, 0), right = left;
+                    // The window's columns, [left, right), and their sums;
+                    // past the edges a step adds or takes away no column.
+                    int left = std::max(i0 - rx, 0), right = std::min(i0 + rx, w);
                     Sum sum{};
+                    for (int a = left; a < right; ++a) sum += columns[static_cast<std::size_t>(a - a0)];
                     // The last count's reciprocal: counts repeat along a row.
                     std::int64_t lastN = 0;
                     double inverse = 0;
                     for (int i = i0; i < i1; ++i) {
-                        const int newLeft = std::max(i - rx, 0), newRight = std::min(i + rx, w);
-                        for (; right < newRight; ++right)
-                            sum += columns[static_cast<std::size_t>(right - a0)];
-                        for (; left < newLeft; ++left) sum -= columns[static_cast<std::size_t>(left - a0)];
+                        if (i > i0) {
+                            if (i + rx <= w) sum += columns[static_cast<std::size_t>(i + rx - 1 - a0)];
+                            if (i - rx >= 1) sum -= columns[static_cast<std::size_t>(i - rx - 1 - a0)];
+                        }
                         if (centres && (sx + i < 0 || sx + i >= s.Width() || clear(centres[sx + i])))
                             continue;
                         const std::int64_t n = sum[0];

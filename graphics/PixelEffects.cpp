@@ -1,20 +1,16 @@
-// The effects computed pixel by pixel on the CPU: rotation, lens, pull toward
-// a colour, half transparency, mosaic and blur. Every read is checked against
+// Rotation and mosaic, computed pixel by pixel on the CPU (the lens and the
+// blur have files of their own). Every read is checked against
 // the source surface and every write against the target; what lies outside is
 // skipped. Results: 1 when done (also when there was nothing to do), 0 when a
 // surface could not be had.
 #include "graphics/Effects.h"
 
-#include "foundation/ErrorLog.h"
 #include "graphics/EffectPixels.h"
 #include "graphics/EffectQuad.h"
 #include "graphics/GraphicsGlobals.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <limits>
-#include <vector>
 
 int DDBltRotate(DDSURFACEDATA* dst, int x, int y, int w, int h, int cx, int cy, double angle,
                 DDSURFACEDATA* src, int sx, int sy, DWORD transparent) {
@@ -72,131 +68,6 @@ int DDBltRotate(DDSURFACEDATA* dst, int x, int y, int w, int h, int cx, int cy, 
                     if (keyed && clear(pixel)) continue;
                     row[shift + qx] = static_cast<D>(same ? pixel : ConvertPixel(from, pixel, to));
                 }
-            }
-        });
-    });
-    px.Written();
-    return 1;
-}
-
-namespace {
-
-// Where the lens reads for the points of one row: for each distance along
-// the row from `first` to `last`, the offsets from the centre read for the
-// point that far right and that far left, and down and up for the row as far
-// below the centre as this one is above it.
-struct cLensRow {
-    int first = 0, last = -1;
-    std::vector<int> right, left, down, up;
-};
-
-// A point `along` from the centre on a row `across` from it reads `along` times
-// k over the depth of the sphere of radius big there, rounded by + 0.5; the
-// centre of the sphere's rim reads itself.
-void LensOffsets(int across, int first, int last, int big, int k, cLensRow& row) {
-    row.first = first, row.last = last;
-    const auto count = static_cast<std::size_t>(std::max(last - first + 1, 0));
-    row.right.resize(count), row.left.resize(count), row.down.resize(count), row.up.resize(count);
-    // Rounded as a cast would, without one that overflows.
-    auto rounded = [](double t) {
-        return static_cast<int>(std::clamp(t + 0.5, double(std::numeric_limits<int>::min()),
-                                           double(std::numeric_limits<int>::max())));
-    };
-    const double big2 = double(big) * big, depthK = double(k), acrossK = double(across) * k;
-    for (int along = first; along <= last; ++along) {
-        const auto n = static_cast<std::size_t>(along - first);
-        const double depth = std::sqrt(big2 - double(along) * along - double(across) * across);
-        if (depth == 0) {
-            row.right[n] = along, row.left[n] = -along, row.down[n] = across, row.up[n] = -across;
-            continue;
-        }
-        // -a / d is exactly -(a / d): each sign rounds its own quotient.
-        const double u = double(along) * depthK / depth, v = acrossK / depth;
-        row.right[n] = rounded(u), row.left[n] = rounded(-u);
-        row.down[n] = rounded(v), row.up[n] = rounded(-v);
-    }
-}
-
-} // namespace
-
-int DDBltRadial(DDSURFACEDATA* dst, int cx, int cy, int r, int k, DDSURFACEDATA* src, int sx, int sy,
-                DWORD transparent, int clear) {
-    if (r < 0 || k < 0) return 1;
-    const int big = static_cast<int>(std::sqrt(double(r) * r + double(k) * k));
-    if (big <= k) return 1;
-    cEffectPixels px(dst, src);
-    if (!px.Ok()) return 0;
-    const bool clearing = lpDTCon && clear;
-    const cSurface& pic = px.Src();
-    cSurface& d = px.Dst();
-    const PixelFormat from = pic.Format(), to = d.Format();
-    const bool keyed = transparent == 1, same = from == to;
-    const cTransparentTest isClear(pic);
-    // Only the part of the square that lies on the target.
-    const int dx0 = std::max(-r, -cx), dx1 = std::min(r, d.Width() - 1 - cx);
-    const int dy0 = std::max(-r, -cy), dy1 = std::min(r, d.Height() - 1 - cy);
-    if (dx0 > dx1 || dy0 > dy1) return 1;
-    // The distances from the centre of the columns and rows on the target.
-    auto nearest = [](int lo, int hi) { return lo > 0 ? lo : hi < 0 ? -hi : 0; };
-    const int alongLo = nearest(dx0, dx1), alongHi = std::max(-dx0, dx1);
-    const int acrossLo = nearest(dy0, dy1), acrossHi = std::max(-dy0, dy1);
-    const long long rr = static_cast<long long>(r) * r;
-    WithPixelType(from, [&](auto sourceType) {
-        using S = decltype(sourceType);
-        WithPixelType(to, [&](auto targetType) {
-            using D = decltype(targetType);
-            cLensRow offsets;
-            // Makes the offsets of the rows `across` from the centre: of the
-            // points inside the circle, dx * dx <= r * r - across * across.
-            auto measure = [&](int across) {
-                const long long room = rr - static_cast<long long>(across) * across;
-                long long span = static_cast<long long>(std::sqrt(double(room)));
-                while (span * span > room) --span;
-                while ((span + 1) * (span + 1) <= room) ++span;
-                LensOffsets(across, alongLo, static_cast<int>(std::min<long long>(span, alongHi)), big, k,
-                            offsets);
-            };
-            // Draws row dy from the offsets of its distance.
-            auto drawRow = [&](int dy) {
-                D* out = reinterpret_cast<D*>(d.Row(cy + dy));
-                const std::vector<int>& vs = dy < 0 ? offsets.up : offsets.down;
-                for (int dx = dx0; dx <= dx1; ++dx) {
-                    const int along = std::abs(dx);
-                    std::uint32_t pixel = 0;
-                    bool got = false;
-                    if (along <= offsets.last) {
-                        const auto n = static_cast<std::size_t>(along - offsets.first);
-                        const long long u =
-                            static_cast<long long>(sx) + (dx < 0 ? offsets.left[n] : offsets.right[n]);
-                        const long long v = static_cast<long long>(sy) + vs[n];
-                        got = u >= 0 && v >= 0 && u < pic.Width() && v < pic.Height();
-                        if (got) pixel = reinterpret_cast<const S*>(pic.Row(static_cast<int>(v)))[u];
-                    } else if (!clearing) {
-                        continue;
-                    }
-                    if (!got || isClear(pixel)) {
-                        if (clearing) out[cx + dx] = 0;
-                        if (!got || keyed) continue;
-                    }
-                    out[cx + dx] = static_cast<D>(same ? pixel : ConvertPixel(from, pixel, to));
-                }
-            };
-            if (&pic == &d) {
-                // Reading what earlier rows wrote: row after row, top down.
-                for (int dy = dy0; dy <= dy1; ++dy) {
-                    measure(std::abs(dy));
-                    drawRow(dy);
-                }
-                return;
-            }
-            // Rows as far above the centre as below share their offsets.
-            for (int across = acrossLo; across <= acrossHi; ++across) {
-                const bool above = across != 0 && -across >= dy0 && -across <= dy1;
-                const bool below = across >= dy0 && across <= dy1;
-                if (!above && !below) continue;
-                measure(across);
-                if (above) drawRow(-across);
-                if (below) drawRow(across);
             }
         });
     });
