@@ -1,6 +1,7 @@
 // The real player started headless on a small game folder: it starts, runs
 // frames, closes in order and leaves its report; a second copy asks the first
 // to close in order; a folder without a project ends the start-up cleanly.
+#include "app/PlayerRun.h"
 #include "app/GameFolder.h"
 #include "fixtures/ReadAll.h"
 #include "fixtures/TempDir.h"
@@ -22,66 +23,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path PlayerPath() {
-    return fs::read_symlink("/proc/self/exe").parent_path() / "brindle4";
-}
-
-struct PlayerRun {
-    pid_t pid = -1;
-    int status = -1;
-    DWORD started = 0;
-
-    // Starts the player in `folder` with the headless drivers, the runtime
-    // folder of the single-instance lock, and `closeAfter` frames (0: none).
-    // `audio` names SDL's audio driver ("dummy" mixes and drops); with a
-    // `display` the player opens its window there through X11.
-    void Start(const fs::path& folder, const fs::path& runtime, int closeAfter, const char* audio = "dummy",
-               const std::string& display = "") {
-        std::string player = PlayerPath().string();
-        started = timeGetTime();
-        pid = ::fork();
-        if (pid == 0) {
-            if (::chdir(folder.c_str()) != 0) _exit(120);
-            if (display.empty()) {
-                ::setenv("SDL_VIDEODRIVER", "dummy", 1);
-            } else {
-                ::setenv("SDL_VIDEODRIVER", "x11", 1);
-                ::setenv("DISPLAY", display.c_str(), 1);
-                // Xvfb has no GPU: SDL's own software renderer, not Mesa's threads.
-                ::setenv("SDL_RENDER_DRIVER", "software", 1);
-                ::setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
-            }
-            ::setenv("SDL_AUDIODRIVER", audio, 1);
-            ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-            if (closeAfter > 0)
-                ::setenv("BRINDLE4_CLOSE_AFTER_FRAMES", std::to_string(closeAfter).c_str(), 1);
-            else
-                ::unsetenv("BRINDLE4_CLOSE_AFTER_FRAMES");
-            ::execl(player.c_str(), player.c_str(), static_cast<char*>(nullptr));
-            _exit(121);
-        }
-    }
-    // True when it ended within the time; a run that hangs is ended here.
-    bool Wait(int seconds) {
-        while (timeGetTime() - started < static_cast<DWORD>(seconds) * 1000) {
-            if (::waitpid(pid, &status, WNOHANG) == pid) return true;
-            ::usleep(10000);
-        }
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, &status, 0);
-        return false;
-    }
-    double Seconds() const { return (timeGetTime() - started) / 1000.0; }
-    bool EndedNormallyWith(int code) const { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
-};
-
-fs::path MakeFolder(const fs::path& parent, const std::string& name, int mode = 0755) {
-    fs::path p = parent / name;
-    fs::create_directories(p);
-    ::chmod(p.c_str(), static_cast<mode_t>(mode));
-    return p;
-}
 
 class PlayerRunTest : public ::testing::Test {
 protected:

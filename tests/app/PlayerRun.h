@@ -1,0 +1,80 @@
+// The real player started as its own process in a game folder, headless
+// (or on a display), with a close after a number of frames and optionally a
+// key script; the test waits for it and reads what it left.
+#pragma once
+
+#include "platform/Clock.h"
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+inline std::filesystem::path PlayerPath() {
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path() / "brindle4";
+}
+
+struct PlayerRun {
+    pid_t pid = -1;
+    // A key script for the run (BRINDLE4_KEY_SCRIPT); none when empty.
+    std::string keyScript;
+    int status = -1;
+    DWORD started = 0;
+
+    // Starts the player in `folder` with the headless drivers, the runtime
+    // folder of the single-instance lock, and `closeAfter` frames (0: none).
+    // `audio` names SDL's audio driver ("dummy" mixes and drops); with a
+    // `display` the player opens its window there through X11.
+    void Start(const std::filesystem::path& folder, const std::filesystem::path& runtime, int closeAfter,
+               const char* audio = "dummy", const std::string& display = "") {
+        std::string player = PlayerPath().string();
+        started = timeGetTime();
+        pid = ::fork();
+        if (pid == 0) {
+            if (::chdir(folder.c_str()) != 0) _exit(120);
+            if (display.empty()) {
+                ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+            } else {
+                ::setenv("SDL_VIDEODRIVER", "x11", 1);
+                ::setenv("DISPLAY", display.c_str(), 1);
+                // Xvfb has no GPU: SDL's own software renderer, not Mesa's threads.
+                ::setenv("SDL_RENDER_DRIVER", "software", 1);
+                ::setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
+            }
+            ::setenv("SDL_AUDIODRIVER", audio, 1);
+            ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+            if (keyScript.empty())
+                ::unsetenv("BRINDLE4_KEY_SCRIPT");
+            else
+                ::setenv("BRINDLE4_KEY_SCRIPT", keyScript.c_str(), 1);
+            if (closeAfter > 0)
+                ::setenv("BRINDLE4_CLOSE_AFTER_FRAMES", std::to_string(closeAfter).c_str(), 1);
+            else
+                ::unsetenv("BRINDLE4_CLOSE_AFTER_FRAMES");
+            ::execl(player.c_str(), player.c_str(), static_cast<char*>(nullptr));
+            _exit(121);
+        }
+    }
+    // True when it ended within the time; a run that hangs is ended here.
+    bool Wait(int seconds) {
+        while (timeGetTime() - started < static_cast<DWORD>(seconds) * 1000) {
+            if (::waitpid(pid, &status, WNOHANG) == pid) return true;
+            ::usleep(10000);
+        }
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+        return false;
+    }
+    double Seconds() const { return (timeGetTime() - started) / 1000.0; }
+    bool EndedNormallyWith(int code) const { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+};
+
+inline std::filesystem::path MakeFolder(const std::filesystem::path& parent, const std::string& name,
+                                        int mode = 0755) {
+    std::filesystem::path p = parent / name;
+    std::filesystem::create_directories(p);
+    ::chmod(p.c_str(), static_cast<mode_t>(mode));
+    return p;
+}
