@@ -12,6 +12,10 @@
 #include <limits>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Where the points of the two rows `across` from the centre read: for each
@@ -21,6 +25,8 @@ namespace {
 struct cLensRows {
     int first = 0, last = -1;
     std::vector<std::int64_t> reads[2][2]; // [above][left]
+    // Scratch: the rounded steps right, left, down and up of each point.
+    std::vector<int> steps[4];
 };
 
 // A point `along` from the centre on a row `across` from it reads `along` times
@@ -43,17 +49,57 @@ void MeasureLens(int across, int first, int last, int big, int k, const cSurface
         return u >= 0 && v >= 0 && u < width && v < height ? v * pitch + u * bytes : -1;
     };
     const double big2 = double(big) * big, depthK = double(k), acrossK = double(across) * k;
-    for (int along = first; along <= last; ++along) {
-        const auto n = static_cast<std::size_t>(along - first);
-        const double depth = std::sqrt(big2 - double(along) * along - double(across) * across);
-        int right = along, left = -along, down = across, up = -across;
-        if (depth != 0) {
-            // -a / d is exactly -(a / d): each sign rounds its own quotient.
-            const double u = double(along) * depthK / depth, v = acrossK / depth;
-            right = rounded(u), left = rounded(-u), down = rounded(v), up = rounded(-v);
+    const double acrossSq = double(across) * across;
+    for (auto& st : rows.steps) st.resize(count);
+    int* right = rows.steps[0].data();
+    int* left = rows.steps[1].data();
+    int* down = rows.steps[2].data();
+    int* up = rows.steps[3].data();
+    // The steps first, in a loop without unpredictable branches so that the
+    // square roots and quotients of successive points overlap.
+    auto flat = [&](int along) {
+        right[along - first] = along, left[along - first] = -along, down[along - first] = across,
+                      up[along - first] = -across;
+    };
+    int along = first;
+#ifdef __SSE2__
+    // Two points at a time: the vector square root and quotients round
+    // correctly, exactly as the scalar ones below, and the rounding clamps
+    // and truncates as the scalar one does (a NaN stays one through both).
+    const __m128d bigV = _mm_set1_pd(big2), acrossSqV = _mm_set1_pd(acrossSq), kV = _mm_set1_pd(depthK),
+                  acrossV = _mm_set1_pd(acrossK), zero = _mm_setzero_pd(), half = _mm_set1_pd(0.5),
+                  lowest = _mm_set1_pd(double(std::numeric_limits<int>::min())),
+                  highest = _mm_set1_pd(double(std::numeric_limits<int>::max()));
+    auto rounded2 = [&](__m128d t, int* out) {
+        const __m128d c = _mm_min_pd(highest, _mm_max_pd(lowest, _mm_add_pd(t, half)));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_cvttpd_epi32(c));
+    };
+    for (; along + 1 <= last; along += 2) {
+        const __m128d a = _mm_set_pd(double(along + 1), double(along));
+        const __m128d depth = _mm_sqrt_pd(_mm_sub_pd(_mm_sub_pd(bigV, _mm_mul_pd(a, a)), acrossSqV));
+        const __m128d u = _mm_div_pd(_mm_mul_pd(a, kV), depth), v = _mm_div_pd(acrossV, depth);
+        rounded2(u, right + (along - first)), rounded2(_mm_sub_pd(zero, u), left + (along - first));
+        rounded2(v, down + (along - first)), rounded2(_mm_sub_pd(zero, v), up + (along - first));
+        const int flats = _mm_movemask_pd(_mm_cmpeq_pd(depth, zero));
+        if (flats & 1) flat(along);
+        if (flats & 2) flat(along + 1);
+    }
+#endif
+    for (; along <= last; ++along) {
+        const double depth = std::sqrt(big2 - double(along) * along - acrossSq);
+        if (depth == 0) {
+            flat(along);
+            continue;
         }
-        const std::int64_t r = std::int64_t{sx} + right, l = std::int64_t{sx} + left;
-        const std::int64_t dn = std::int64_t{sy} + down, upper = std::int64_t{sy} + up;
+        // -a / d is exactly -(a / d): each sign rounds its own quotient.
+        const double u = double(along) * depthK / depth, v = acrossK / depth;
+        right[along - first] = rounded(u), left[along - first] = rounded(-u),
+                      down[along - first] = rounded(v), up[along - first] = rounded(-v);
+    }
+    for (along = first; along <= last; ++along) {
+        const auto n = static_cast<std::size_t>(along - first);
+        const std::int64_t r = std::int64_t{sx} + right[n], l = std::int64_t{sx} + left[n];
+        const std::int64_t dn = std::int64_t{sy} + down[n], upper = std::int64_t{sy} + up[n];
         rows.reads[0][0][n] = place(r, dn);
         rows.reads[0][1][n] = place(l, dn);
         rows.reads[1][0][n] = place(r, upper);
