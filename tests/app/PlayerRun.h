@@ -1,12 +1,17 @@
 // The real player started as its own process in a game folder, headless
 // (or on a display), with a close after a number of frames and optionally a
-// key script; the test waits for it and reads what it left.
+// key script and a chosen environment, its stderr kept in a file; the test
+// waits for it and reads what it left.
 #pragma once
 
+#include "fixtures/ReadAll.h"
 #include "platform/Clock.h"
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -22,6 +27,10 @@ struct PlayerRun {
     std::string keyScript;
     int status = -1;
     DWORD started = 0;
+    std::filesystem::path stderrPath;
+    // Variables set (a value) or removed (nullopt) for the child, over the
+    // headless defaults below.
+    std::map<std::string, std::optional<std::string>> env;
 
     // Starts the player in `folder` with the headless drivers, the runtime
     // folder of the single-instance lock, and `closeAfter` frames (0: none).
@@ -30,6 +39,7 @@ struct PlayerRun {
     void Start(const std::filesystem::path& folder, const std::filesystem::path& runtime, int closeAfter,
                const char* audio = "dummy", const std::string& display = "") {
         std::string player = PlayerPath().string();
+        if (stderrPath.empty()) stderrPath = folder.parent_path() / (folder.filename().string() + ".stderr");
         started = timeGetTime();
         pid = ::fork();
         if (pid == 0) {
@@ -53,6 +63,13 @@ struct PlayerRun {
                 ::setenv("BRINDLE4_CLOSE_AFTER_FRAMES", std::to_string(closeAfter).c_str(), 1);
             else
                 ::unsetenv("BRINDLE4_CLOSE_AFTER_FRAMES");
+            for (const auto& [name, value] : env) {
+                if (value)
+                    ::setenv(name.c_str(), value->c_str(), 1);
+                else
+                    ::unsetenv(name.c_str());
+            }
+            if (!std::freopen(stderrPath.c_str(), "w", stderr)) _exit(122);
             ::execl(player.c_str(), player.c_str(), static_cast<char*>(nullptr));
             _exit(121);
         }
@@ -69,6 +86,7 @@ struct PlayerRun {
     }
     double Seconds() const { return (timeGetTime() - started) / 1000.0; }
     bool EndedNormallyWith(int code) const { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
+    std::string Stderr() const { return ReadAll(stderrPath); }
 };
 
 inline std::filesystem::path MakeFolder(const std::filesystem::path& parent, const std::string& name,
@@ -77,4 +95,23 @@ inline std::filesystem::path MakeFolder(const std::filesystem::path& parent, con
     std::filesystem::create_directories(p);
     ::chmod(p.c_str(), static_cast<mode_t>(mode));
     return p;
+}
+
+// Every file and folder below `root` with its contents and mode, except the
+// report the player always writes: what a failed start must leave as it was.
+inline std::map<std::string, std::string> FolderState(const std::filesystem::path& root) {
+    namespace fs = std::filesystem;
+    std::map<std::string, std::string> out;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, ec), end;
+         !ec && it != end; it.increment(ec)) {
+        std::string rel = fs::relative(it->path(), root).string();
+        if (rel == "Report_Game.txt") continue;
+        std::string mode = std::to_string(static_cast<int>(it->symlink_status().permissions()));
+        if (it->is_directory())
+            out[rel + "/"] = mode;
+        else
+            out[rel] = mode + ":" + ReadAll(it->path());
+    }
+    return out;
 }
