@@ -264,32 +264,33 @@ double CapSpeed(double v) {
 
 } // namespace
 
-int ShotStepX(cShotObj& shot) {
-    if (shot.dVX != 0) shot.dX += CapSpeed(shot.dVX);
-    int code = 0;
-    const double extent = Scene().ScrollX.nExtent;
-    if (shot.dX < 0) {
-        shot.dX = 0;
-        code = 3;
-    } else if (shot.dX + shot.nWidth > extent) {
-        shot.dX = extent - shot.nWidth;
-        code = 3;
+namespace {
+
+// One axis of a shot's step: the capped displacement added, the position
+// kept inside the map's extent; 3 when it met a side.
+int StepAxis(double& pos, double displacement, std::int32_t size, double extent) {
+    if (displacement != 0) pos += CapSpeed(displacement);
+    if (pos < 0) {
+        pos = 0;
+        return 3;
     }
+    if (pos + size > extent) {
+        pos = extent - size;
+        return 3;
+    }
+    return 0;
+}
+
+} // namespace
+
+int ShotStepX(cShotObj& shot) {
+    const int code = StepAxis(shot.dX, shot.dVX, shot.nWidth, Scene().ScrollX.nExtent);
     shot.RecomputeX();
     return code;
 }
 
 int ShotStepY(cShotObj& shot) {
-    if (shot.dVY != 0) shot.dY += CapSpeed(shot.dVY);
-    int code = 0;
-    const double extent = Scene().ScrollY.nExtent;
-    if (shot.dY < 0) {
-        shot.dY = 0;
-        code = 3;
-    } else if (shot.dY + shot.nHeight > extent) {
-        shot.dY = extent - shot.nHeight;
-        code = 3;
-    }
+    const int code = StepAxis(shot.dY, shot.dVY, shot.nHeight, Scene().ScrollY.nExtent);
     shot.RecomputeY();
     return code;
 }

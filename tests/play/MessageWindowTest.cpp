@@ -4,6 +4,7 @@
 #include "engine/EngineScene.h"
 #include "fixtures/PlayWorld.h"
 #include "play/MessageText.h"
+#include "play/PlayScene.h"
 
 #include <string>
 
@@ -204,6 +205,50 @@ TEST_F(MessageWindowTest, ARefreshingWindowShowsTheVariablesAsTheyChange) {
     EXPECT_EQ(w.nWidth, 66);
     a.bControlCodes = 0;
     EXPECT_EQ(TextMessage(a, font).strText, "HP #S3");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MessageWindowTest, ThePlaySceneKeepsItsWindowsInOrderAndFindsThemById) {
+    cPlayScene play;
+    cMessageArgs a;
+    a.strText = "first";
+    a.bIdSwitch = 1;
+    a.nId = 7;
+    EXPECT_EQ(play.PutMessage(a, -1, 0), 0);
+    a.strText = "second";
+    a.nId = 8;
+    EXPECT_EQ(play.PutMessage(a, 99, 0), 1);
+    EXPECT_EQ(play.FindMessage(8), 1);
+    EXPECT_EQ(play.FindMessage(9), -1);
+    a.strText = "before";
+    a.bIdSwitch = 0;
+    EXPECT_EQ(play.PutMessage(a, 0, 0), 0);
+    EXPECT_EQ(play.FindMessage(7), 1);
+    a.strText = "again";
+    EXPECT_EQ(play.PutMessage(a, 2, 1), 2);
+    EXPECT_EQ(play.Messages.back().strText, "again");
+    EXPECT_EQ(play.FindMessage(8), -1); // the reused window took the new arguments
+    play.EraseMessageAt(5);
+    play.EraseMessageAt(-1);
+    EXPECT_EQ(play.Messages.size(), 3u);
+    play.EraseMessageAt(0);
+    EXPECT_EQ(play.Messages.front().strText, "first");
+
+    cEdItem item;
+    item.Init();
+    item.GraphicIndex = 4;
+    item.MessageTimeMode = 2;
+    item.MessageTime = 5;
+    play.ShowItemMessage(item, 3);
+    const cMessageWindow& icon = play.Messages.back();
+    EXPECT_EQ(icon.nKind, MSG_GRAPHIC);
+    EXPECT_EQ(icon.nGraphicIndex, 4);
+    EXPECT_EQ(icon.nGraphicSub, 3);
+    EXPECT_EQ(icon.nTime, 30);
+    EXPECT_EQ(icon.nWidth, 16);
 }
 
 } // namespace
