@@ -90,6 +90,10 @@ TEST(StageFileRequest, AChosenStageStartsAndACancelOrAFailedLoadStartsNothingAnd
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     ClearScriptedFileDialogs();
     ClearScriptedMessageBoxAnswers();
+    // A WM_QUIT left by an earlier test's main window would end the load's message loop.
+    MSG leftover;
+    while (PeekMessageA(&leftover, nullptr, 0, 0, PM_REMOVE)) {
+    }
     ASSERT_TRUE(RegisterWindowClass("StageFileRequestTest", MainWndProc));
     HWND window = CreateWindowA("StageFileRequestTest", "");
     const HWND before = hMainWnd.exchange(window);
@@ -142,6 +146,10 @@ TEST(StartStageFromFile, FreePlayStartsFreshWithTheFreePlayLivesAndTheStageName)
     std::ofstream("data/stg4/b-1.stg4_818", std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     const std::string absolute = (std::filesystem::current_path() / "data/stg4/b-1.stg4_818").string();
+    // A WM_QUIT left by an earlier test's main window would end the load's message loop.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
     struct Case {
         const char* what;
         int testPlay;

@@ -32,6 +32,11 @@ public:
         hMainWnd = before_;
         DestroyWindow(window_);
         UnregisterWindowClass("OptionSceneTest");
+        // The main window's end posts WM_QUIT to this thread: taken off, so
+        // that no later test's message loop ends on it.
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
     }
 
 private:
@@ -64,6 +69,7 @@ TEST(OptionScene, EveryOptionChangedIsStoredOnLeavingAndKeptAtTheNextStart) {
     ClearScriptedDialogs();
     ScreenDriver d;
     OptionData = cOptionData();
+    OptionData.bMusic = 1;
     OpenOptions(d);
     const cOptionScene* scene = d.Scene<cOptionScene>(SCENE_OPTION);
     ASSERT_EQ(scene->RowCount(), 6);

@@ -12,6 +12,8 @@
 #include "fixtures/GameGlobals.h"
 #include "foundation/KeyConfig.h"
 #include "gui/MenuCursor.h"
+#include "platform/Messages.h"
+#include "platform/PathResolver.h"
 #include "platform/WindowEvents.h"
 #include "project/OptionData.h"
 #include "project/RankSet.h"
@@ -39,6 +41,15 @@ public:
         Game.nChallengeRow = 0;
         Game.nChallengeTop = 0;
         WorldPos.Reset();
+        // Music off: leaving the options would otherwise start the music manager here.
+        OptionData.bMusic = 0;
+        // Each test writes its files in a folder of its own, often within the same second.
+        ClearPathCache();
+        // A WM_QUIT left by an earlier test's main window would end the loops
+        // of stage loads and dialogs at once.
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
     }
     ~ScreenDriver() {
         Game.DeleteScenes();

@@ -1,16 +1,24 @@
 // The title screen run headless with keys: its menu rows from the project's
 // game-mode menu, the fresh play data of a new story, the story slot list,
-// the challenge start without a save, the options and back, and a decide
-// press that acts once.
+// the challenge start without a save, the options and back, free play of a
+// chosen file (one that fails to load leaves the title running), and a
+// decide press that acts once.
 #include "app/TitleScene.h"
+#include "app/App.h"
 #include "app/ScreenDriver.h"
 #include "fixtures/TempDir.h"
+#include "foundation/Fault.h"
+#include "foundation/MessageBox.h"
+#include "platform/FileDialog.h"
+#include "project/IniSetting.h"
 #include "project/SaveSlots.h"
+#include "project/Stage.h"
 #include "project/SystemData.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 namespace {
@@ -176,4 +184,58 @@ TEST(TitleScene, FreePlayWithoutAWindowToAskStaysOnTheMenu) {
     EXPECT_EQ(Game.nPlayMode, 3);
     EXPECT_EQ(Title(d)->State(), cTitleScene::STATE_MENU);
     EXPECT_EQ(Game.nNextScene, SCENE_TITLE);
+}
+
+TEST(TitleScene, FreePlayStartsAChosenStageAndAFileThatFailsToLoadLeavesTheTitleRunning) {
+    TempDir dir;
+    cStage stage;
+    stage.Charas.resize(1);
+    stage.Charas[0].Control = 0;
+    const std::vector<std::uint8_t> bytes = stage.SaveToBytes();
+    std::filesystem::create_directories("data/stg4");
+    std::ofstream("data/stg4/f.stg4_818", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    ClearScriptedFileDialogs();
+    ClearScriptedMessageBoxAnswers();
+    ASSERT_TRUE(RegisterWindowClass("TitleFreePlayTest", MainWndProc));
+    const HWND window = CreateWindowA("TitleFreePlayTest", "");
+    const HWND before = hMainWnd.exchange(window);
+    struct Case {
+        const char* what;
+        std::string file;
+        bool starts;
+    } cases[] = {
+        {"a file that fails to load: the message, and the menu stays", "data\\stg4\\none.stg4_818", false},
+        {"a stage: stage play follows", "data\\stg4\\f.stg4_818", true},
+    };
+    MSG msg;
+    for (const Case& c : cases) {
+        ScreenDriver d;
+        SystemData.UnlimitedLives[2] = 0;
+        SystemData.StartLives[2] = 3;
+        ASSERT_TRUE(d.RunUntil(SCENE_TITLE, cTitleScene::STATE_MENU)) << c.what;
+        const std::uint64_t closes = MainWindowCloseRequests();
+        PushScriptedFileDialog(c.file);
+        d.Tap(VK_DOWN, 3);
+        d.Tap({'Z'});
+        EXPECT_EQ(Game.nPlayStartA, 2) << c.what;
+        EXPECT_EQ(Game.nNextScene, c.starts ? SCENE_PLAY : SCENE_TITLE) << c.what;
+        EXPECT_EQ(Title(d)->State(), c.starts ? cTitleScene::STATE_LEAVE : cTitleScene::STATE_MENU) << c.what;
+        bool closing = MainWindowCloseRequests() != closes;
+        while (PeekMessageA(&msg, window, 0, 0, PM_REMOVE))
+            if (msg.message == WM_CLOSE) closing = true;
+        EXPECT_FALSE(closing) << c.what << ": the program goes on";
+        if (c.starts) {
+            EXPECT_EQ(PlayData.nStartLives, 3) << c.what;
+            EXPECT_EQ(PlayData.nLives, 2) << c.what;
+        }
+    }
+    IniSetting.FreeStage.clear();
+    hMainWnd = before;
+    DestroyWindow(window);
+    UnregisterWindowClass("TitleFreePlayTest");
+    // The main window's end posts WM_QUIT to this thread: taken off, so that
+    // no later test's message loop ends on it.
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
 }
