@@ -35,6 +35,29 @@ int DefaultMessageBoxAnswer(UINT type) {
     return buttons[kind][def];
 }
 
+std::vector<MessageBoxButton> MessageBoxButtons(UINT type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+        return {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
+    case MB_ABORTRETRYIGNORE:
+        return {{IDABORT, "Abort"}, {IDRETRY, "Retry"}, {IDIGNORE, "Ignore"}};
+    case MB_YESNOCANCEL:
+        return {{IDYES, "Yes"}, {IDNO, "No"}, {IDCANCEL, "Cancel"}};
+    case MB_YESNO:
+        return {{IDYES, "Yes"}, {IDNO, "No"}};
+    case MB_RETRYCANCEL:
+        return {{IDRETRY, "Retry"}, {IDCANCEL, "Cancel"}};
+    default:
+        return {{IDOK, "OK"}};
+    }
+}
+
+int ClosedMessageBoxAnswer(UINT type) {
+    for (const MessageBoxButton& b : MessageBoxButtons(type))
+        if (b.id == IDCANCEL || b.id == IDNO) return b.id;
+    return DefaultMessageBoxAnswer(type);
+}
+
 bool IsHeadlessDisplay() {
     const char* driver = std::getenv("SDL_VIDEODRIVER");
     if (driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0)) return true;

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 constexpr UINT MB_OK = 0x0000;
 constexpr UINT MB_OKCANCEL = 0x0001;
@@ -44,6 +45,15 @@ struct MessageBoxOutcome {
 };
 MessageBoxOutcome ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
 
+struct MessageBoxButton {
+    int id;
+    const char* label;
+};
+// The box's buttons in their order on screen.
+std::vector<MessageBoxButton> MessageBoxButtons(UINT type);
+// The answer when the box is closed without a button (Escape, the close box):
+// Cancel where there is one, No for Yes/No, else the default button.
+int ClosedMessageBoxAnswer(UINT type);
 // The answer of the box's default button.
 int DefaultMessageBoxAnswer(UINT type);
 // True when no user can answer a box: SDL_VIDEODRIVER is "dummy" or

@@ -1,6 +1,28 @@
 #include "platform/SdlPresenter.h"
 
+#include "platform/DisplayLoss.h"
+
 #include <SDL.h>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// A driver that shows no window is only right when it was asked for.
+bool IsUsableVideoDriver(const char* driver) {
+    if (!driver) return false;
+    if (std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0) return true;
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    return asked && std::strcmp(asked, "dummy") == 0 && std::strcmp(driver, "dummy") == 0;
+}
+
+std::string NoDisplayText(const std::string& detail) {
+    const char* display = std::getenv("DISPLAY");
+    std::string where = display && *display ? "DISPLAY=" + std::string(display) : "DISPLAY is not set";
+    return "no display (" + where + ": " + detail + "); SDL_VIDEODRIVER=dummy runs without a window";
+}
+
+} // namespace
 
 cSdlPresenter::~cSdlPresenter() {
     Close();
@@ -8,18 +30,30 @@ cSdlPresenter::~cSdlPresenter() {
 
 bool cSdlPresenter::Open(const std::string& titleUtf8, int width, int height, bool fullScreen) {
     Close();
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    openError_.clear();
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        openError_ = NoDisplayText(SDL_GetError());
+        return false;
+    }
     initedVideo_ = true;
+    if (!IsUsableVideoDriver(SDL_GetCurrentVideoDriver())) {
+        openError_ = NoDisplayText("no window system could be reached");
+        Close();
+        return false;
+    }
     Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
     window_ = SDL_CreateWindow(titleUtf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                                height, flags);
     if (!window_) {
+        openError_ = SDL_GetError();
         Close();
         return false;
     }
+    WatchDisplayLoss(window_);
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_) {
+        openError_ = SDL_GetError();
         Close();
         return false;
     }
@@ -27,6 +61,7 @@ bool cSdlPresenter::Open(const std::string& titleUtf8, int width, int height, bo
     texture_ =
         SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (!texture_) {
+        openError_ = SDL_GetError();
         Close();
         return false;
     }

@@ -2,7 +2,10 @@
 // opened the window (the UI thread): a frame presented there is drawn at once;
 // a frame presented from another thread is kept and drawn by the UI thread's
 // next RenderPending(). Under SDL's dummy video driver no window is visible
-// but every call works, which is how headless runs use it.
+// but every call works, which is how headless runs use it. That driver must
+// be asked for (SDL_VIDEODRIVER=dummy): when SDL finds no display and falls
+// back to a windowless driver by itself, Open fails instead of running a
+// program nobody can see.
 #pragma once
 
 #include "platform/Presenter.h"
@@ -31,6 +34,8 @@ public:
     void RenderPending();
     std::uint32_t FrameEventType() const { return frameEvent_; }
     SDL_Window* Window() const { return window_; }
+    // Why the last Open failed (empty after a good one).
+    const std::string& OpenError() const { return openError_; }
     // A copy of the newest frame (for tests and screenshots).
     std::vector<std::uint32_t> LastFrame();
 
@@ -48,5 +53,6 @@ private:
     std::vector<std::uint32_t> frame_;
     bool pending_ = false;
     bool initedVideo_ = false;
+    std::string openError_;
     std::uint32_t frameEvent_ = 0;
 };

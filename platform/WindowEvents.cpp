@@ -1,6 +1,7 @@
 #include "platform/WindowEvents.h"
 
 #include "platform/Cp932.h"
+#include "platform/DisplayLoss.h"
 #include "platform/InputDevices.h"
 #include "platform/SdlPresenter.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 std::atomic<Uint32> wakeEvent{0};
 bool started = false;
+bool closedForLostDisplay = false;
 
 LPARAM KeyLParam(const SDL_KeyboardEvent& k, bool down) {
     LPARAM l = 1; // repeat count
@@ -129,6 +131,11 @@ int PumpWindowEvents(HWND target, cSdlPresenter* presenter) {
         default:
             break; // wake-ups and frame notices only end the wait
         }
+    }
+    // A lost display closes the program as its close box would, once.
+    if (DisplayLost() && !closedForLostDisplay) {
+        closedForLostDisplay = true;
+        post(WM_CLOSE, 0, 0);
     }
     RefreshLiveJoysticks();
     if (presenter) presenter->RenderPending();

@@ -5,6 +5,7 @@
 #include "platform/PathResolver.h"
 #include "project/DataPath.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -21,39 +22,65 @@ fs::path FolderPath(const std::string& resolved) {
 }
 
 // A fresh, empty folder beside `target` to copy into.
-bool MakeStagingFolder(const fs::path& target, fs::path& staging) {
+bool MakeStagingFolder(const fs::path& target, fs::path& staging, std::error_code& ec) {
     std::string tmpl = (target.parent_path() / (target.filename().string() + ".copy-XXXXXX")).string();
-    if (!::mkdtemp(tmpl.data())) return false;
+    if (!::mkdtemp(tmpl.data())) {
+        ec.assign(errno, std::generic_category());
+        return false;
+    }
     staging = tmpl;
     return true;
 }
 
-bool CopyTree(const fs::path& source, const fs::path& target) {
-    fs::path staging;
-    if (!MakeStagingFolder(target, staging)) return false;
+// Removes a part-made copy. Its folders took the modes of their sources, some
+// maybe without the owner's right to list or change them: those are given
+// back first, or the copy could not be removed.
+void RemovePartCopy(const fs::path& folder) {
     std::error_code ec;
-    fs::copy(source, staging, fs::copy_options::recursive, ec);
-    if (!ec) fs::rename(staging, target, ec);
-    if (!ec) return true;
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ec);
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_directory(ec) && !it->is_symlink(ec)) RemovePartCopy(it->path());
+    }
+    fs::remove_all(folder, ec);
+}
+
+bool IsOutOfSpace(const std::error_code& ec) {
+    return ec == std::errc::no_space_on_device || ec == std::errc::file_too_large ||
+           ec.value() == EDQUOT;
+}
+
+DefaultDataResult CopyTree(const fs::path& source, const fs::path& target) {
+    fs::path staging;
+    std::error_code ec;
+    if (MakeStagingFolder(target, staging, ec)) {
+        fs::copy(source, staging, fs::copy_options::recursive, ec);
+        // The copy keeps the source's folder modes, the top one included.
+        if (!ec) fs::permissions(staging, fs::status(source, ec).permissions(), ec);
+        if (!ec) fs::rename(staging, target, ec);
+        if (!ec) return DefaultDataResult::Ready;
+        RemovePartCopy(staging);
+    }
     LogError("CreateDefaultData: " + ec.message());
-    std::error_code ignored;
-    fs::remove_all(staging, ignored);
-    return false;
+    return IsOutOfSpace(ec) ? DefaultDataResult::NoSpace : DefaultDataResult::Failed;
 }
 
 } // namespace
 
 // The box goes through MesBox, which owns it by the main window: the window
 // this is called with at start-up.
-int CreateDefaultData(HWND /*window*/) {
+DefaultDataResult MakeDefaultData(HWND /*window*/) {
     std::error_code ec;
     fs::path data = fs::absolute(FolderPath(ResolvePath(DataPath.At(DP_DATA))), ec);
-    if (ec) return 0;
-    if (fs::is_directory(data, ec)) return 1;
+    if (ec) return DefaultDataResult::Failed;
+    if (fs::is_directory(data, ec)) return DefaultDataResult::Ready;
     fs::path source = fs::absolute(FolderPath(ResolvePath(DataPath.At(DP_DEFAULT))), ec);
-    if (ec || !fs::is_directory(source, ec)) return 0;
+    if (ec || !fs::is_directory(source, ec)) return DefaultDataResult::Failed;
     if (MesBox("データが存在しません！デフォルトデータを作成しますか？\n", "デフォルトデータ作成の確認",
                MB_YESNO) != IDYES)
-        return 0;
-    return CopyTree(source, data) ? 1 : 0;
+        return DefaultDataResult::Failed;
+    return CopyTree(source, data);
+}
+
+int CreateDefaultData(HWND window) {
+    return MakeDefaultData(window) == DefaultDataResult::Ready ? 1 : 0;
 }

@@ -2,79 +2,18 @@
 // frames, closes in order and leaves its report; a second copy asks the first
 // to close in order; a folder without a project ends the start-up cleanly.
 #include "app/GameFolder.h"
+#include "app/PlayerRun.h"
 #include "fixtures/TempDir.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path PlayerPath() {
-    return fs::read_symlink("/proc/self/exe").parent_path() / "brindle4";
-}
-
-struct PlayerRun {
-    pid_t pid = -1;
-    int status = -1;
-    DWORD started = 0;
-
-    // Starts the player in `folder` with the headless drivers, the runtime
-    // folder of the single-instance lock, and `closeAfter` frames (0: none).
-    // `audio` names SDL's audio driver ("dummy" mixes and drops).
-    void Start(const fs::path& folder, const fs::path& runtime, int closeAfter, const char* audio = "dummy") {
-        std::string player = PlayerPath().string();
-        started = timeGetTime();
-        pid = ::fork();
-        if (pid == 0) {
-            if (::chdir(folder.c_str()) != 0) _exit(120);
-            ::setenv("SDL_VIDEODRIVER", "dummy", 1);
-            ::setenv("SDL_AUDIODRIVER", audio, 1);
-            ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-            if (closeAfter > 0)
-                ::setenv("BRINDLE4_CLOSE_AFTER_FRAMES", std::to_string(closeAfter).c_str(), 1);
-            else
-                ::unsetenv("BRINDLE4_CLOSE_AFTER_FRAMES");
-            ::execl(player.c_str(), player.c_str(), static_cast<char*>(nullptr));
-            _exit(121);
-        }
-    }
-    // True when it ended within the time; a run that hangs is ended here.
-    bool Wait(int seconds) {
-        while (timeGetTime() - started < static_cast<DWORD>(seconds) * 1000) {
-            if (::waitpid(pid, &status, WNOHANG) == pid) return true;
-            ::usleep(10000);
-        }
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, &status, 0);
-        return false;
-    }
-    double Seconds() const { return (timeGetTime() - started) / 1000.0; }
-    bool EndedNormallyWith(int code) const { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
-};
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-fs::path MakeFolder(const fs::path& parent, const std::string& name, int mode = 0755) {
-    fs::path p = parent / name;
-    fs::create_directories(p);
-    ::chmod(p.c_str(), static_cast<mode_t>(mode));
-    return p;
-}
 
 class PlayerRunTest : public ::testing::Test {
 protected:
@@ -129,6 +68,8 @@ TEST_F(PlayerRunTest, TheDataFolderIsMadeFromDefault) {
     ASSERT_TRUE(run.Wait(60));
     EXPECT_TRUE(run.EndedNormallyWith(0));
     EXPECT_TRUE(fs::exists(game / "data" / "System.dat"));
+    EXPECT_EQ(fs::status(game / "data").permissions(), fs::status(game / "default").permissions())
+        << "the copy keeps the modes of default/";
 }
 
 #ifdef BRINDLE_DEMO_DIR
@@ -150,7 +91,8 @@ TEST_F(PlayerRunTest, AFolderWithoutAProjectEndsTheStartUpWithItsMessage) {
     PlayerRun run;
     run.Start(game, runtime, 5);
     ASSERT_TRUE(run.Wait(30));
-    EXPECT_TRUE(run.EndedNormallyWith(0));
+    EXPECT_TRUE(run.EndedNormallyWith(1)) << "a failed start is not a success: " << run.status;
+    EXPECT_NE(run.Stderr().find("brindle4: the start-up failed"), std::string::npos) << run.Stderr();
     std::string report = ReadText(game / "Report_Game.txt");
     EXPECT_NE(report.find(Cp932ToUtf8("「data」フォルダの作成に失敗…")), std::string::npos) << report;
     EXPECT_EQ(report.find("Scripted close"), std::string::npos) << "no frame ever ran";
