@@ -26,5 +26,8 @@ void ResumeThreads();
 // The main window's message handler.
 LRESULT MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The drawing mode from user_data\Boot.dat, or from the start-up dialog
+// unless Boot.dat says not to ask. False when the player cancels.
+bool ChooseDrawingMode();
 bool InitProgram(const std::string& commandLine, int nCmdShow);
 void ShutdownProgram();

@@ -5,15 +5,6 @@
 
 cFpsRing FpsMeter;
 
-void cFpsRing::Add(DWORD time) {
-    dwTimes[nIndex++] = time;
-    if (nIndex < 16) return;
-    nIndex = 0;
-    std::uint64_t sum = 0;
-    for (DWORD t : dwTimes) sum += t;
-    dwAverage = static_cast<DWORD>(sum >> 4);
-}
-
 void DrawFpsMeter(int nShowFps, DWORD fps, DWORD average) {
     if (!DDIsDirect3D() && !DDIsDirectDraw()) return;
     if (nShowFps == 2)

@@ -2,17 +2,8 @@
 // their average, shown as "FPS%2d(%2d)" at the bottom right of the screen.
 #pragma once
 
+#include "foundation/Timing.h"
 #include "platform/Types.h"
-
-struct cFpsRing {
-    DWORD dwTimes[16] = {};
-    int nIndex = 0;
-    DWORD dwAverage = 0;
-
-    // The average is recomputed only when the ring wraps.
-    void Add(DWORD time);
-    DWORD Average() const { return dwAverage; }
-};
 
 extern cFpsRing FpsMeter;
 

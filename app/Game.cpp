@@ -1,6 +1,7 @@
 #include "app/Game.h"
 
 #include "app/FpsMeter.h"
+#include "app/MainWnd.h"
 #include "app/SystemIni.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
@@ -13,7 +14,6 @@
 #include <new>
 
 cGame Game;
-cPlayScene* lpPlayScene = nullptr;
 std::atomic<DWORD> dwFrameCount{0};
 DWORD dwFps = 0;
 DWORD dwFrameTime = 0;
@@ -21,7 +21,8 @@ int bVSyncFullScreen = 0;
 
 namespace {
 
-SceneMaker SceneMakers[SCENE_COUNT] = {};
+cNullSceneMaker nullSceneMaker;
+cSceneMaker* installedSceneMaker = &nullSceneMaker;
 
 // The order in which idle scenes are deleted.
 constexpr int kDeleteOrder[SCENE_COUNT] = {SCENE_TITLE,     SCENE_SAVE, SCENE_WORLD_MAP,
@@ -38,8 +39,12 @@ void ClearBackBuffer() {
 
 } // namespace
 
-void SetSceneMaker(int scene, SceneMaker maker) {
-    if (scene >= 0 && scene < SCENE_COUNT) SceneMakers[scene] = maker;
+cSceneMaker& SceneMaker() {
+    return *installedSceneMaker;
+}
+
+void SetSceneMaker(cSceneMaker* maker) {
+    installedSceneMaker = maker ? maker : &nullSceneMaker;
 }
 
 cGame::cGame() = default;
@@ -73,10 +78,10 @@ void cGame::SwitchScene(int s) {
             m_Scenes[n].reset();
         }
     }
-    if (s < 0 || s >= SCENE_COUNT || m_Scenes[s] || !SceneMakers[s]) return;
+    if (s < 0 || s >= SCENE_COUNT || m_Scenes[s] || !SceneMaker().Makes(s)) return;
     cScene* made = nullptr;
     try {
-        made = SceneMakers[s]();
+        made = SceneMaker().Make(s);
     } catch (const std::bad_alloc&) {
         made = nullptr;
     }
@@ -117,7 +122,7 @@ int cGame::RunFrame() {
 void cGame::FlipScreen() {
     if (DDIsDirect3D()) {
         if (!DDPresent(nFrameRate, 0, nullptr) && DDIsDirect3D() && DDScreenWindowMode())
-            SendMessageA(hMainWnd.load(), WM_USER + 100, 0, 0);
+            SendMessageA(hMainWnd.load(), WM_RESTORE_DEVICE, 0, 0);
         return;
     }
     // A stage running faster than the display leaves the pacing to the frame limiter.

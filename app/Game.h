@@ -4,6 +4,7 @@
 // current scene's Run, the frames-per-second meter and the presentation.
 #pragma once
 
+#include "platform/Seam.h"
 #include "platform/Types.h"
 
 #include <atomic>
@@ -32,11 +33,25 @@ enum SceneNumber : int {
     SCENE_COUNT = 6
 };
 
-// Makes scene n. A scene class registers its maker when it is built into the
-// program; a slot without one stays empty, and an empty slot is never run.
-// A maker may throw std::bad_alloc or a character string.
-using SceneMaker = cScene* (*)();
-void SetSceneMaker(int scene, SceneMaker maker);
+// Makes the screen scenes; the player's is installed at start-up. A scene it
+// does not make stays an empty slot, and an empty slot is never run. Make may
+// throw std::bad_alloc or a character string; nullptr is a failed allocation.
+class cSceneMaker {
+public:
+    virtual ~cSceneMaker() = default;
+    virtual bool Makes(int scene) const = 0;
+    virtual cScene* Make(int scene) = 0;
+};
+
+class cNullSceneMaker : public cSceneMaker {
+public:
+    bool Makes(int) const override { return false; }
+    cScene* Make(int) override { return nullptr; }
+};
+
+cSceneMaker& SceneMaker();
+void SetSceneMaker(cSceneMaker* maker);
+using cScopedSceneMaker = cScopedSeam<cSceneMaker, SceneMaker, SetSceneMaker>;
 
 class cGame {
 public:
@@ -55,6 +70,9 @@ public:
     void FlipScreen();
     int RestoreLostSurfaces();
 
+    // Waits until the next frame is due (the pacing of the drawing face).
+    void WaitNextFrame();
+
     cScene* Scene(int n) const { return (n >= 0 && n < SCENE_COUNT) ? m_Scenes[n].get() : nullptr; }
 
     int nCurrentScene = 0;
@@ -69,7 +87,6 @@ public:
     BYTE bRequestedLoop = 0;
 
 private:
-    void WaitNextFrame();
     std::unique_ptr<cScene> m_Scenes[SCENE_COUNT];
 };
 

@@ -4,9 +4,11 @@
 #include "app/App.h"
 
 #include "app/Game.h"
+#include "app/MainWnd.h"
 #include "app/ScreenMode.h"
 #include "app/SoundMessages.h"
 #include "app/SystemIni.h"
+#include "app/WindowRecord.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
 #include "foundation/FileNames.h"
@@ -19,11 +21,14 @@
 #include "graphics/Font.h"
 #include "graphics/Graphics.h"
 #include "graphics/SystemSurfaces.h"
+#include "gui/BootDlg.h"
+#include "gui/Hook.h"
 #include "platform/Clock.h"
 #include "platform/PathResolver.h"
 #include "platform/Random.h"
 #include "platform/SdlPresenter.h"
 #include "platform/WindowEvents.h"
+#include "project/BootData.h"
 #include "project/CommonPalette.h"
 #include "project/DataPath.h"
 #include "project/Database.h"
@@ -149,6 +154,31 @@ bool CreateFonts() {
 
 } // namespace
 
+bool ChooseDrawingMode() {
+    BootData = cBootData();
+    BootData.LoadFromFile(DataPath.At(DP_BOOT));
+    BootData.Normalize();
+    if (!BootData.bDoNotAsk) {
+        cBootDlg dlg(&MainWnd, nullptr, BootData, SystemData.GameTitle, IniSetting.English != 0,
+                     DataPath.At(DP_BOOT));
+        if (dlg.DoModal(0) != 1) return false;
+    }
+    IniSetting.Direct3D = BootData.nDrawMode == 1 ? 1 : 0;
+    return true;
+}
+
+namespace {
+
+// In a window, where user_data\Window.dat says the window stood.
+void PlaceMainWindow() {
+    bool maximise = false;
+    if (IniSetting.WindowMode != 0) RestoreWindowRecord(lpMainPresenter, DataPath.At(DP_WINDOW), maximise);
+    int x = 0, y = 0;
+    if (lpMainPresenter && lpMainPresenter->GetPosition(x, y)) MainWnd.Move(x, y);
+}
+
+} // namespace
+
 bool InitProgram(const std::string& commandLine, int nCmdShow) {
     timeBeginPeriod(1);
     GameSrand(timeGetTime());
@@ -184,8 +214,7 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
         ReportErrorBox("System.ini の読み込みに失敗しました！");
         SetDefaultSystemIni(IniSetting, SystemData.IniKeys);
     }
-    // Until the start-up dialog is built, its default choice stands: Direct3D.
-    if (IniSetting.Direct3D >= 2) IniSetting.Direct3D = 1;
+    if (IniSetting.Direct3D >= 2 && !ChooseDrawingMode()) return false;
     if (!commandLine.empty()) {
         if (commandLine.size() > 259) {
             ReportError("「%s」の読み込みに失敗しました！", commandLine.c_str());
@@ -200,6 +229,7 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
 
     hMainWnd = window;
     SetPresenterTitle(lpMainPresenter, SystemData.GameTitle);
+    PlaceMainWindow();
     if (IniSetting.Bpp == 8) IniSetting.DD_VideoStretch = 0;
     if (!StartGraphics(nCmdShow)) return false;
     if (DDIsDirect3D()) {
@@ -240,6 +270,7 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
 }
 
 void ShutdownProgram() {
+    UnhookKeyboard();
     if (DDIsDirect3D() || DDIsDirectDraw()) {
         if (SysFont[0].m_lpFastFont_FullAdd) ReportPrintf("Font10 : %d", SysFont[0].CachedFullChars());
         if (SysFont[1].m_lpFastFont_FullAdd) ReportPrintf("Font16 : %d", SysFont[1].CachedFullChars());

@@ -1,6 +1,8 @@
 #include "app/App.h"
+#include "app/Seams.h"
 
 #include "app/Game.h"
+#include "app/MainWnd.h"
 #include "app/ScriptedClose.h"
 #include "app/ScriptedInput.h"
 #include "foundation/ErrorLog.h"
@@ -12,9 +14,9 @@
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/DisplayLoss.h"
-#include "platform/GtkMessageBox.h"
 #include "platform/GtkSession.h"
 #include "platform/InstanceLock.h"
+#include "platform/KeyboardHook.h"
 #include "platform/PathResolver.h"
 #include "platform/SdlPresenter.h"
 #include "platform/WindowEvents.h"
@@ -140,6 +142,11 @@ void ResumeThreads() {
 }
 
 int WinMain(const std::string& commandLine, int nCmdShow) {
+    // A box shown on the way out of a failed start leaves GTK's thread running.
+    struct GtkSessionEnd {
+        ~GtkSessionEnd() { StopGtkSession(); }
+    } gtkSessionEnd;
+    InstallSeams();
     SetErrorLog(false, "EC_Game.txt");
     std::string report = "Report_Game.txt";
     MakeFullPath(report);
@@ -156,7 +163,6 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
     bEditorStarted = nCmdShow == 5 ? 1 : 0;
     SetScriptedCloseFrames(ReadScriptedCloseFrames());
     if (!InstallScriptedInput()) return EndWithFailure("the key script can't be used (see the report file)");
-    InstallGtkMessageBoxes();
 
     cInstanceLock lock(Cp932ToUtf8("ゲーム"));
     if (!lock.TryAcquire() && !TakeOverFromRunningCopy(lock))
@@ -166,13 +172,15 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
     HWND hwnd = CreateWindowA(kClassName, "");
     cSdlPresenter presenter;
     if (!hwnd || !presenter.Open("", kClientWidth, kClientHeight, false) || !StartWindowEvents()) {
-        std::string why = presenter.OpenError();
+        // The presenter has said why on stderr.
         ErrorBox("ウインドウが生成出来ません！");
         if (hwnd) DestroyWindow(hwnd);
         UnregisterWindowClass(kClassName);
-        return EndWithFailure("the window can't be made: " + (why.empty() ? std::string("no reason given") : why));
+        return 1;
     }
     lpMainPresenter = &presenter;
+    SetActiveWindow(hwnd);
+    if (bEditorStarted) NotifyEditorStarted();
     // A later copy's request to close comes as the close box's message.
     lock.Listen([hwnd] { PostMessageA(hwnd, WM_CLOSE, 0, 0); });
 
@@ -180,6 +188,7 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
     bool ran = false;
     bool started = InitProgram(commandLine, nCmdShow);
     if (!started) {
+        NotifyEditor(0);
         ShutdownProgram();
         if (IsWindow(hwnd)) DestroyWindow(hwnd);
     } else {

@@ -85,6 +85,10 @@ struct cCharaData {
     std::int32_t nCountdown = 0;      // counted down once per run of the flows
     std::int32_t nRunWords[2] = {};   // cleared at the start of each run
     std::int32_t bEnable[2] = {1, 1}; // set at the start of each run
+    // A warp to screen coordinates: both flags set and the screen position it
+    // reached (stage play clears the flags at the start of every frame).
+    std::int32_t bScreenWarp[2] = {};
+    std::int32_t nScreenWarpX = 0, nScreenWarpY = 0;
 
     // The floor block the character stands on (kind 3 multiplies speeds).
     std::int32_t nFloorKind = 0;
@@ -136,6 +140,20 @@ struct cCharaData {
     // Queued animations and drawing.
     cList<cQueuedAnime> AnimeQueue;
     cCharaDrawState DrawState;
+
+    // Map-block contact state kept by stage play's block contacts.
+    std::int32_t nSqueezeGrace = 0;    // frames a squeeze between blocks does not kill; lowered per frame
+    std::int32_t bMarkerFloor = 0;     // stands on a marker floor (read by the hero's jump)
+    std::int32_t nFallCount = 0;       // sub-steps without a floor
+    std::int32_t bOffGround = 0;       // without a floor for longer than the stage's fall allowance
+    std::int32_t bOffGroundMarker = 0; // the hero's: set with bOffGround, cleared by a spring
+    std::int32_t nLandingBlock = -1;   // cell it last landed on; -1 none
+    std::int32_t nPrevLandingBlock = -1;
+    std::int32_t nFloorEffect = 0;     // running floor effect: 3 speed change, 4 and 5 conveyors
+    double dFloorEffect = 0;           // its amount
+    std::int32_t nFloorEffectLeft = 0; // sub-steps it still runs
+    std::int32_t nBlockItemPause = 0;  // sub-steps before a block hands out its item again
+    std::int32_t nJumpFrames = 0;      // length of a jump a spring started
 };
 
 class cChara : public cStageObj, public cCharaData {

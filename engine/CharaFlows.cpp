@@ -1,6 +1,7 @@
 // Building a character's runtime flows from definitions (with the unit
 // conversions done once), removing them, and their queued animations.
 #include "engine/Chara.h"
+#include "engine/CmdMove.h"
 
 #include "engine/EngineScene.h"
 #include "engine/FlowSettings.h"
@@ -96,6 +97,9 @@ void RunPrepareHook(cFlowCommand& e, cChara& chara) {
     case 5:
     case 7:
         if (c.pMove) GenericMoveHook(e, chara);
+        break;
+    case 4:
+        if (c.pMove) PrepareCircleMove(e, chara);
         break;
     case 6:
         if (c.pMove) HomingHook(e, chara);

@@ -1,5 +1,15 @@
 #include "engine/Dispatch.h"
 
+#include "engine/CmdAttack.h"
+#include "engine/CmdMove.h"
+#include "engine/CmdShared.h"
+#include "engine/CmdTarget.h"
+#include "engine/CmdClear.h"
+#include "engine/CmdDisappear.h"
+#include "engine/CmdMessage.h"
+#include "engine/CmdPicture.h"
+#include "engine/CmdRunAnime.h"
+#include "engine/CmdSword.h"
 #include "engine/CodeRun.h"
 #include "engine/Flow.h"
 #include "engine/StatusOps.h"
@@ -37,6 +47,44 @@ constexpr std::array<CommandHandler, kCharaCommandKinds> MakeCharaHandlers() {
     table[22] = &CmdStatusOp;
     table[37] = &CmdRunCode;
     table[39] = &CmdNothing;
+    // Movement, attacks and summons, targets and the shared bodies.
+    table[2] = &CmdStraightMove;
+    table[3] = &CmdGroundTurnMove;
+    table[4] = &CmdCircleMove;
+    table[5] = &CmdChargeMove;
+    table[6] = &CmdHomingMove;
+    table[7] = &CmdAvoidOffscreenMove;
+    table[8] = &CmdDisableMove;
+    table[9] = &CmdTurn;
+    table[10] = &CmdJump;
+    table[11] = &CmdShot;
+    table[13] = &CmdSummonBlocks;
+    table[14] = &CmdSummonCharas;
+    table[15] = &CmdSummonItems;
+    table[16] = &CmdFlowOperation;
+    table[18] = &CmdGameWait;
+    table[21] = &CmdSetTarget;
+    table[23] = &CmdStatusFlag;
+    table[25] = &CmdTakeItem;
+    table[26] = &CmdChangeGraphic;
+    table[27] = &CmdChangeAnimeSet;
+    table[30] = &CmdCharaEffect;
+    table[31] = &CmdScreenEffect;
+    table[33] = &CmdScreenColour;
+    table[34] = &CmdBackground;
+    table[35] = &CmdSoundEffect;
+    table[36] = &CmdMusic;
+    table[38] = &CmdArrange;
+    // Swords, stage clear and warp, messages, disappearance, run-animation,
+    // effects and pictures.
+    table[12] = &CmdSword;
+    table[17] = &CmdStageClear;
+    table[19] = &CmdMessage;
+    table[20] = &CmdWarp;
+    table[24] = &CmdDisappear;
+    table[28] = &CmdRunAnime;
+    table[29] = &CmdRunEffect;
+    table[32] = &CmdShowPicture;
     return table;
 }
 
@@ -55,6 +103,19 @@ constexpr std::array<CommandHandler, kFlowCommandKinds> MakeFlowHandlers() {
 constexpr std::array<CommandHandler, kFlowCommandKinds> kFlowHandlers = MakeFlowHandlers();
 
 } // namespace
+
+bool CommandKindBuilt(bool flow, int kind) {
+    static constexpr auto unbuilt = Unbuilt(std::make_index_sequence<kCharaCommandKinds>());
+    if (flow) {
+        if (kind < 0 || kind >= kFlowCommandKinds) return false;
+        if (kind == 1) return kFlowHandlers[1] != &FlowUnbuilt<1>;
+        if (kind == 0) return true;
+        return kFlowHandlers[static_cast<std::size_t>(kind)] !=
+               unbuilt[static_cast<std::size_t>(kind + FlowToCharaKindOffset)];
+    }
+    if (kind < 0 || kind >= kCharaCommandKinds) return false;
+    return kCharaHandlers[static_cast<std::size_t>(kind)] != unbuilt[static_cast<std::size_t>(kind)];
+}
 
 int CmdUnbuilt(int kind, bool flow) {
     static std::array<bool, kCharaCommandKinds + kFlowCommandKinds> reported{};

@@ -21,5 +21,8 @@ int DispatchCharaCommand(cChara& chara, cFlowCommand& entry);
 // Runs the handler of a flow command of an immediate list (the flow-command table).
 int DispatchFlowCommand(cChara& chara, cFlowCommand& entry);
 
+// Whether a kind of the table has a handler of its own (not the stand-in below).
+bool CommandKindBuilt(bool flow, int kind);
+
 // A handler not built yet: reports its kind once per run of the program and does nothing.
 int CmdUnbuilt(int kind, bool flow);

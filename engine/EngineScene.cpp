@@ -30,11 +30,3 @@ cEngineScene& EngineScene() {
 void SetEngineScene(cEngineScene* scene) {
     installed = scene;
 }
-
-cScopedEngineScene::cScopedEngineScene(cEngineScene& scene) : previous_(installed) {
-    SetEngineScene(&scene);
-}
-
-cScopedEngineScene::~cScopedEngineScene() {
-    SetEngineScene(previous_);
-}

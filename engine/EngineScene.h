@@ -15,6 +15,7 @@
 #include "foundation/Containers.h"
 #include "foundation/PauseJob.h"
 #include "foundation/Rect.h"
+#include "platform/Seam.h"
 #include "records/EffectPictureState.h"
 
 #include <array>
@@ -30,6 +31,38 @@ class cEdCommand;
 class cEdShot;
 
 constexpr int kFactionCount = 8;
+
+// An effect object to put on the stage: the Effect record, the top-left
+// corner in stage pixels, the drawn size, whether it is drawn scaled, and
+// whether it keeps playing while it holds the game.
+struct cEffectPlacement {
+    std::int16_t sEffect = 0;
+    double dX = 0, dY = 0;
+    std::int32_t nWidth = 0, nHeight = 0;
+    std::int32_t bScaled = 0;
+    std::int32_t bStop = 0;
+};
+
+// What a message window is set up with (a text message, window kind 1).
+struct cMessageArgs {
+    std::string strText;
+    std::int32_t nPlace = 0;
+    std::int32_t nX = 0, nY = 0;             // blocks
+    std::int32_t nOffsetX = 0, nOffsetY = 0; // pixels
+    std::int32_t bKeepOnScreen = 0;
+    std::int32_t bFixed = 0;
+    std::int32_t nTimeMode = 0;
+    std::int32_t nFrames = 0;
+    std::int32_t bStop = 0;
+    std::int32_t nAnchor = 0; // object number the window follows, 0 none
+    std::int32_t bContinues = 0;
+    std::int32_t bControlCodes = 0;
+    std::int32_t bRefresh = 0;
+    std::int32_t nRefreshInterval = 0;
+    std::int32_t bBox = 0;
+    std::int32_t bIdSwitch = 0;
+    std::int32_t nId = 0;
+};
 
 // One scroll axis of the play scene. Coordinates are stage pixels.
 struct cScroll {
@@ -139,6 +172,56 @@ public:
     virtual void PlayBgm(std::int32_t bgm, std::int32_t mode) = 0;
     // The game object's frame count after which a defeated player character may go.
     virtual std::int32_t DefeatWait() = 0;
+
+    // Requests of the shared command bodies.
+    // The game wait: a wait item of `frames` frames joins the message windows
+    // and the game thread is held until the pause runner signals that it has
+    // ended (it blocks on that signal, never polls); then the item goes.
+    virtual void GameWait(std::int32_t /*frames*/) {}
+    // Starts ScrEffect record `effect` with its two parameters.
+    virtual void StartScreenEffect(std::int32_t /*effect*/, std::int32_t /*a*/, std::int32_t /*b*/) {}
+    // Hands a screen-colour command to the screen-colour state.
+    virtual void SetScreenColour(const cEdCommand& /*command*/) {}
+    // Holds the game while the pause runner works through State().PauseJob
+    // (drawing the world and reading the input); returns when it has ended.
+    virtual void HoldGame() {}
+
+    // Message windows. The position of the first window whose id switch is
+    // set and whose id is `id`, or -1.
+    virtual std::int64_t FindMessage(std::int32_t /*id*/) { return -1; }
+    // 1 when `text` (parsed for control codes when `controlCodes`) measures
+    // the same as window k.
+    virtual int MessageFits(std::int64_t /*k*/, const std::string& /*text*/, std::int32_t /*controlCodes*/) {
+        return 0;
+    }
+    // With `reuse` window k is set up again in place and keeps its surface;
+    // else a new window goes before position k, at the end for k < 0. The
+    // window's position, -1 when none was put.
+    virtual std::int64_t PutMessage(const cMessageArgs& /*args*/, std::int64_t /*k*/, int /*reuse*/) {
+        return -1;
+    }
+
+    // Picture surfaces, kept in step with State().Pictures. Loads `file` into
+    // a surface put before position k (at the end for k < 0), in system
+    // memory when `systemMemory`, and gives its size; 0 when it can't be
+    // loaded, and then nothing is added.
+    virtual int AddPictureSurface(std::int64_t /*k*/, const std::string& /*file*/, std::int32_t /*systemMemory*/,
+                                  std::int32_t& /*width*/, std::int32_t& /*height*/) {
+        return 0;
+    }
+    // Releases the surface at position k (the last for k < 0).
+    virtual void RemovePictureSurface(std::int64_t /*k*/) {}
+    virtual void ClearPictureSurfaces() {}
+
+    // Effect objects: one more on the stage, or every one (hit effects too) gone.
+    virtual void AddEffect(const cEffectPlacement& /*effect*/) {}
+    virtual void ClearEffects() {}
+
+    // The shot or sword object's own set-up from the command's shot part and
+    // the set-up record (its kind: 11 shot, 12 sword); id, user and shot
+    // part are already set.
+    virtual void SetupShot(cShotObj& /*shot*/, cChara& /*user*/, std::int32_t /*kind*/, const cEdShot& /*part*/,
+                           const std::array<std::int32_t, 26>& /*record*/) {}
 };
 
 // The installed scene; the null scene until one is installed.
@@ -147,17 +230,7 @@ cEngineScene& EngineScene();
 // or by a test's guard, never while the game thread runs a frame.
 void SetEngineScene(cEngineScene* scene);
 
-// Installs a scene for a scope and puts the one before it back afterwards.
-class cScopedEngineScene {
-public:
-    explicit cScopedEngineScene(cEngineScene& scene);
-    ~cScopedEngineScene();
-    cScopedEngineScene(const cScopedEngineScene&) = delete;
-    cScopedEngineScene& operator=(const cScopedEngineScene&) = delete;
-
-private:
-    cEngineScene* previous_;
-};
+using cScopedEngineScene = cScopedSeam<cEngineScene, EngineScene, SetEngineScene>;
 
 // The null scene: its own empty state, nothing solid, requests ignored.
 class cNullEngineScene : public cEngineScene {

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 class cChara;
 
@@ -48,6 +49,11 @@ public:
     std::int32_t nJumpTries = 0; // calls spent waiting to jump
     std::int32_t nScratch[4] = {};
     double dMaxSpeed = 0; // pixels per sub-step, inertia moves only
+    // Moves toward a target: the offset added to the goal point, and the aim
+    // points a homing move has recorded (x, y).
+    double dTargetX = 0, dTargetY = 0;
+    double dAngleY = 0; // the circle move's running angle of the vertical part
+    cVector<std::pair<double, double>> AimPoints;
 };
 
 // A lead-in animation scheduled on a flow's clock: it starts when the flow's

@@ -39,6 +39,7 @@ public:
     std::int32_t bHasItem = 0;
     std::int32_t bInRange = 0;
     std::int32_t bActivated = 0;
+    std::int32_t bTakesPart = 0; // set by stage play each sub-step: its flows and moves run
     std::int32_t bActiveX = 1, bActiveY = 1; // the on-screen test looks at this axis
     std::int32_t bInGroup = 0;               // belongs to an activation group
     std::int16_t sActivationGroup = 0;

@@ -11,13 +11,9 @@
 #include <string>
 #include <vector>
 
-// Logs "err V[i] ( n , size )" or "err L[...]" and posts WM_CLOSE.
+// Logs "err V[i] ( n , size )" or "err L[...]" and posts WM_CLOSE; size is the
+// element's size in bytes in this program (sizeof), for every element type.
 void ReportBadIndex(char kind, std::int64_t index, std::int64_t count, std::int64_t elementSize);
-
-// Element size shown in the fault line; a type may specialise it.
-template <class T> struct ElementLogSize {
-    static constexpr std::int64_t value = static_cast<std::int64_t>(sizeof(T));
-};
 
 template <class T> class cVector : public std::vector<T> {
 public:
@@ -42,7 +38,8 @@ public:
 
 private:
     T& BadIndex(std::int64_t index) {
-        ReportBadIndex('V', index, static_cast<std::int64_t>(this->size()), ElementLogSize<T>::value);
+        ReportBadIndex('V', index, static_cast<std::int64_t>(this->size()),
+                       static_cast<std::int64_t>(sizeof(T)));
         thread_local T scratch{};
         scratch = this->empty() ? T{} : this->front();
         return scratch;
@@ -59,7 +56,8 @@ public:
             for (std::int64_t i = 0; i < index; ++i) ++it;
             return *it;
         }
-        ReportBadIndex('L', index, static_cast<std::int64_t>(this->size()), ElementLogSize<T>::value);
+        ReportBadIndex('L', index, static_cast<std::int64_t>(this->size()),
+                       static_cast<std::int64_t>(sizeof(T)));
         thread_local T zero{};
         zero = T{};
         return zero;

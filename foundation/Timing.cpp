@@ -1,6 +1,7 @@
 #include "foundation/Timing.h"
 
 #include "foundation/ErrorLog.h"
+#include "foundation/PresentationTiming.h"
 #include "platform/Clock.h"
 
 #include <cstdint>
@@ -41,22 +42,6 @@ struct FrameGrid {
     }
 };
 
-struct Ring {
-    DWORD samples[16] = {};
-    int index = 0;
-    DWORD average = 0;
-
-    void Add(DWORD value) {
-        samples[index++] = value;
-        if (index > 15) {
-            index = 0;
-            std::uint64_t sum = 0;
-            for (DWORD s : samples) sum += s;
-            average = static_cast<DWORD>(sum >> 4);
-        }
-    }
-};
-
 struct TimingState {
     DWORD stopwatchStart = 0;
     DWORD stopwatchResult = 0;
@@ -67,11 +52,9 @@ struct TimingState {
     DWORD fpsResult = 0;
     FrameGrid limitGrid;
     FrameGrid presentGrid;
-    Ring stopwatchRing;
-    Ring fpsRing;
+    cFpsRing stopwatchRing;
+    cFpsRing fpsRing;
     bool shown = true;
-    TimingTextDrawer drawer;
-    std::function<bool()> usesGrid;
 };
 
 TimingState& State() {
@@ -80,6 +63,15 @@ TimingState& State() {
 }
 
 } // namespace
+
+void cFpsRing::Add(DWORD time) {
+    dwTimes[nIndex++] = time;
+    if (nIndex < 16) return;
+    nIndex = 0;
+    std::uint64_t sum = 0;
+    for (DWORD t : dwTimes) sum += t;
+    dwAverage = static_cast<DWORD>(sum >> 4);
+}
 
 DWORD StartStopwatch() {
     State().stopwatchStart = timeGetTime();
@@ -136,7 +128,7 @@ void WaitNextFrame(DWORD fps) {
 
 bool IsNextFrameDue(DWORD fps, bool show, const void* font) {
     TimingState& s = State();
-    if ((s.usesGrid && !s.usesGrid()) || fps == 0) return true;
+    if (!PresentationTiming().PacedByGrid() || fps == 0) return true;
     bool drawText = show && font;
     if (drawText && s.shown) {
         // Samples are taken only after a frame that showed the text.
@@ -147,26 +139,14 @@ bool IsNextFrameDue(DWORD fps, bool show, const void* font) {
     if (!s.presentGrid.Due(timeGetTime(), fps)) return false;
     if (drawText) {
         std::string text =
-            FormatString(1024, "FPS-Ave %u(%u)\ndwTime_OneSec %u\nnFrameCt_OneSec %u", s.fpsRing.average,
-                         s.stopwatchRing.average, s.presentGrid.start, s.presentGrid.frame);
-        if (s.drawer) s.drawer(font, 0, 16, text);
+            FormatString(1024, "FPS-Ave %u(%u)\ndwTime_OneSec %u\nnFrameCt_OneSec %u", s.fpsRing.Average(),
+                         s.stopwatchRing.Average(), s.presentGrid.start, s.presentGrid.frame);
+        PresentationTiming().DrawTimingText(font, 0, 16, text);
         s.shown = true;
     }
     return true;
 }
 
-void SetTimingTextDrawer(TimingTextDrawer drawer) {
-    State().drawer = std::move(drawer);
-}
-
-void SetPresentationPacingQuery(std::function<bool()> usesGrid) {
-    State().usesGrid = std::move(usesGrid);
-}
-
 void ResetTimingState() {
-    TimingTextDrawer drawer = std::move(State().drawer);
-    std::function<bool()> usesGrid = std::move(State().usesGrid);
     State() = TimingState{};
-    State().drawer = std::move(drawer);
-    State().usesGrid = std::move(usesGrid);
 }

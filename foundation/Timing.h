@@ -8,7 +8,6 @@
 
 #include "platform/Types.h"
 
-#include <functional>
 #include <string>
 
 DWORD StartStopwatch();
@@ -26,14 +25,19 @@ bool LimitFrameRate(DWORD fps);
 // Sleeps 1 ms at a time until LimitFrameRate gives true.
 void WaitNextFrame(DWORD fps);
 // The pacing test of the Direct3D-like presentation; with show and a font
-// picture it also draws the timing text through the drawer below.
+// picture it also draws the timing text (PresentationTiming()).
 bool IsNextFrameDue(DWORD fps, bool show, const void* font);
 
-// The graphics layer draws the timing text (cells of 8 x 16 pixels from the
-// font picture) and says whether frames are paced by the presentation grid.
-using TimingTextDrawer = std::function<void(const void* font, int x, int y, const std::string& text)>;
-void SetTimingTextDrawer(TimingTextDrawer drawer);
-void SetPresentationPacingQuery(std::function<bool()> usesGrid);
+// The last 16 samples of a frame measure (frame times, frame rates) and their
+// average, recomputed only when the ring wraps.
+struct cFpsRing {
+    DWORD dwTimes[16] = {};
+    int nIndex = 0;
+    DWORD dwAverage = 0;
+
+    void Add(DWORD time);
+    DWORD Average() const { return dwAverage; }
+};
 
 // Back to the state of a fresh run (tests).
 void ResetTimingState();

@@ -49,7 +49,6 @@ bool DDInit(int bDirect3DIn, cPresenter* hWnd, int nWidth, int nHeight, int nBpp
     }
     bDDInit = 1;
     bDDObjectsExist = 1;
-    InstallGraphicsSeams();
     return true;
 }
 
@@ -122,5 +121,4 @@ void DDRelease() {
     delete lpDTCon;
     lpDTCon = nullptr;
     bDDObjectsExist = 0;
-    RemoveGraphicsSeams();
 }

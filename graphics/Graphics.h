@@ -164,6 +164,9 @@ void DDShowBackBuffer(int bWaitVBlank, int bFlip);
 // screen and the fixed surface table (Direct3D answers false and 1).
 bool DDIsScreenLost();
 int DDRestore();
+// Direct3D device loss: 1 when the device is whole again (or was never lost),
+// 0 while it cannot be reset yet (nothing is touched then; try again later).
+int DDRestoreSurface();
 // Restores one lost DirectDraw surface; one loaded from a file gets its picture
 // back. True when nothing was lost.
 bool RestoreOneSurface(DDSURFACEDATA& sd);

@@ -38,11 +38,6 @@ bool IsFullScreenBackBuffer(const DDSURFACEDATA* sd);
 // Clips a rectangle to a record's size; false when nothing is left.
 bool ClipToRecord(const DDSURFACEDATA* sd, int& x, int& y, int& w, int& h);
 
-// Lends the layer's drawing to the seams other subsystems left for it.
-void InstallGraphicsSeams();
-// Takes them back when the layer is released.
-void RemoveGraphicsSeams();
-
 // SurfaceList bookkeeping.
 void SurfaceListAdd(DDSURFACEDATA* sd);
 void SurfaceListRemove(const DDSURFACEDATA* sd);

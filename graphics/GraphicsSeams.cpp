@@ -1,54 +1,58 @@
-// What the graphics layer lends the rest of the program once it has started:
-// the links between system surfaces, the drawing of shown pictures, and the
-// frame pacing and timing text of the presentation.
-#include "graphics/GraphicsInternal.h"
+#include "graphics/GraphicsSeams.h"
 
-#include "foundation/Timing.h"
-#include "records/EffectPictureState.h"
+#include "graphics/GraphicsInternal.h"
 
 namespace {
 
-void SetSystemSurfaceAlias(int index, int target) {
-    if (!lpSystemSD || index < 0 || target < 0 || index >= nSDCount || target >= nSDCount) return;
-    lpSystemSD[index].lpAlias = &lpSystemSD[target];
-}
+class cLayerSurfaceAliasing : public cSurfaceAliasing {
+public:
+    void SetAlias(int index, int target) override {
+        if (!lpSystemSD || index < 0 || target < 0 || index >= nSDCount || target >= nSDCount) return;
+        lpSystemSD[index].lpAlias = &lpSystemSD[target];
+    }
+};
 
-void SurfaceSize(DDSURFACEDATA* sd, std::int32_t& w, std::int32_t& h) {
-    w = sd ? sd->nWidth : 0;
-    h = sd ? sd->nHeight : 0;
-}
+class cLayerPictureDraw : public cNullPictureDraw {
+public:
+    void GetSurfaceSize(DDSURFACEDATA* sd, std::int32_t& w, std::int32_t& h) override {
+        w = sd && bDDObjectsExist ? sd->nWidth : 0;
+        h = sd && bDDObjectsExist ? sd->nHeight : 0;
+    }
+    void BltFast(DDSURFACEDATA* dst, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                 DDSURFACEDATA* src, std::int32_t sx, std::int32_t sy) override {
+        if (bDDObjectsExist) DDBltFast(dst, x, y, w, h, src, sx, sy, 1);
+    }
+    void BltStretch(DDSURFACEDATA* dst, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                    DDSURFACEDATA* src, std::int32_t sx, std::int32_t sy, std::int32_t sw,
+                    std::int32_t sh) override {
+        if (bDDObjectsExist) DDBltStretch(dst, x, y, w, h, src, sx, sy, sw, sh, 1);
+    }
+};
 
-void PictureBltFast(DDSURFACEDATA* dst, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
-                    DDSURFACEDATA* src, std::int32_t sx, std::int32_t sy) {
-    DDBltFast(dst, x, y, w, h, src, sx, sy, 1);
-}
-
-void PictureBltStretch(DDSURFACEDATA* dst, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
-                       DDSURFACEDATA* src, std::int32_t sx, std::int32_t sy, std::int32_t sw,
-                       std::int32_t sh) {
-    DDBltStretch(dst, x, y, w, h, src, sx, sy, sw, sh, 1);
-}
+class cLayerPresentationTiming : public cPresentationTiming {
+public:
+    // Only a Direct3D presentation without the vertical-blank wait paces itself.
+    bool PacedByGrid() override { return !bDDObjectsExist || (lpDTCon != nullptr && nVSync == 0); }
+    void DrawTimingText(const void* font, int x, int y, const std::string& text) override {
+        if (!bDDObjectsExist) return;
+        DDDrawBitmapText(&BackBuffer, x, y, 8, 16, static_cast<DDSURFACEDATA*>(const_cast<void*>(font)),
+                         text.c_str());
+    }
+};
 
 } // namespace
 
-void RemoveGraphicsSeams() {
-    pfnSetSystemSurfaceAlias = nullptr;
-    PictureDraw.GetSurfaceSize = nullptr;
-    PictureDraw.BltFast = nullptr;
-    PictureDraw.BltStretch = nullptr;
-    SetPresentationPacingQuery(nullptr);
-    SetTimingTextDrawer(nullptr);
+cSurfaceAliasing& GraphicsSurfaceAliasing() {
+    static cLayerSurfaceAliasing aliasing;
+    return aliasing;
 }
 
-void InstallGraphicsSeams() {
-    pfnSetSystemSurfaceAlias = SetSystemSurfaceAlias;
-    PictureDraw.GetSurfaceSize = SurfaceSize;
-    PictureDraw.BltFast = PictureBltFast;
-    PictureDraw.BltStretch = PictureBltStretch;
-    // Only a Direct3D presentation without the vertical-blank wait paces itself.
-    SetPresentationPacingQuery([] { return lpDTCon != nullptr && nVSync == 0; });
-    SetTimingTextDrawer([](const void* font, int x, int y, const std::string& text) {
-        DDDrawBitmapText(&BackBuffer, x, y, 8, 16, static_cast<DDSURFACEDATA*>(const_cast<void*>(font)),
-                         text.c_str());
-    });
+cPictureDraw& GraphicsPictureDraw() {
+    static cLayerPictureDraw draw;
+    return draw;
+}
+
+cPresentationTiming& GraphicsPresentationTiming() {
+    static cLayerPresentationTiming timing;
+    return timing;
 }

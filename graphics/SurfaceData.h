@@ -49,9 +49,6 @@ struct DDSURFACEDATA {
     int bLost = 0;
 };
 
-// Fault lines name the record size the program was built with.
-template <> struct ElementLogSize<DDSURFACEDATA> { static constexpr std::int64_t value = 564; };
-
 struct RGBTRIPLE {
     BYTE rgbtBlue = 0, rgbtGreen = 0, rgbtRed = 0;
 };

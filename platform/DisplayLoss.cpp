@@ -5,16 +5,26 @@
 #include <X11/Xlib.h>
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 std::atomic<bool> lost{false};
+// The connections whose loss the program survives (SDL's window, GTK's).
+std::atomic<Display*> watched[2] = {nullptr, nullptr};
 
 // Called first, for any connection; GTK's handler would end the process.
 int NoteLoss(Display* display) {
     if (!lost.exchange(true))
         std::fprintf(stderr, "brindle4: lost the connection to the display %s; closing\n",
                      DisplayString(display));
+    // Xlib ends the process after this for a connection nobody watches (one
+    // SDL keeps for itself), and from inside Xlib its exit deadlocks in the X
+    // libraries' own clean-up: the process ends here instead.
+    if (display != watched[0] && display != watched[1]) {
+        std::fflush(nullptr);
+        std::_Exit(1);
+    }
     return 0;
 }
 
@@ -23,7 +33,8 @@ void KeepRunning(Display*, void*) {
     lost = true;
 }
 
-void Watch(Display* display) {
+void Watch(Display* display, int slot) {
+    watched[slot] = display;
     XSetIOErrorHandler(NoteLoss);
     XSetIOErrorExitHandler(display, KeepRunning, nullptr);
 }
@@ -34,11 +45,11 @@ void WatchDisplayLoss(SDL_Window* window) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
-    Watch(info.info.x11.display);
+    Watch(info.info.x11.display, 0);
 }
 
 void WatchGtkDisplayLoss(void* xDisplay) {
-    if (xDisplay) Watch(static_cast<Display*>(xDisplay));
+    if (xDisplay) Watch(static_cast<Display*>(xDisplay), 1);
 }
 
 bool DisplayLost() {

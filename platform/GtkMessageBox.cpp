@@ -58,16 +58,20 @@ int RunBox(const std::string& textUtf8, const std::string& captionUtf8, UINT typ
     return ClosedMessageBoxAnswer(type);
 }
 
-int ShowGtkBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
-    std::string body = Cp932ToUtf8(text);
-    std::string title = Cp932ToUtf8(caption);
-    int answer = DefaultMessageBoxAnswer(type);
-    if (StartGtkSession() && RunInGtk([&] { answer = RunBox(body, title, type); })) return answer;
-    return ShowSdlMessageBox(owner, text, caption, type);
-}
+class cGtkMessageBoxPresenter : public cMessageBoxPresenter {
+public:
+    bool Show(HWND owner, const std::string& text, const std::string& caption, UINT type, int& answer) override {
+        std::string body = Cp932ToUtf8(text);
+        std::string title = Cp932ToUtf8(caption);
+        if (StartGtkSession() && RunInGtk([&] { answer = RunBox(body, title, type); })) return true;
+        answer = ShowSdlMessageBox(owner, text, caption, type);
+        return true;
+    }
+};
 
 } // namespace
 
-void InstallGtkMessageBoxes() {
-    SetMessageBoxPresenter(ShowGtkBox);
+cMessageBoxPresenter& GtkMessageBoxPresenter() {
+    static cGtkMessageBoxPresenter presenter;
+    return presenter;
 }

@@ -12,9 +12,11 @@ namespace {
 
 struct BoxState {
     std::mutex m;
-    MessageBoxPresenter presenter;
     std::deque<int> scripted;
 };
+
+cNullMessageBoxPresenter NullPresenter;
+cMessageBoxPresenter* Presenter = &NullPresenter;
 
 BoxState& State() {
     static BoxState s;
@@ -68,22 +70,16 @@ bool IsHeadlessDisplay() {
 
 MessageBoxOutcome ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
     MessageBoxOutcome outcome;
-    MessageBoxPresenter presenter;
     {
         std::lock_guard<std::mutex> lock(State().m);
         if (!State().scripted.empty()) {
             outcome.answer = State().scripted.front();
             State().scripted.pop_front();
             outcome.unattended = true;
-        } else {
-            presenter = State().presenter;
         }
     }
     if (!outcome.unattended) {
-        if (presenter && !IsHeadlessDisplay()) {
-            outcome.answer = presenter(owner, text, caption, type);
-            return outcome;
-        }
+        if (!IsHeadlessDisplay() && Presenter->Show(owner, text, caption, type, outcome.answer)) return outcome;
         outcome.answer = DefaultMessageBoxAnswer(type);
         outcome.unattended = true;
     }
@@ -96,9 +92,12 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
     return ShowMessageBox(owner, text ? text : "", caption ? caption : "", type).answer;
 }
 
-void SetMessageBoxPresenter(MessageBoxPresenter presenter) {
-    std::lock_guard<std::mutex> lock(State().m);
-    State().presenter = std::move(presenter);
+cMessageBoxPresenter& MessageBoxPresenter() {
+    return *Presenter;
+}
+
+void SetMessageBoxPresenter(cMessageBoxPresenter* presenter) {
+    Presenter = presenter ? presenter : &NullPresenter;
 }
 
 void PushScriptedMessageBoxAnswer(int answer) {

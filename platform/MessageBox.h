@@ -7,8 +7,8 @@
 #pragma once
 
 #include "platform/Messages.h"
+#include "platform/Seam.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -60,9 +60,25 @@ int DefaultMessageBoxAnswer(UINT type);
 // "offscreen", or neither DISPLAY nor WAYLAND_DISPLAY is set.
 bool IsHeadlessDisplay();
 
-using MessageBoxPresenter =
-    std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT type)>;
-void SetMessageBoxPresenter(MessageBoxPresenter presenter);
+// Shows a box to a user. The program installs one at start-up (the GTK box,
+// platform/GtkMessageBox.h); the null one has no user, so every box takes its
+// default answer.
+class cMessageBoxPresenter {
+public:
+    virtual ~cMessageBoxPresenter() = default;
+    // Shows the box (texts in code page 932) and puts the button chosen in
+    // `answer`. False when the box could not be shown to anyone.
+    virtual bool Show(HWND owner, const std::string& text, const std::string& caption, UINT type,
+                      int& answer) = 0;
+};
+class cNullMessageBoxPresenter : public cMessageBoxPresenter {
+public:
+    bool Show(HWND, const std::string&, const std::string&, UINT, int&) override { return false; }
+};
+cMessageBoxPresenter& MessageBoxPresenter();
+void SetMessageBoxPresenter(cMessageBoxPresenter* presenter);
+using cScopedMessageBoxPresenter =
+    cScopedSeam<cMessageBoxPresenter, MessageBoxPresenter, SetMessageBoxPresenter>;
 
 // Answers for the next boxes, in order (tests and scripted runs).
 void PushScriptedMessageBoxAnswer(int answer);

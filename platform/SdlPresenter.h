@@ -28,14 +28,24 @@ public:
     void Minimise() override;
     void Restore() override;
 
+    // The window's place on the desktop (the top-left of its client area).
+    bool GetPosition(int& x, int& y) const;
+    void SetPosition(int x, int y);
+    bool IsMinimised() const;
+    bool IsMaximised() const;
+    void Maximise();
+
     // Draws the newest frame handed over by another thread; UI thread only.
     // Such a frame also pushes an SDL event of FrameEventType(), so a UI
     // thread waiting on SDL events wakes up to draw it.
+    // The window keeps what it shows: a frame equal to the one shown is
+    // counted but not drawn again, so an idle screen costs a comparison, not
+    // a conversion and a copy to the display. Redraw() draws the shown frame
+    // again where the window lost it (uncovered); UI thread only.
     void RenderPending();
+    void Redraw();
     std::uint32_t FrameEventType() const { return frameEvent_; }
     SDL_Window* Window() const { return window_; }
-    // Why the last Open failed (empty after a good one).
-    const std::string& OpenError() const { return openError_; }
     // A copy of the newest frame (for tests and screenshots).
     std::vector<std::uint32_t> LastFrame();
 
@@ -52,7 +62,7 @@ private:
     std::mutex mutex_;
     std::vector<std::uint32_t> frame_;
     bool pending_ = false;
+    bool shown_ = false; // frame_ is what the window shows
     bool initedVideo_ = false;
-    std::string openError_;
     std::uint32_t frameEvent_ = 0;
 };

@@ -106,6 +106,7 @@ int PumpWindowEvents(HWND target, cSdlPresenter* presenter) {
             break;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) post(WM_CLOSE, 0, 0);
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED && presenter) presenter->Redraw();
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) post(WM_ACTIVATEAPP, 1, 0);
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
                 ReleaseLiveKeys(); // their key-up events go to another window

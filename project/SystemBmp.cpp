@@ -1,5 +1,7 @@
 #include "project/SystemBmp.h"
 
+#include "project/SurfaceAliasing.h"
+
 #include <cstring>
 
 namespace {
@@ -110,7 +112,6 @@ bool FillTables() {
 BMPFILEDATA SystemBmp[kSystemBmpCount];
 SYSTEMFONTDATA SystemFont[kSystemFontCount];
 BMPFILEDATA ExtraBmp[3];
-SetSurfaceAliasFn pfnSetSystemSurfaceAlias = nullptr;
 
 static const bool bSystemTablesFilled = FillTables();
 
@@ -137,9 +138,8 @@ int SystemBmpShares(int index) {
 }
 
 void LinkSystemSurfaces() {
-    if (!pfnSetSystemSurfaceAlias) return;
     for (int i = 0; i < kSystemBmpCount; ++i) {
         int target = SystemBmpShares(i);
-        if (target >= 0) pfnSetSystemSurfaceAlias(i, target);
+        if (target >= 0) SurfaceAliasing().SetAlias(i, target);
     }
 }

@@ -41,10 +41,6 @@ extern SYSTEMFONTDATA SystemFont[kSystemFontCount];
 // Three further picture records outside the table, filled by the graphics layer.
 extern BMPFILEDATA ExtraBmp[3];
 
-// Points a system surface at the surface of another entry. The graphics layer
-// sets it (its surfaces are not built here); tests set it too.
-using SetSurfaceAliasFn = void (*)(int index, int target);
-extern SetSurfaceAliasFn pfnSetSystemSurfaceAlias;
-
-// Sets every sharing entry's surface to draw from the entry it shares with.
+// Sets every sharing entry's surface to draw from the entry it shares with
+// (through SurfaceAliasing()).
 void LinkSystemSurfaces();

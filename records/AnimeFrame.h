@@ -23,10 +23,6 @@ enum : std::int32_t {
 using AnimeFrames = cVector<ANIMEFRAME>;
 using AnimeFrameTableType = cVector<AnimeFrames>;
 
-// A bad index into a table of frame arrays is logged with the element size
-// 16, the size the fault line has always given for it.
-template <> struct ElementLogSize<AnimeFrames> { static constexpr std::int64_t value = 16; };
-
 // A stored wait (tenths of a second) in ticks of 1/60 s, kept within 32 bits.
 std::int32_t WaitToTicks(std::int32_t wait);
 

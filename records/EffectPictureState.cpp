@@ -1,9 +1,9 @@
 #include "records/EffectPictureState.h"
 
+#include "records/PictureDraw.h"
+
 #include <cmath>
 #include <cstdint>
-
-PictureDrawSeam PictureDraw;
 
 namespace {
 
@@ -17,7 +17,7 @@ std::int32_t Trunc32(double v) {
 
 void Scroll(double& x, double& y) {
     x = y = 0;
-    if (PictureDraw.GetScroll) PictureDraw.GetScroll(x, y);
+    PictureDraw().GetScroll(x, y);
 }
 
 } // namespace
@@ -64,7 +64,7 @@ bool cPictureState::Position(std::int32_t& x, std::int32_t& y) {
     case PICTURE_CHARA_CENTRE:
     case PICTURE_HERO_CENTRE: {
         double cx, cy;
-        if (PictureDraw.FindCharaCentre && PictureDraw.FindCharaCentre(nCharaId, cx, cy)) {
+        if (PictureDraw().FindCharaCentre(nCharaId, cx, cy)) {
             dCharaX = cx;
             dCharaY = cy;
         }
@@ -79,7 +79,7 @@ bool cPictureState::Position(std::int32_t& x, std::int32_t& y) {
         return true;
     case PICTURE_STAGE_POS: {
         std::int32_t ox = 0, oy = 0;
-        if (PictureDraw.GetMapOrigin) PictureDraw.GetMapOrigin(ox, oy);
+        PictureDraw().GetMapOrigin(ox, oy);
         Scroll(sx, sy);
         x = Trunc32((static_cast<double>(ox) + nCellX) * 32 + nOffsetX - sx);
         y = Trunc32((static_cast<double>(oy) + nCellY) * 32 + nOffsetY - sy);
@@ -123,11 +123,11 @@ int cPictureState::Draw(DDSURFACEDATA* target, DDSURFACEDATA* picture, std::int3
     }
 
     if (!bScaled) {
-        if (PictureDraw.BltFast) PictureDraw.BltFast(target, x, y, nWidth, nHeight, picture, 0, 0);
-    } else if (PictureDraw.BltStretch) {
+        PictureDraw().BltFast(target, x, y, nWidth, nHeight, picture, 0, 0);
+    } else {
         std::int32_t pw = 0, ph = 0;
-        if (PictureDraw.GetSurfaceSize) PictureDraw.GetSurfaceSize(picture, pw, ph);
-        PictureDraw.BltStretch(target, x, y, nWidth, nHeight, picture, 0, 0, pw, ph);
+        PictureDraw().GetSurfaceSize(picture, pw, ph);
+        PictureDraw().BltStretch(target, x, y, nWidth, nHeight, picture, 0, 0, pw, ph);
     }
     return 0;
 }

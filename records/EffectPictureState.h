@@ -6,23 +6,6 @@
 
 struct DDSURFACEDATA; // a surface of the graphics layer
 
-// What drawing a picture needs from the play scene and the graphics layer.
-// Stage play and the graphics layer fill it; an unset entry means "nothing
-// there" (no character found, scroll and origin 0, nothing drawn).
-struct PictureDrawSeam {
-    bool (*FindCharaCentre)(std::int32_t id, double& x, double& y) = nullptr;
-    void (*GetScroll)(double& x, double& y) = nullptr;
-    void (*GetMapOrigin)(std::int32_t& x, std::int32_t& y) = nullptr;
-    void (*GetSurfaceSize)(DDSURFACEDATA* surface, std::int32_t& w, std::int32_t& h) = nullptr;
-    // Transparent blits: 1:1, and stretched from (sx, sy, sw, sh).
-    void (*BltFast)(DDSURFACEDATA* dst, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
-                    DDSURFACEDATA* src, std::int32_t sx, std::int32_t sy) = nullptr;
-    void (*BltStretch)(DDSURFACEDATA* dst, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
-                       DDSURFACEDATA* src, std::int32_t sx, std::int32_t sy, std::int32_t sw,
-                       std::int32_t sh) = nullptr;
-};
-extern PictureDrawSeam PictureDraw;
-
 // Placement modes and time modes of a shown picture.
 enum : std::int32_t {
     PICTURE_SCREEN_CENTRE = 0,

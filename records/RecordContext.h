@@ -8,6 +8,7 @@
 #pragma once
 
 #include "foundation/Containers.h"
+#include "platform/Seam.h"
 
 #include <array>
 #include <cstdint>
@@ -128,6 +129,7 @@ public:
 // (nullptr) goes back to the default.
 cRecordContext& RecordContext();
 void SetRecordContext(cRecordContext* context);
+using cScopedRecordContext = cScopedSeam<cRecordContext, RecordContext, SetRecordContext>;
 cDefaultRecordContext& DefaultRecordContext();
 // A context for the calling thread only, ahead of the one in effect (a loader
 // that answers with the tables it is filling); null removes it. Returns the

@@ -129,6 +129,13 @@ std::size_t cMidiPlayer::ReadPosition() {
     return m_nReadPos;
 }
 
+bool cMidiPlayer::HasQueuedBuffer() {
+    std::lock_guard<std::recursive_mutex> lock(m_Lock);
+    for (const MIDIHDR& header : m_Headers)
+        if (header.dwFlags & MHDR_INQUEUE) return true;
+    return false;
+}
+
 void cMidiPlayer::OnPosition(const MIDIHDR* header) {
     if (!header || header->dwOffset + kStreamEventHead > header->dwBytesRecorded) return;
     std::uint32_t word;

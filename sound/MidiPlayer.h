@@ -39,6 +39,8 @@ public:
 
     int State();
     std::size_t ReadPosition();
+    // True while a buffer waits in the stream or plays there.
+    bool HasQueuedBuffer();
     bool IsOpen() const { return m_hStream != nullptr; }
 
 private:

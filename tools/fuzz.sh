@@ -22,9 +22,10 @@ jobs=${FUZZ_JOBS:-$(nproc)}
 python3 tools/cp932_sources.py . "$dir/src"
 CC=clang CXX=clang++ cmake -S "$dir/src" -B "$dir/out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRINDLE_FUZZ=ON -DBRINDLE_BENCH=OFF >/dev/null
-cmake --build "$dir/out" --target fuzz_targets -j "$(nproc)"
-
 targets=${FUZZ_TARGETS:-$(cd tests/fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')}
+# Only the targets that run are built, with as many jobs as run.
+cmake --build "$dir/out" --target $targets -j "$jobs"
+
 run_one() {
     local name=$1 work=$dir/run/$1
     rm -rf "$work/crashes" "$work/demo-seeds" && mkdir -p "$work/corpus" "$work/crashes" "$work/cwd"

@@ -3,6 +3,7 @@
 // UI thread's pump with WM_QUIT.
 #include "app/App.h"
 #include "app/Game.h"
+#include "fixtures/ReadAll.h"
 #include "fixtures/TempDir.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
@@ -16,17 +17,9 @@
 
 namespace {
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 TEST(CloseSequence, GameThreadRunsWhileActiveAndTheCloseEndsItInOrder) {
     TempDir dir;
     SetErrorLog(true, "EC_Test.txt"); // switched on here to see the order of the lines
-    for (int n = 0; n < SCENE_COUNT; ++n) SetSceneMaker(n, nullptr);
     ASSERT_TRUE(RegisterWindowClass("Brindlecraft4_CloseTest", MainWndProc));
     HWND window = CreateWindowA("Brindlecraft4_CloseTest", "");
     ASSERT_NE(window, nullptr);
@@ -51,7 +44,7 @@ TEST(CloseSequence, GameThreadRunsWhileActiveAndTheCloseEndsItInOrder) {
         if (msg.message == WM_QUIT) quit = true;
     EXPECT_TRUE(quit) << "WM_DESTROY ends the pump";
 
-    std::string log = ReadText("EC_Test.txt");
+    std::string log = ReadAll("EC_Test.txt");
     std::size_t at = 0;
     for (const char* line :
          {"WM_CLOSE 成功！", "thPause.Exit()", "GameLoop WM_QUIT!", "thGame.Exit()", "WM_DESTROY"}) {

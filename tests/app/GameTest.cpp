@@ -39,14 +39,21 @@ cScene* MakeThrowingText() {
     throw "scene set-up failed";
 }
 
+// Makes the scenes of its table; an empty entry is a scene it does not make.
+class cTableSceneMaker : public cSceneMaker {
+public:
+    cScene* (*makers[SCENE_COUNT])() = {};
+    bool Makes(int scene) const override { return makers[scene] != nullptr; }
+    cScene* Make(int scene) override { return makers[scene](); }
+};
+
 class FrameDriver : public ::testing::Test {
 protected:
     void SetUp() override {
         Events.clear();
-        for (int n = 0; n < SCENE_COUNT; ++n) SetSceneMaker(n, nullptr);
-        SetSceneMaker(SCENE_TITLE, MakeTestScene<0>);
-        SetSceneMaker(SCENE_WORLD_MAP, MakeTestScene<1>);
-        SetSceneMaker(SCENE_PLAY, MakeTestScene<4>);
+        maker.makers[SCENE_TITLE] = MakeTestScene<0>;
+        maker.makers[SCENE_WORLD_MAP] = MakeTestScene<1>;
+        maker.makers[SCENE_PLAY] = MakeTestScene<4>;
         Game.DeleteScenes();
         Game.nCurrentScene = SCENE_TITLE;
         Game.nFrameRate = 60;
@@ -55,9 +62,10 @@ protected:
     }
     void TearDown() override {
         Game.DeleteScenes();
-        for (int n = 0; n < SCENE_COUNT; ++n) SetSceneMaker(n, nullptr);
         IniSetting = INISETTING{};
     }
+    cTableSceneMaker maker;
+    cScopedSceneMaker guard{maker};
 };
 
 TEST_F(FrameDriver, TheSceneThatBecomesCurrentIsMadeAndTheLeftOneDeletedBeforeTheFirstRun) {
@@ -96,7 +104,7 @@ TEST_F(FrameDriver, EmptySlotsAndNumbersOutsideTheTableRunNothing) {
 }
 
 TEST_F(FrameDriver, AFailedAllocationClosesTheProgramAndNeverCallsTheEmptySlot) {
-    SetSceneMaker(SCENE_TITLE, MakeNoMemory);
+    maker.makers[SCENE_TITLE] = MakeNoMemory;
     const std::uint64_t closes = MainWindowCloseRequests();
     EXPECT_EQ(Game.RunFrame(), 1) << "the frame goes on without the scene";
     EXPECT_EQ(Game.Scene(SCENE_TITLE), nullptr);
@@ -107,7 +115,7 @@ TEST_F(FrameDriver, AFailedAllocationClosesTheProgramAndNeverCallsTheEmptySlot) 
 }
 
 TEST_F(FrameDriver, ATextThrownBySceneSetUpClosesTheProgramAndTheFrameGoesOn) {
-    SetSceneMaker(SCENE_TITLE, MakeThrowingText);
+    maker.makers[SCENE_TITLE] = MakeThrowingText;
     const std::uint64_t closes = MainWindowCloseRequests();
     EXPECT_EQ(Game.RunFrame(), 1);
     EXPECT_EQ(MainWindowCloseRequests(), closes + 1);

@@ -52,7 +52,7 @@ struct FailedStart {
     const char* message; // a part of stderr, UTF-8
 };
 
-TEST_F(PlayerEdgesTest, DISABLED_AFailedStartSaysWhyEndsWithStatusOneAndChangesNothing) {
+TEST_F(PlayerEdgesTest, AFailedStartSaysWhyEndsWithStatusOneAndChangesNothing) {
     const FailedStart cases[] = {
         {"no display at all",
          [](const fs::path& g, PlayerRun& run) {
@@ -124,7 +124,7 @@ TEST_F(PlayerEdgesTest, AFailedCopyOfDefaultBlamesDefaultOrTheDisk) {
     run.fileSizeLimit = 64 * 1024;
     run.Start(game, runtime, 5);
     ASSERT_TRUE(run.Wait(60));
-    std::string report = ReadText(game / "Report_Game.txt");
+    std::string report = ReadAll(game / "Report_Game.txt");
     EXPECT_NE(report.find(Cp932ToUtf8("ディスクの空き容量が足りません")), std::string::npos) << report;
     EXPECT_EQ(report.find(Cp932ToUtf8("「default」フォルダに問題")), std::string::npos) << report;
 }

@@ -3,14 +3,13 @@
 // unprivileged user or with a limit on the size of the files it writes.
 #pragma once
 
+#include "fixtures/ReadAll.h"
 #include "platform/Clock.h"
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -19,13 +18,6 @@
 
 inline std::filesystem::path PlayerPath() {
     return std::filesystem::read_symlink("/proc/self/exe").parent_path() / "brindle4";
-}
-
-inline std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 // The uid the player runs as when a test needs permissions to count (root
@@ -45,16 +37,25 @@ struct PlayerRun {
 
     // Starts the player in `folder` with the headless drivers, the runtime
     // folder of the single-instance lock, and `closeAfter` frames (0: none).
-    // `audio` names SDL's audio driver ("dummy" mixes and drops).
+    // `audio` names SDL's audio driver ("dummy" mixes and drops); with a
+    // `display` the player opens its window there through X11.
     void Start(const std::filesystem::path& folder, const std::filesystem::path& runtime, int closeAfter,
-               const char* audio = "dummy") {
+               const char* audio = "dummy", const std::string& display = "") {
         std::string player = PlayerPath().string();
         if (stderrPath.empty()) stderrPath = folder.parent_path() / (folder.filename().string() + ".stderr");
         started = timeGetTime();
         pid = ::fork();
         if (pid == 0) {
             if (::chdir(folder.c_str()) != 0) _exit(120);
-            ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+            if (display.empty()) {
+                ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+            } else {
+                ::setenv("SDL_VIDEODRIVER", "x11", 1);
+                ::setenv("DISPLAY", display.c_str(), 1);
+                // Xvfb has no GPU: SDL's own software renderer, not Mesa's threads.
+                ::setenv("SDL_RENDER_DRIVER", "software", 1);
+                ::setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
+            }
             ::setenv("SDL_AUDIODRIVER", audio, 1);
             ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
             if (closeAfter > 0)
@@ -92,7 +93,7 @@ struct PlayerRun {
     }
     double Seconds() const { return (timeGetTime() - started) / 1000.0; }
     bool EndedNormallyWith(int code) const { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
-    std::string Stderr() const { return ReadText(stderrPath); }
+    std::string Stderr() const { return ReadAll(stderrPath); }
 };
 
 inline std::filesystem::path MakeFolder(const std::filesystem::path& parent, const std::string& name,
@@ -117,7 +118,7 @@ inline std::map<std::string, std::string> FolderState(const std::filesystem::pat
         if (it->is_directory())
             out[rel + "/"] = mode;
         else
-            out[rel] = mode + ":" + ReadText(it->path());
+            out[rel] = mode + ":" + ReadAll(it->path());
     }
     return out;
 }

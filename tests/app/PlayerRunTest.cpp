@@ -3,13 +3,17 @@
 // to close in order; a folder without a project ends the start-up cleanly.
 #include "app/GameFolder.h"
 #include "app/PlayerRun.h"
+#include "fixtures/ReadAll.h"
+#include "fixtures/Xvfb.h"
 #include "fixtures/TempDir.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
+#include "project/WindowData.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -34,7 +38,7 @@ TEST_F(PlayerRunTest, HeadlessRunStartsRunsFramesAndClosesInOrder) {
     EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status;
     EXPECT_GE(run.Seconds(), 1.4) << "90 frames at 60 a second take a second and a half";
 
-    std::string report = ReadText(game / "Report_Game.txt");
+    std::string report = ReadAll(game / "Report_Game.txt");
     EXPECT_EQ(report.rfind("App : ver 818\n", 0), 0u) << report;
     for (const char* line : {"\nOS : ", "\nVSync : 0\n", "\nMode : Window\n",
                              "\nScripted close after 90 frames\n", "\nScripted close done: threads ended, "})
@@ -48,6 +52,41 @@ TEST_F(PlayerRunTest, HeadlessRunStartsRunsFramesAndClosesInOrder) {
     EXPECT_FALSE(fs::exists(runtime / (Cp932ToUtf8("ゲーム") + ".sock"))) << "the lock's socket is removed";
 }
 
+TEST_F(PlayerRunTest, TheWindowRecordIsWrittenOnCloseAndADamagedOneIsClampedAtStart) {
+    fs::path game = MakeFolder(dir.path(), "game");
+    ASSERT_TRUE(WriteGameFolder(game));
+    {
+        PlayerRun run;
+        run.Start(game, runtime, 5);
+        ASSERT_TRUE(run.Wait(60));
+        EXPECT_TRUE(run.EndedNormallyWith(0));
+    }
+    const fs::path record = game / "user_data" / "Window.dat";
+    ASSERT_TRUE(fs::exists(record)) << "closing a window writes its record";
+    EXPECT_EQ(fs::file_size(record), 32u);
+
+    // Off every screen, with a size no window has.
+    cWindowData damaged;
+    damaged.nX = -50000;
+    damaged.nY = 90000;
+    damaged.nClientWidth = 0;
+    damaged.nClientHeight = -1;
+    ASSERT_TRUE(damaged.SaveToFile(record.string()));
+    {
+        PlayerRun run;
+        run.Start(game, runtime, 5);
+        ASSERT_TRUE(run.Wait(60));
+        EXPECT_TRUE(run.EndedNormallyWith(0));
+    }
+    cWindowData stored;
+    ASSERT_TRUE(stored.LoadFromFile(record.string()));
+    EXPECT_GE(stored.nX, 0);
+    EXPECT_GE(stored.nY, 0);
+    EXPECT_LT(stored.nY, 90000) << "the window was put back on the screen";
+    EXPECT_EQ(stored.nClientWidth, 640);
+    EXPECT_EQ(stored.nClientHeight, 480);
+}
+
 TEST_F(PlayerRunTest, WithoutAnAudioDeviceThePlayerRunsSilentAndSaysSo) {
     fs::path game = MakeFolder(dir.path(), "game");
     ASSERT_TRUE(WriteGameFolder(game));
@@ -55,10 +94,35 @@ TEST_F(PlayerRunTest, WithoutAnAudioDeviceThePlayerRunsSilentAndSaysSo) {
     run.Start(game, runtime, 10, "no-such-driver");
     ASSERT_TRUE(run.Wait(60)) << "the player did not close";
     EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status;
-    std::string report = ReadText(game / "Report_Game.txt");
+    std::string report = ReadAll(game / "Report_Game.txt");
     EXPECT_NE(report.find("Sound : no audio device, sound off"), std::string::npos) << report;
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
 }
+
+#ifdef BRINDLE_DEMO_DIR
+TEST_F(PlayerRunTest, OnADisplayWithoutAnAudioDriverTheDemoStartsSilentAndCloses) {
+    fs::path game = dir.path() / "demo";
+    fs::copy(BRINDLE_DEMO_DIR, game, fs::copy_options::recursive);
+    std::string report;
+    // This test is about sound: on a busy machine a freshly started X server
+    // now and then refuses the player's connection (SDL: "x11 not available"),
+    // and such a run, which never reached its window, is made again on a new server.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        XvfbServer display;
+        ASSERT_TRUE(display.Start()) << "Xvfb (package xvfb) starts";
+        fs::remove(game / "Report_Game.txt");
+        PlayerRun run;
+        // The title screen asks for its music: it is read and played with nowhere to go.
+        run.Start(game, runtime, 60, "no-such-driver", display.Display());
+        ASSERT_TRUE(run.Wait(120)) << "the player hung";
+        EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status;
+        report = ReadAll(game / "Report_Game.txt");
+        if (report.find("\nMode : ") != std::string::npos) break;
+    }
+    EXPECT_NE(report.find("Sound : no audio device, sound off"), std::string::npos) << report;
+    EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
+}
+#endif
 
 TEST_F(PlayerRunTest, TheDataFolderIsMadeFromDefault) {
     fs::path game = MakeFolder(dir.path(), "game");
@@ -68,8 +132,6 @@ TEST_F(PlayerRunTest, TheDataFolderIsMadeFromDefault) {
     ASSERT_TRUE(run.Wait(60));
     EXPECT_TRUE(run.EndedNormallyWith(0));
     EXPECT_TRUE(fs::exists(game / "data" / "System.dat"));
-    EXPECT_EQ(fs::status(game / "data").permissions(), fs::status(game / "default").permissions())
-        << "the copy keeps the modes of default/";
 }
 
 #ifdef BRINDLE_DEMO_DIR
@@ -80,7 +142,7 @@ TEST_F(PlayerRunTest, TheDemoGameStartsAndClosesInOrder) {
     run.Start(game, runtime, 30);
     ASSERT_TRUE(run.Wait(60));
     EXPECT_TRUE(run.EndedNormallyWith(0));
-    std::string report = ReadText(game / "Report_Game.txt");
+    std::string report = ReadAll(game / "Report_Game.txt");
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
     EXPECT_EQ(report.find("Sound : "), std::string::npos) << "the dummy audio device opens";
 }
@@ -93,7 +155,7 @@ TEST_F(PlayerRunTest, AFolderWithoutAProjectEndsTheStartUpWithItsMessage) {
     ASSERT_TRUE(run.Wait(30));
     EXPECT_TRUE(run.EndedNormallyWith(1)) << "a failed start is not a success: " << run.status;
     EXPECT_NE(run.Stderr().find("brindle4: the start-up failed"), std::string::npos) << run.Stderr();
-    std::string report = ReadText(game / "Report_Game.txt");
+    std::string report = ReadAll(game / "Report_Game.txt");
     EXPECT_NE(report.find(Cp932ToUtf8("「data」フォルダの作成に失敗…")), std::string::npos) << report;
     EXPECT_EQ(report.find("Scripted close"), std::string::npos) << "no frame ever ran";
 }
@@ -115,7 +177,7 @@ TEST_F(PlayerRunTest, ASecondCopyAsksTheFirstToCloseInOrderAndThenRuns) {
     EXPECT_TRUE(a.EndedNormallyWith(0)) << "it closed in order, not by a signal: " << a.status;
     ASSERT_TRUE(b.Wait(60));
     EXPECT_TRUE(b.EndedNormallyWith(0));
-    std::string report = ReadText(second / "Report_Game.txt");
+    std::string report = ReadAll(second / "Report_Game.txt");
     EXPECT_NE(report.find(Cp932ToUtf8("[二重起動]")), std::string::npos)
         << "the box was answered Yes unattended";
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;

@@ -92,16 +92,16 @@ TEST_F(PlayerWindowTest, DISABLED_LosingTheDisplayClosesThePlayerInOrder) {
     Prepare(run);
     run.Start(game, runtime, 1000000); // runs until something ends it
     // The display mode is reported once the window and its graphics are up.
-    for (int i = 0; i < 600 && ReadText(game / "Report_Game.txt").find("Mode : Window") == std::string::npos; ++i)
+    for (int i = 0; i < 600 && ReadAll(game / "Report_Game.txt").find("Mode : Window") == std::string::npos; ++i)
         ::usleep(100000);
-    ASSERT_NE(ReadText(game / "Report_Game.txt").find("Mode : Window"), std::string::npos) << run.Stderr();
+    ASSERT_NE(ReadAll(game / "Report_Game.txt").find("Mode : Window"), std::string::npos) << run.Stderr();
     x.Stop();
     ASSERT_TRUE(run.Wait(60)) << "the player hangs after losing its display";
     EXPECT_TRUE(run.EndedNormallyWith(1)) << run.status;
     std::string err = run.Stderr();
     EXPECT_NE(err.find("lost the connection to the display"), std::string::npos) << err;
     EXPECT_NE(err.find("closed in order after losing the display"), std::string::npos) << err;
-    std::string report = ReadText(game / "Report_Game.txt");
+    std::string report = ReadAll(game / "Report_Game.txt");
     EXPECT_NE(report.find("Scripted close done: threads ended"), std::string::npos) << report;
     ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     cInstanceLock lock(Cp932ToUtf8("ゲーム"));

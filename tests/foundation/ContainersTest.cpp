@@ -1,8 +1,10 @@
 #include "foundation/Containers.h"
 
+#include "fixtures/ReadAll.h"
+#include "fixtures/TempDir.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
-#include "fixtures/TempDir.h"
+#include "foundation/KeyConfig.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -10,33 +12,25 @@
 
 namespace {
 
-std::string ReadAll(const std::string& name) {
-    std::ifstream f(name);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-}
-
-struct Big {
-    char bytes[72] = {};
-};
-
 TEST(CheckedAccess, BadVectorIndexLogsPostsCloseAndProtectsElementZero) {
     TempDir dir;
     SetErrorLog(true, "EC_Game.txt");
     SetReportFile("Report_Game.txt");
-    cVector<Big> v(3);
-    v[0].bytes[0] = 'k';
+    // A record the program keeps in checked vectors; the line gives its size in this program.
+    cVector<KEYCONFIGDATA> v(3);
+    v[0].dwCount = 77;
     auto before = MainWindowCloseRequests();
-    Big& got = v.At(-1);
-    EXPECT_EQ(got.bytes[0], 'k'); // reads see element 0's value
-    got.bytes[0] = 'X';           // but writes do not reach it
-    EXPECT_EQ(v[0].bytes[0], 'k');
+    KEYCONFIGDATA& got = v.At(-1);
+    EXPECT_EQ(got.dwCount, 77); // reads see element 0's value
+    got.dwCount = 1;            // but writes do not reach it
+    EXPECT_EQ(v[0].dwCount, 77);
     EXPECT_EQ(MainWindowCloseRequests(), before + 1);
     v.At(3);
     EXPECT_EQ(MainWindowCloseRequests(), before + 2);
-    EXPECT_EQ(ReadAll("EC_Game.txt"), "err V[-1] ( 3 , 72 )\nerr V[3] ( 3 , 72 )\n");
-    EXPECT_EQ(ReadAll("Report_Game.txt"), "err V[-1] ( 3 , 72 )\nerr V[3] ( 3 , 72 )\n");
+    const std::string size = std::to_string(sizeof(KEYCONFIGDATA));
+    const std::string lines = "err V[-1] ( 3 , " + size + " )\nerr V[3] ( 3 , " + size + " )\n";
+    EXPECT_EQ(ReadAll("EC_Game.txt"), lines);
+    EXPECT_EQ(ReadAll("Report_Game.txt"), lines);
 
     cVector<int> empty;
     EXPECT_NO_THROW(empty.At(0) = 5);

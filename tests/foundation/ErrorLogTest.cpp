@@ -1,5 +1,6 @@
 #include "foundation/ErrorLog.h"
 
+#include "fixtures/ReadAll.h"
 #include "fixtures/TempDir.h"
 #include "foundation/Fault.h"
 #include "platform/MessageBox.h"
@@ -16,13 +17,6 @@ namespace {
 // UTF-8 text as the files hold it (plain literals here are code page 932).
 std::string U8(const char8_t* text) {
     return reinterpret_cast<const char*>(text);
-}
-
-std::string ReadAll(const std::string& name) {
-    std::ifstream f(name, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
 }
 
 // A main window on this thread; its WM_CLOSE stays in the queue to be looked at.

@@ -1,5 +1,6 @@
 #include "foundation/Thread.h"
 
+#include "fixtures/ReadAll.h"
 #include "fixtures/TempDir.h"
 #include "foundation/ErrorLog.h"
 #include "platform/Clock.h"
@@ -12,13 +13,6 @@
 #include <thread>
 
 namespace {
-
-std::string ReadAll(const std::string& name) {
-    std::ifstream f(name);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-}
 
 const char* const kExitLines = "Exit A\nExit B\nExit C\nExit D\nExit E\n";
 

@@ -1,6 +1,9 @@
 #include "foundation/Timing.h"
 
+#include "foundation/PresentationTiming.h"
 #include "platform/Clock.h"
+
+#include <functional>
 
 #include <gtest/gtest.h>
 #include <string>
@@ -15,14 +18,23 @@ struct VirtualTime : ::testing::Test {
         ResetTimingState();
     }
     ~VirtualTime() override {
-        SetTimingTextDrawer(nullptr);
-        SetPresentationPacingQuery(nullptr);
         ResetTimingState();
         UseRealClock();
     }
 };
 
 using FramePacing = VirtualTime;
+
+// A presentation that records the timing texts it is given.
+class cRecordingTiming : public cPresentationTiming {
+public:
+    bool pacedByGrid = true;
+    std::function<void(const void*, int, int, const std::string&)> draw;
+    bool PacedByGrid() override { return pacedByGrid; }
+    void DrawTimingText(const void* font, int x, int y, const std::string& text) override {
+        draw(font, x, y, text);
+    }
+};
 
 TEST_F(FramePacing, FramesComeAtTheTrueRateNotAFixedIntegerStep) {
     for (DWORD fps : {30u, 50u, 60u, 75u, 144u}) {
@@ -73,12 +85,14 @@ TEST_F(FramePacing, ALateFrameStartsANewGridInsteadOfABurst) {
 TEST_F(FramePacing, PresentationGridDrawsTheTimingTextAfterShownFrames) {
     std::vector<std::string> texts;
     int font = 0;
-    SetTimingTextDrawer([&](const void* f, int x, int y, const std::string& text) {
+    cRecordingTiming timing;
+    timing.draw = [&](const void* f, int x, int y, const std::string& text) {
         EXPECT_EQ(f, &font);
         EXPECT_EQ(x, 0);
         EXPECT_EQ(y, 16);
         texts.push_back(text);
-    });
+    };
+    cScopedPresentationTiming guard(timing);
     int due = 0;
     for (int ms = 0; ms < 1000; ++ms) {
         if (IsNextFrameDue(60, true, &font)) ++due;
@@ -92,7 +106,7 @@ TEST_F(FramePacing, PresentationGridDrawsTheTimingTextAfterShownFrames) {
     // Without show, or when the presentation does not pace by the grid.
     EXPECT_TRUE(IsNextFrameDue(60, false, nullptr));
     EXPECT_FALSE(IsNextFrameDue(60, false, nullptr));
-    SetPresentationPacingQuery([] { return false; });
+    timing.pacedByGrid = false;
     EXPECT_TRUE(IsNextFrameDue(60, false, nullptr));
     EXPECT_TRUE(IsNextFrameDue(0, false, nullptr));
     EXPECT_EQ(texts.size(), 60u);

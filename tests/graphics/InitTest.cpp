@@ -1,19 +1,13 @@
 // Start-up routes, formats, present and release.
 #include "GraphicsFixture.h"
 
+#include "fixtures/ReadAll.h"
 #include "foundation/ErrorLog.h"
 
 #include <fstream>
 #include <sstream>
 
 namespace {
-
-std::string ReadAll(const std::string& name) {
-    std::ifstream f(name);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-}
 
 class GraphicsStartUp : public GraphicsTest {
 protected:

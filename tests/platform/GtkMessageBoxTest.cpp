@@ -26,7 +26,7 @@ TEST(GtkMessageBox, AnswersFollowTheButtonsTheDefaultButtonAndTheCloseKey) {
     ::setenv("DISPLAY", x.Display().c_str(), 1);
     ::unsetenv("SDL_VIDEODRIVER");
     ::setenv("NO_AT_BRIDGE", "1", 1);
-    InstallGtkMessageBoxes();
+    cScopedMessageBoxPresenter gtk(GtkMessageBoxPresenter());
     struct Case {
         UINT type;
         const char* key;
@@ -61,7 +61,6 @@ TEST(GtkMessageBox, AnswersFollowTheButtonsTheDefaultButtonAndTheCloseKey) {
     }
     EXPECT_TRUE(GtkSessionRunning());
     StopGtkSession();
-    SetMessageBoxPresenter(nullptr);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "project/StageLoad.h"
 
 #include "StageFixture.h"
+#include "fixtures/ReadAll.h"
 #include "fixtures/TempDir.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
@@ -18,13 +19,6 @@ namespace {
 
 std::string U8(const char8_t* text) {
     return reinterpret_cast<const char*>(text);
-}
-
-std::string ReadAll(const std::string& name) {
-    std::ifstream f(name, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
 }
 
 void WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {

@@ -1,6 +1,7 @@
 #include "project/SystemBmp.h"
 
 #include "project/DataPath.h"
+#include "project/SurfaceAliasing.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,11 @@
 
 namespace {
 
-std::map<int, int> links;
+class cRecordingAliasing : public cSurfaceAliasing {
+public:
+    std::map<int, int> links;
+    void SetAlias(int index, int target) override { links[index] = target; }
+};
 
 TEST(SystemBmp, TableShape) {
     ASSERT_EQ(sizeof SystemBmp / sizeof SystemBmp[0], 71u);
@@ -50,10 +55,11 @@ TEST(SystemBmp, TableShape) {
 }
 
 TEST(SystemBmp, LinkSystemSurfacesSetsEveryPair) {
-    links.clear();
-    pfnSetSystemSurfaceAlias = [](int index, int target) { links[index] = target; };
-    LinkSystemSurfaces();
-    pfnSetSystemSurfaceAlias = nullptr;
+    cRecordingAliasing aliasing;
+    {
+        cScopedSurfaceAliasing guard(aliasing);
+        LinkSystemSurfaces();
+    }
     std::map<int, int> expected = {{3, 2}, {41, 40}, {44, 43}, {68, 67}};
     for (int k = 0; k < 8; ++k) {
         expected[5 + 2 * k] = 4 + 2 * k;
@@ -63,8 +69,8 @@ TEST(SystemBmp, LinkSystemSurfacesSetsEveryPair) {
     expected[21] = 20;
     expected[38] = 20;
     expected[39] = 20;
-    EXPECT_EQ(links, expected);
-    LinkSystemSurfaces(); // nothing to call: no crash
+    EXPECT_EQ(aliasing.links, expected);
+    LinkSystemSurfaces(); // the null aliasing: no crash
 }
 
 TEST(SystemBmp, SetCutsLongNames) {

@@ -1,5 +1,7 @@
 #include "records/EffectPictureState.h"
 
+#include "records/PictureDraw.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -16,6 +18,35 @@ double scrollX = 0, scrollY = 0;
 bool charaFound = true;
 double charaX = 0, charaY = 0;
 
+// The play scene and the graphics layer as the picture sees them: scroll, map
+// origin 10, one character, pictures of 33 x 21; blits are recorded.
+class cRecordingPictureDraw : public cPictureDraw {
+public:
+    bool FindCharaCentre(std::int32_t, double& x, double& y) override {
+        if (!charaFound) return false;
+        x = charaX;
+        y = charaY;
+        return true;
+    }
+    void GetScroll(double& x, double& y) override {
+        x = scrollX;
+        y = scrollY;
+    }
+    void GetMapOrigin(std::int32_t& x, std::int32_t& y) override { x = y = 10; }
+    void GetSurfaceSize(DDSURFACEDATA*, std::int32_t& w, std::int32_t& h) override {
+        w = 33;
+        h = 21;
+    }
+    void BltFast(DDSURFACEDATA*, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                 DDSURFACEDATA*, std::int32_t, std::int32_t) override {
+        blits.push_back({x, y, w, h, 0, 0, false});
+    }
+    void BltStretch(DDSURFACEDATA*, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                    DDSURFACEDATA*, std::int32_t, std::int32_t, std::int32_t sw, std::int32_t sh) override {
+        blits.push_back({x, y, w, h, sw, sh, true});
+    }
+};
+
 class PictureStateTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -23,33 +54,7 @@ protected:
         scrollX = scrollY = 0;
         charaFound = true;
         charaX = charaY = 0;
-        saved_ = PictureDraw;
-        PictureDraw.GetScroll = [](double& x, double& y) {
-            x = scrollX;
-            y = scrollY;
-        };
-        PictureDraw.GetMapOrigin = [](std::int32_t& x, std::int32_t& y) { x = y = 10; };
-        PictureDraw.FindCharaCentre = [](std::int32_t, double& x, double& y) {
-            if (!charaFound) return false;
-            x = charaX;
-            y = charaY;
-            return true;
-        };
-        PictureDraw.GetSurfaceSize = [](DDSURFACEDATA*, std::int32_t& w, std::int32_t& h) {
-            w = 33;
-            h = 21;
-        };
-        PictureDraw.BltFast = [](DDSURFACEDATA*, std::int32_t x, std::int32_t y, std::int32_t w,
-                                 std::int32_t h, DDSURFACEDATA*, std::int32_t, std::int32_t) {
-            blits.push_back({x, y, w, h, 0, 0, false});
-        };
-        PictureDraw.BltStretch = [](DDSURFACEDATA*, std::int32_t x, std::int32_t y, std::int32_t w,
-                                    std::int32_t h, DDSURFACEDATA*, std::int32_t, std::int32_t,
-                                    std::int32_t sw, std::int32_t sh) {
-            blits.push_back({x, y, w, h, sw, sh, true});
-        };
     }
-    void TearDown() override { PictureDraw = saved_; }
 
     // Place, cell, offset, size 33 x 21, fixed flag, scale, time mode, timer, count-while-held.
     cPictureState Make(int place, int fixed, int scale = 100, int timeMode = 0, int timer = 0, int held = 0) {
@@ -58,7 +63,8 @@ protected:
         return p;
     }
 
-    PictureDrawSeam saved_;
+    cRecordingPictureDraw draw_;
+    cScopedPictureDraw guard_{draw_};
 };
 
 TEST_F(PictureStateTest, TimedPictureDrawsItsTimerThenEnds) {

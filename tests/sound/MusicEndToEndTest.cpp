@@ -8,33 +8,6 @@
 
 namespace {
 
-// The playing time of a merged image in seconds, from its deltas and tempos.
-double ImageSeconds(const cSmf& smf) {
-    const std::vector<std::uint8_t>& img = smf.m_Image;
-    double seconds = 0, tempo = 500000;
-    std::size_t at = kSmfImageHeader;
-    while (at < img.size()) {
-        std::uint32_t delta = 0;
-        at += ReadVarLen(&img[at], img.data() + img.size(), delta);
-        seconds += delta * tempo / 1e6 / smf.Division();
-        const std::uint8_t status = img[at];
-        if (status == 0xFF) {
-            std::uint32_t length = 0;
-            const int n = ReadVarLen(&img[at + 2], img.data() + img.size(), length);
-            if (img[at + 1] == 0x51)
-                tempo = (img[at + 2 + n] << 16) | (img[at + 3 + n] << 8) | img[at + 4 + n];
-            at += 2 + n + length;
-        } else if (status == 0xF0 || status == 0xF7) {
-            std::uint32_t length = 0;
-            at += 1 + ReadVarLen(&img[at + 1], img.data() + img.size(), length);
-            at += length;
-        } else {
-            at += (status >= 0xC0 && status <= 0xDF) ? 2 : 3;
-        }
-    }
-    return seconds;
-}
-
 double OggSeconds(const std::filesystem::path& path) {
     OggVorbis_File f;
     if (ov_fopen(path.c_str(), &f) != 0) return 0;

@@ -7,6 +7,7 @@
 
 #include "platform/Clock.h"
 #include "sound/BgmPlayer.h"
+#include "sound/Smf.h"
 
 #include <cstring>
 #include <functional>
@@ -36,13 +37,42 @@ inline std::vector<std::int16_t> RenderPeriods(std::size_t frames) {
     return all;
 }
 
-// Waits (a few seconds at most) until the condition holds; another thread makes it so.
+// Waits until the condition holds; another thread makes it so. The bound is
+// only there to end a broken run: a loaded machine may take seconds.
 inline bool WaitUntil(const std::function<bool()>& condition) {
-    for (int i = 0; i < 5000; ++i) {
-        if (condition()) return true;
+    const DWORD start = timeGetTime();
+    while (!condition()) {
+        if (timeGetTime() - start > 120000) return false;
         Sleep(1);
     }
-    return condition();
+    return true;
+}
+
+// The playing time of a merged image in seconds, from its deltas and tempos.
+inline double ImageSeconds(const cSmf& smf) {
+    const std::vector<std::uint8_t>& img = smf.m_Image;
+    double seconds = 0, tempo = 500000;
+    std::size_t at = kSmfImageHeader;
+    while (at < img.size()) {
+        std::uint32_t delta = 0;
+        at += ReadVarLen(&img[at], img.data() + img.size(), delta);
+        seconds += delta * tempo / 1e6 / smf.Division();
+        const std::uint8_t status = img[at];
+        if (status == 0xFF) {
+            std::uint32_t length = 0;
+            const int n = ReadVarLen(&img[at + 2], img.data() + img.size(), length);
+            if (img[at + 1] == 0x51)
+                tempo = (img[at + 2 + n] << 16) | (img[at + 3 + n] << 8) | img[at + 4 + n];
+            at += 2 + n + length;
+        } else if (status == 0xF0 || status == 0xF7) {
+            std::uint32_t length = 0;
+            at += 1 + ReadVarLen(&img[at + 1], img.data() + img.size(), length);
+            at += length;
+        } else {
+            at += (status >= 0xC0 && status <= 0xDF) ? 2 : 3;
+        }
+    }
+    return seconds;
 }
 
 // A music manager of its own, started on copies of the preset slot tables.

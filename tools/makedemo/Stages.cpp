@@ -65,6 +65,106 @@ template <class T> T Placement(std::int16_t index, int column, int row) {
     return p;
 }
 
+// A command of the kind lasting `tenths`, with its parameters given from 0 on.
+cEdCommand Timed(std::int8_t kind, std::int16_t tenths, std::initializer_list<std::int32_t> params = {},
+                 bool parallel = false) {
+    cEdCommand c = Command(kind);
+    c.sWait = tenths;
+    c.bParallel = parallel ? 1 : 0;
+    std::size_t i = 0;
+    for (std::int32_t p : params) c.vParam.At(i++) = p;
+    return c;
+}
+
+cEdCommand Move(std::int8_t kind, std::int16_t tenths, std::int8_t direction) {
+    cEdCommand c = Timed(kind, tenths);
+    c.pMove = boost::make_shared<cEdMove>();
+    c.pMove->cMode2 = direction;
+    c.pMove->sAmount = 15;
+    return c;
+}
+
+cEdCommand Summon(std::int8_t kind, std::int16_t tenths) {
+    cEdCommand c = Timed(kind, tenths);
+    c.pShot = boost::make_shared<cEdShot>();
+    c.pShot->cCount = 1;
+    c.pShot->sSpeed = 30;
+    c.pShot->sRange = 20;
+    c.pShot->sLife = 50;
+    c.pShot->nPower = 1;
+    return c;
+}
+
+// A flying enemy that goes through every kind of move: straight (by a
+// direction and by an angle, and to a point), circles, charges and homes in
+// on the hero (its target 1), keeps on screen, stops, turns and jumps.
+cEdChara Flyer() {
+    cEdChara c = PaletteChara("飛ぶ敵", 3, 1, 4);
+    c.Flying = 1;
+    c.FixedFacing = 0;
+    cEdCommand angled = Move(2, 10, 0);
+    angled.pMove->sAngle = 30;
+    cEdCommand toPoint = Move(2, 10, 0);
+    toPoint.pMove->cMode = 1;
+    toPoint.pMove->cCoordMode = 0; // back toward where it was placed
+    cEdCommand circle = Move(4, 20, 0);
+    circle.pMove->sDist = 3;
+    circle.pMove->sTargetXDot = 360;
+    cEdCommand homing = Move(6, 20, 0);
+    homing.pMove->sHoming = 2;
+    c.Flows.push_back(
+        AlwaysFlow("飛ぶ", {Move(2, 10, 4), angled, circle, Move(5, 10, 0), homing, toPoint, Move(7, 10, 0),
+                            Move(3, 5, 0), Timed(8, 1), Timed(9, 1, {2}), Timed(10, 1, {0, 0, 2, 0, 0})}));
+    return c;
+}
+
+// An enemy that stands, turns to the hero and shoots; its second flow walks
+// every choice of the set-target command into target 2, then keeps the
+// nearest character of the hero's faction there.
+cEdChara Turret() {
+    cEdChara c = PaletteChara("砲台", 4, 1, 6);
+    cEdCommand shot = Summon(11, 20);
+    shot.sSe = 1;
+    c.Flows.push_back(AlwaysFlow("撃つ", {Timed(9, 1, {2}), shot}));
+    std::vector<cEdCommand> choices;
+    for (std::int32_t choice = 0; choice <= 10; ++choice)
+        choices.push_back(Timed(21, 0, {1, choice, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}, true));
+    choices.push_back(Timed(21, 10, {1, 2, 0, 0, 0, 1}));
+    c.Flows.push_back(AlwaysFlow("狙う", choices));
+    return c;
+}
+
+// An enemy that summons a walker, a block and a coin, steers its other flows
+// with every flow operation, and uses the shared bodies on itself.
+cEdChara Summoner() {
+    cEdChara c = PaletteChara("召喚する敵", 5, 1, 8);
+    cEdCommand charas = Summon(14, 30);
+    charas.pShot->cItemSrc = 1;
+    charas.pShot->sItemNo = kWalker;
+    cEdCommand items = Summon(15, 10);
+    items.pShot->cItemSrc = 1;
+    items.pShot->sItemNo = kCoin;
+    auto op = [](std::int32_t operation, std::int32_t which, std::int32_t id) {
+        return Timed(16, 0, {operation, which, id, 0}, true);
+    };
+    cEdFlow main = AlwaysFlow("召喚", {charas, Summon(13, 10), items, op(0, 2, 2), op(2, 2, 2), op(3, 2, 2),
+                                       op(1, 2, 2), op(5, 2, 3), op(4, 2, 4), Timed(1, 10)});
+    main.bySet1 = 1;
+    cEdFlow pulse = AlwaysFlow("鼓動", {Timed(23, 0, {0, 1, 0}, true), Timed(26, 0, {1, 5, 0}, true),
+                                        Timed(27, 0, {0}, true), Timed(30, 0, {0, 0, 0}, true),
+                                        Timed(31, 0, {0, 0, 0}, true), Timed(35, 0, {1}, true),
+                                        Timed(38, 0, {35, 0, 1, 2, 1}, true), Timed(35, 10, {1})});
+    pulse.cTrigger = 22; // only when the main flow starts it
+    pulse.bySet1 = 2;
+    cEdFlow spare = AlwaysFlow("予備", {Timed(1, 10)});
+    spare.cTrigger = 22;
+    spare.bySet1 = 3;
+    cEdFlow dropped = spare;
+    dropped.bySet1 = 4;
+    c.Flows = {main, pulse, spare, dropped};
+    return c;
+}
+
 } // namespace
 
 const std::vector<DemoStage>& DemoStages() {
@@ -78,13 +178,13 @@ const std::vector<DemoStage>& DemoStages() {
              "S                                      S",
              "S                                      S",
              "S                                      S",
-             "S                    c c c             S",
+             "S                    c c c     F       S",
              "S                   BBBBBBB            S",
-             "S                                      S",
+             "S      F                               S",
              "S          c c                     c   S",
              "S         BBBBB                   BBB  S",
              "S                                      S",
-             "S  H         W         J       W     G S",
+             "S  H         W   T     J    M  W     G S",
              "S######################   #############S",
              "S######################   #############S",
              "S######################SSS#############S",
@@ -147,7 +247,8 @@ void BuildCommonPalette(cCommonPalette& palette) {
     jump.sWait = 20;
     hopper.Flows.push_back(AlwaysFlow("跳ねる", {jump, Command(1)}));
 
-    palette.Charas = {cEdChara(), PaletteChara("主人公", 0, 0, 10), walker, hopper};
+    palette.Charas = {cEdChara(), PaletteChara("主人公", 0, 0, 10), walker, hopper, Flyer(), Turret(),
+                      Summoner()};
 
     cEdItem goal = PaletteItem("ゴール", 4);
     goal.Commands.push_back(Command(kStageClearCommand));
@@ -182,6 +283,15 @@ void BuildStage(const DemoStage& layout, cStage& stage) {
                 break;
             case 'J':
                 stage.Charas.push_back(Placement<cEdChara>(kHopper, column, row));
+                break;
+            case 'F':
+                stage.Charas.push_back(Placement<cEdChara>(kFlyer, column, row));
+                break;
+            case 'T':
+                stage.Charas.push_back(Placement<cEdChara>(kTurret, column, row));
+                break;
+            case 'M':
+                stage.Charas.push_back(Placement<cEdChara>(kSummoner, column, row));
                 break;
             case 'c':
                 stage.Items.push_back(Placement<cEdItem>(kCoin, column, row));

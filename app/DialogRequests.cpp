@@ -1,0 +1,75 @@
+#include "app/DialogRequests.h"
+
+#include "app/App.h"
+#include "app/Game.h"
+#include "foundation/Fault.h"
+#include "graphics/Graphics.h"
+#include "gui/FileDlg.h"
+#include "gui/NameEntryDlg.h"
+#include "project/IniSetting.h"
+#include "project/OptionData.h"
+#include "project/StageLoad.h"
+
+std::atomic<int> bDialogDone{0};
+std::atomic<int> bDialogResult{0};
+std::atomic<int> bNameEntryDone{0};
+std::string strEntryName;
+
+namespace {
+
+// Dialog mode on and the workers held while a dialog runs.
+class cDialogTime {
+public:
+    cDialogTime() {
+        DDSetDialogBoxMode(1);
+        SuspendThreads();
+    }
+    ~cDialogTime() {
+        DDSetDialogBoxMode(0);
+        ResumeThreads();
+    }
+};
+
+} // namespace
+
+bool StartStageFromFile(const std::string& path, int bSearch) {
+    if (!LoadStageForPlay(path, bSearch, nullptr)) return false;
+    IniSetting.FreeStage = path;
+    Game.nPlayMode = 3;
+    Game.nPlayStartA = 2;
+    Game.nPlayStartB = 1;
+    Game.nNextScene = SCENE_PLAY;
+    return true;
+}
+
+LRESULT OnNameEntryRequest(cWnd* mainWindow) {
+    std::string* name = Game.nPlayMode == 5 ? &OptionData.RankingName : &strEntryName;
+    {
+        cDialogTime hold;
+        cNameEntryDlg dlg(mainWindow, nullptr, name, IniSetting.English != 0);
+        dlg.DoModal(0);
+    }
+    bNameEntryDone = 1;
+    return 0;
+}
+
+LRESULT OnStageFileRequest(cWnd* mainWindow) {
+    std::string path;
+    INT_PTR chosen = 0;
+    {
+        cDialogTime hold;
+        cFileDlg dlg(mainWindow, nullptr, &path, FILEDLG_OPEN_STAGE, IniSetting.English != 0);
+        chosen = dlg.DoModal(0);
+    }
+    if (chosen == 1) {
+        // A file that fails to load has shown its message; the program then
+        // closes in order, and the sender is told of the failure, not a start.
+        const bool started = StartStageFromFile(path, 0);
+        if (!started) PostMessageA(hMainWnd.load(), WM_CLOSE, 0, 0);
+        bDialogResult = started ? 1 : 0;
+    } else {
+        bDialogResult = 0;
+    }
+    bDialogDone = 1;
+    return 0;
+}

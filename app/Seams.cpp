@@ -1,0 +1,70 @@
+#include "app/Seams.h"
+
+#include "app/App.h"
+#include "app/Game.h"
+#include "app/GameRecordContext.h"
+#include "engine/EngineScene.h"
+#include "graphics/GraphicsSeams.h"
+#include "play/PlayHost.h"
+#include "play/PlayScene.h"
+#include "platform/GtkMessageBox.h"
+
+namespace {
+
+// What stage play needs of the game object.
+class cGamePlayHost : public cPlayHost {
+public:
+    int PlayMode() override { return Game.nPlayMode; }
+    int PreviousScene() override { return Game.nPrevScene; }
+    int FadeLength() override { return Game.nFadeLength; }
+    void SetFrameRate(int fps) override { Game.nFrameRate = fps; }
+    void SwitchTo(int scene) override {
+        Game.nCurrentScene = scene;
+        Game.nPrevScene = SCENE_PLAY;
+    }
+    void WaitNextFrame() override { Game.WaitNextFrame(); }
+    void Present() override { Game.FlipScreen(); }
+    int IsActive() override { return bActive.load(); }
+};
+
+cGamePlayHost GamePlayHost;
+
+// Scene 4: the play scene, the engine's scene while it exists.
+class cPlaySceneSlot : public cScene {
+public:
+    cPlaySceneSlot() {
+        lpPlayScene = &play_;
+        SetEngineScene(&play_);
+    }
+    ~cPlaySceneSlot() override {
+        SetEngineScene(nullptr);
+        if (lpPlayScene == &play_) lpPlayScene = nullptr;
+    }
+    void Run() override { play_.Run(); }
+
+private:
+    cPlayScene play_;
+};
+
+// The screen scenes built so far: the play scene.
+class cPlayerSceneMaker : public cSceneMaker {
+public:
+    bool Makes(int scene) const override { return scene == SCENE_PLAY; }
+    cScene* Make(int scene) override { return scene == SCENE_PLAY ? new cPlaySceneSlot() : nullptr; }
+};
+
+cPlayerSceneMaker PlayerSceneMaker;
+
+} // namespace
+
+void InstallSeams() {
+    // The records check their references against the loaded databases and
+    // palettes, and read the settings of the running player.
+    SetRecordContext(&GameRecordContext());
+    SetSurfaceAliasing(&GraphicsSurfaceAliasing());
+    SetPictureDraw(&GraphicsPictureDraw());
+    SetPresentationTiming(&GraphicsPresentationTiming());
+    SetPlayHost(&GamePlayHost);
+    SetSceneMaker(&PlayerSceneMaker);
+    SetMessageBoxPresenter(&GtkMessageBoxPresenter());
+}

@@ -1,0 +1,80 @@
+#include "platform/FileDialog.h"
+
+#include "platform/MessageBox.h"
+
+#include <cctype>
+#include <deque>
+#include <mutex>
+
+namespace {
+
+cFileDialogPresenter* gPresenter = nullptr;
+std::mutex gMutex;
+std::deque<std::string> gScript;
+
+bool WildcardMatch(const char* p, const char* s) {
+    for (; *p; ++p, ++s) {
+        if (*p == '*') {
+            for (const char* t = s;; ++t) {
+                if (WildcardMatch(p + 1, t)) return true;
+                if (!*t) return false;
+            }
+        }
+        if (!*s) return false;
+        if (*p != '?' &&
+            std::tolower(static_cast<unsigned char>(*p)) != std::tolower(static_cast<unsigned char>(*s)))
+            return false;
+    }
+    return *s == 0;
+}
+
+} // namespace
+
+bool FileDialogPatternMatches(const std::string& patterns, const std::string& name) {
+    std::size_t start = 0;
+    while (start <= patterns.size()) {
+        std::size_t end = patterns.find(';', start);
+        if (end == std::string::npos) end = patterns.size();
+        const std::string one = patterns.substr(start, end - start);
+        if (!one.empty() && WildcardMatch(one.c_str(), name.c_str())) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+void SetFileDialogPresenter(cFileDialogPresenter* presenter) {
+    gPresenter = presenter;
+}
+
+void PushScriptedFileDialog(std::string path) {
+    std::lock_guard<std::mutex> lock(gMutex);
+    gScript.push_back(std::move(path));
+}
+
+void ClearScriptedFileDialogs() {
+    std::lock_guard<std::mutex> lock(gMutex);
+    gScript.clear();
+}
+
+bool RunFileDialog(const FileDialogRequest& request, std::string& chosen, std::string* answered) {
+    chosen.clear();
+    bool scripted = false;
+    std::string answer;
+    {
+        std::lock_guard<std::mutex> lock(gMutex);
+        if (!gScript.empty()) {
+            scripted = true;
+            answer = std::move(gScript.front());
+            gScript.pop_front();
+        }
+    }
+    if (!scripted && gPresenter && !IsHeadlessDisplay()) {
+        if (answered) answered->clear();
+        return gPresenter->Choose(request, chosen);
+    }
+    if (answered)
+        *answered = std::string("file dialog ") + (scripted ? "scripted: " : "default: ") +
+                    (answer.empty() ? "cancel" : "\"" + answer + "\"");
+    chosen = answer;
+    return !chosen.empty();
+}

@@ -1,0 +1,342 @@
+#include "play/CharaContacts.h"
+
+#include "engine/EngineScene.h"
+#include "engine/HeroChara.h"
+#include "engine/NpcChara.h"
+#include "engine/SceneLists.h"
+#include "play/PlaySettings.h"
+#include "records/EdItem.h"
+
+#include <algorithm>
+
+namespace {
+
+// A part rectangle of a character; one that was never given a size stands
+// for the whole position rectangle.
+cRectD PartRect(const cChara& c, int part) {
+    const cSubRect& r = c.SubRect[part];
+    if (r.nW <= 0 || r.nH <= 0) return {c.dX, c.dY, c.dRight, c.dBottom};
+    return {r.dLeft, r.dTop, r.dRight, r.dBottom};
+}
+
+cRectD HitRect(const cChara& c) {
+    return PartRect(c, 0);
+}
+
+cRectD BodyRect(const cChara& c) {
+    return PartRect(c, 1);
+}
+
+cRectD AttackRect(const cShotObj& s) {
+    return {s.dPartLeft, s.dPartTop, s.dPartRight, s.dPartBottom};
+}
+
+cRectD PositionRect(const cStageObj& o) {
+    return {o.dX, o.dY, o.dRight, o.dBottom};
+}
+
+bool OnScreenRuleHolds(const cStageObj& o) {
+    return !play_settings::OnlyOnScreenCollide() || o.bOnScreen;
+}
+
+bool IsRealAttack(const cShotObj& s) {
+    return s.Shot.nPower != 0 || s.Shot.cImpact != 0 || s.Shot.sItemNo != 0;
+}
+
+bool InHitList(const cShotObj& s, const cChara* c) {
+    return std::find(s.HitList.begin(), s.HitList.end(), c) != s.HitList.end();
+}
+
+// Every marked attack leaves its group list and the live list.
+void SweepMarkedAttacks() {
+    cSceneState& scene = Scene();
+    for (cList<cShotObj*>& group : scene.FactionShots)
+        group.remove_if([](const cShotObj* s) { return s->nMarkRemove != 0; });
+    scene.LiveShots.remove_if([](const cShotObj& s) { return s.nMarkRemove != 0; });
+}
+
+// Phase A: the attacks of every group against the characters of the others.
+int AttacksAgainstCharas(cStageEnd& end) {
+    cSceneState& scene = Scene();
+    cHeroChara* hero = scene.HeroList.empty() ? nullptr : scene.HeroList[0];
+    const std::size_t groups = std::min(scene.FactionShots.size(), scene.FactionCharas.size());
+    for (std::size_t g = 0; g < scene.FactionShots.size(); ++g) {
+        for (std::size_t h = 0; h < groups; ++h) {
+            if (h == g || scene.FactionShots[g].empty() || scene.FactionCharas[h].empty()) continue;
+            for (cShotObj* s : scene.FactionShots[g]) {
+                if (s->nMarkRemove || !OnScreenRuleHolds(*s)) continue;
+                const cAttackSettings a = AttackSettingsOf(*s);
+                const bool real = IsRealAttack(*s);
+                bool remove = false;
+                for (cChara* c : scene.FactionCharas[h]) {
+                    if (!OnScreenRuleHolds(*c) || !c->bPresent || c->bDying || c->Def.Invincible == 2)
+                        continue;
+                    if (!HitRect(*c).IsOverlap(AttackRect(*s)) || InHitList(*s, c)) continue;
+                    if (real && c->IsInvincible()) continue;
+                    c->TriggerFlowsFrom(7, s->lpUserOwner, 0);
+                    if (s->lpUserOwner && a.bNotifyOwner)
+                        s->lpUserOwner->TriggerFlowsFrom(20, c, a.nOwnerFlow);
+                    if (real || play_settings::HarmlessAttacksCount()) {
+                        const int died = c->HitByShot(*s);
+                        c->TriggerHitByShotFlows(*s);
+                        if (!died) {
+                            EngineScene().PlaySe(7);
+                            c->StartInvincibility();
+                        } else {
+                            if (c->nControl == 1) EngineScene().PlaySe(9);
+                            const int k = CharaDeathKind(*c);
+                            if (k == 1 || k == 2) {
+                                if (k == 1) end.StageClear();
+                                return k;
+                            }
+                        }
+                    }
+                    const bool pass = c->Def.BlockChara ? a.bPassSolid == 1 : a.bPassOrdinary == 1;
+                    if (!a.bRemoveOnHit || pass)
+                        s->HitList.push_back(c);
+                    else
+                        remove = true;
+                    if (s->Shot.sItemNo != 0 && hero) {
+                        if (const cEdItem* def = GetPaletteItem(s->Shot.cItemSrc, s->Shot.sItemNo)) {
+                            cItemObj reward;
+                            reward.Def = *def;
+                            reward.bActive = 1;
+                            if (const int r = ApplyItem(&reward, *hero)) return r;
+                        }
+                    }
+                }
+                // Removal waits until the walk of the group lists is over.
+                if (remove) s->nMarkRemove = 1;
+            }
+        }
+    }
+    return 0;
+}
+
+// Phase B: characters of different groups touching each other.
+int CharasAgainstCharas(cStageEnd& end) {
+    cSceneState& scene = Scene();
+    const auto takesPart = [](const cChara& c) {
+        return OnScreenRuleHolds(c) && c.Def.BlockChara == 0 && c.bPresent && !c.bDying;
+    };
+    const auto notify = [](cChara& hit, cChara& by) {
+        if (by.lpParent && by.bReportToParent) {
+            hit.TriggerFlowsFrom(4, by.lpParent, 0);
+            by.lpParent->TriggerFlowsFrom(20, &hit, by.nParentFlowId);
+        } else {
+            hit.TriggerFlowsFrom(4, &by, 0);
+        }
+    };
+    const std::size_t groups = scene.FactionCharas.size();
+    for (std::size_t i = 0; i < groups; ++i) {
+        for (std::size_t j = i + 1; j < groups; ++j) {
+            if (scene.FactionCharas[i].empty() || scene.FactionCharas[j].empty()) continue;
+            for (cChara* a : scene.FactionCharas[i]) {
+                for (cChara* b : scene.FactionCharas[j]) {
+                    if (!takesPart(*a) || !takesPart(*b)) continue;
+                    if (!BodyRect(*a).IsOverlap(BodyRect(*b))) continue;
+                    const bool bCan = !b->IsInvincibleTo(a->nId);
+                    const bool aCan = !a->IsInvincibleTo(b->nId);
+                    if (bCan) notify(*b, *a);
+                    if (aCan) notify(*a, *b);
+                    const bool bHit = bCan && (a->Def.power != 0 || a->Def.imp != 0);
+                    const bool aHit = aCan && (b->Def.power != 0 || b->Def.imp != 0);
+                    const bool atOnce = play_settings::HitFlowsAtOnce();
+                    int db = 0, da = 0;
+                    if (bHit) {
+                        db = b->HitByChara(*a);
+                        if (atOnce) b->TriggerHitByCharaFlows(*a);
+                    }
+                    if (aHit) {
+                        da = a->HitByChara(*b);
+                        if (atOnce) a->TriggerHitByCharaFlows(*b);
+                    }
+                    if (!atOnce) {
+                        if (bHit) b->TriggerHitByCharaFlows(*a);
+                        if (aHit) a->TriggerHitByCharaFlows(*b);
+                    }
+                    if (bHit || aHit) EngineScene().PlaySe(7);
+                    const auto settle = [&](cChara& hit, cChara& by, int died) {
+                        if (died) {
+                            if (hit.nControl == 1) EngineScene().PlaySe(9);
+                            return CharaDeathKind(hit);
+                        }
+                        hit.StartInvincibilityFrom(by.nId);
+                        return 0;
+                    };
+                    for (int side = 0; side < 2; ++side) {
+                        if (side == 0 ? !bHit : !aHit) continue;
+                        const int k = side == 0 ? settle(*b, *a, db) : settle(*a, *b, da);
+                        if (k == 1 || k == 2) {
+                            if (k == 1) end.StageClear();
+                            return k;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return 0;
+}
+
+// Phase C: attacks that meet other attacks.
+void AttacksAgainstAttacks() {
+    cSceneState& scene = Scene();
+    const std::size_t groups = scene.FactionShots.size();
+    for (std::size_t i = 0; i < groups; ++i)
+        for (std::size_t j = i + 1; j < groups; ++j)
+            for (cShotObj* p : scene.FactionShots[i]) {
+                if (p->nMarkRemove) continue;
+                const cAttackSettings pa = AttackSettingsOf(*p);
+                for (cShotObj* q : scene.FactionShots[j]) {
+                    if (q->nMarkRemove || p->nMarkRemove) continue;
+                    const cAttackSettings qa = AttackSettingsOf(*q);
+                    if (!pa.bVersusShots && !qa.bVersusShots) continue;
+                    if (!PositionRect(*p).IsOverlap(PositionRect(*q))) continue;
+                    if (qa.bVersusShots && !pa.bVersusShots) {
+                        q->nMarkRemove = 1;
+                    } else if (pa.bVersusShots && !qa.bVersusShots) {
+                        p->nMarkRemove = 1;
+                    } else if (qa.nStrength < pa.nStrength) {
+                        q->nMarkRemove = 1;
+                    } else if (qa.nStrength == pa.nStrength) {
+                        q->nMarkRemove = 1;
+                        p->nMarkRemove = 1;
+                    } else {
+                        p->nMarkRemove = 1;
+                    }
+                }
+            }
+}
+
+} // namespace
+
+cAttackSettings AttackSettingsOf(const cShotObj& shot) {
+    const cEdShot& s = shot.Shot;
+    cAttackSettings a;
+    a.bRemoveOnHit = s.byOpt15;
+    a.bPassOrdinary = s.byOpt16;
+    a.bPassSolid = s.byOpt17;
+    a.bVersusShots = s.byOpt20;
+    a.nStrength = s.cVanish;
+    a.bNotifyOwner = s.byOpt22;
+    a.nOwnerFlow = s.byOpt23;
+    return a;
+}
+
+int CharaDeathKind(cChara& chara) {
+    if (chara.nControl == 0) return 2;
+    if (chara.bDying) return 0;
+    return chara.Defeat();
+}
+
+int CheckCharaDeath(cChara& chara, cStageEnd& end) {
+    const int k = CharaDeathKind(chara);
+    if (k == 1) {
+        end.StageClear();
+    } else if (k == 2) {
+        EngineScene().PlaySe(8);
+        cSceneState& scene = Scene();
+        cHeroChara* hero = scene.HeroList.empty() ? nullptr : scene.HeroList[0];
+        if (hero && hero->Defeat() == 1) end.StageClear();
+    }
+    return k;
+}
+
+int CheckDeaths(cStageEnd& end) {
+    cSceneState& scene = Scene();
+    cHeroChara* hero = scene.HeroList.empty() ? nullptr : scene.HeroList[0];
+    if (hero && hero->hp <= 0) {
+        EngineScene().PlaySe(8);
+        if (hero->Defeat() == 1) end.StageClear();
+        return 1;
+    }
+    cList<cNpcChara>& live = scene.CharaList;
+    for (auto it = live.begin(); it != live.end();) {
+        cNpcChara& c = *it;
+        if (c.bRemoveMark) {
+            it = EraseCharaNode(live, it);
+            continue;
+        }
+        // A defeated character that is kept was handled when it fell.
+        if (c.hp > 0 || c.bDying) {
+            ++it;
+            continue;
+        }
+        const int k = CheckCharaDeath(c, end);
+        if (play_settings::KeepDefeatedCharas()) {
+            if (k == 1) {
+                EraseCharaNode(live, it);
+                return 1;
+            }
+            EngineScene().PlaySe(9);
+            ++it;
+        } else {
+            it = EraseCharaNode(live, it);
+            if (k != 0) return 1;
+        }
+    }
+    return 0;
+}
+
+int GroupCollisions(cStageEnd& end, const cVector<std::int32_t>& attackSteps) {
+    cSceneState& scene = Scene();
+    // Removals requested while the lists are walked wait for the end of the walk.
+    scene.nDeferRemoval = 1;
+    bool attacks = true;
+    if (Stage.bAttackRestrict) {
+        const std::int64_t n = scene.nSubStep; // counts from 0, as the flags do
+        attacks = attackSteps.InRange(n) && attackSteps[static_cast<std::size_t>(n)] != 0;
+    }
+    int result = attacks ? AttacksAgainstCharas(end) : 0;
+    SweepMarkedAttacks();
+    if (result == 0) result = CharasAgainstCharas(end);
+    if (result == 0) {
+        AttacksAgainstAttacks();
+        SweepMarkedAttacks();
+    }
+    // The flag goes down on every way out, an early one included.
+    scene.nDeferRemoval = 0;
+    return result;
+}
+
+int TouchItems(cHeroChara& hero, cList<cItemObj>& items) {
+    const cRectD reach = PartRect(hero, 2);
+    for (auto it = items.begin(); it != items.end();) {
+        cItemObj& item = *it;
+        if (!item.bActive || item.bDisabled || item.Def.TakeRule == 2) {
+            ++it;
+            continue;
+        }
+        if (!reach.IsOverlap(PositionRect(item))) {
+            if (item.Def.TakeRule == 1) hero.EndItemTouch(item.nId);
+            ++it;
+            continue;
+        }
+        hero.TriggerFlows(8);
+        if (item.Def.TakeRule == 1) {
+            if (!hero.IsNewItemTouch(item.nId)) {
+                ++it;
+                continue;
+            }
+            hero.TouchedItems.push_back(item.nId);
+        }
+        const int r = ApplyItem(&item, hero);
+        if (item.Def.TakeRule == 0)
+            it = items.erase(it);
+        else
+            ++it;
+        if (r != 0) return r;
+    }
+    return 0;
+}
+
+int ApplyItem(cItemObj* item, cChara& chara) {
+    if (!item || !item->bActive || item->Def.TakeRule == 2) return 0;
+    cSceneState& scene = Scene();
+    cHeroChara* hero = scene.HeroList.empty() ? nullptr : scene.HeroList[0];
+    if (item->Def.ShowMessage && hero) hero->ShowItemMessage(item->Def, item->Def.CellBase);
+    if (item->Def.Sound != 0) EngineScene().PlayDbSe(item->Def.Sound);
+    if (hero && &chara == hero) return hero->RunFlowCommands(item->Def.Commands);
+    return 0;
+}

@@ -1,0 +1,84 @@
+// The world drawing's order, and the drawing of the hero and the characters
+// with what their defeat displays decide. The defeat displays run even when
+// no drawing face is running (headless runs), since the hero's decides what
+// follows its death; pictures are drawn only when a face runs.
+#include "play/PlayScene.h"
+
+#include "engine/SceneLists.h"
+#include "graphics/Graphics.h"
+#include "play/PlayHost.h"
+#include "play/WorldDraw.h"
+#include "project/Stage.h"
+
+#include <algorithm>
+
+namespace {
+
+bool GraphicsRunning() {
+    return DDIsDirect3D() || DDIsDirectDraw();
+}
+
+DDSURFACEDATA* Target() {
+    return GraphicsRunning() ? &BackBuffer : nullptr;
+}
+
+} // namespace
+
+void cPlayScene::DrawHero(DDSURFACEDATA* target, int frozen) {
+    cHeroChara* hero = Hero();
+    if (!hero) return;
+    if (hero->bDying) {
+        if (!hero->DrawDefeated(target, frozen)) return;
+        // The defeat display has ended: with no lives kept here yet, the
+        // attempt is over.
+        nSubState = 0;
+        nNextScene = 0;
+        nState = PLAY_GAME_OVER;
+        return;
+    }
+    if (!target) return;
+    hero->Draw(target, frozen);
+    hero->DrawHpGauge(target);
+    hero->DrawSpGauge(target);
+}
+
+int cPlayScene::DrawChara(cNpcChara& chara, DDSURFACEDATA* target, int frozen) {
+    if (chara.bDying) return chara.DrawDefeated(target, frozen);
+    if (!chara.bPresent) {
+        chara.StepAnime();
+        return 0;
+    }
+    if (!target) return 0;
+    chara.Draw(target, frozen);
+    chara.DrawHpGauge(target);
+    chara.DrawSpGauge(target);
+    return 0;
+}
+
+void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
+    (void)running;
+    (void)captions;
+    DDSURFACEDATA* target = Target();
+    if (target) DDFillSurfaceColor(target, DDIsDirect3D() ? 0xFF000000u : 0u);
+    // Behind the objects: backgrounds of layer 0, then map layer 0; in front of
+    // them map layer 1, backgrounds of layer 1, then the status bar and countdown.
+    StepBackgrounds(Stage.Backgrounds, nState == PLAY_PAUSE);
+    DrawBackgrounds(target, Stage.Backgrounds, 0);
+    DrawMapLayer(target, 0);
+    cHeroChara* hero = Hero();
+    const int layers = Stage.bObjectLayers ? 8 : 1;
+    for (int layer = 0; layer < layers; ++layer) {
+        // A z that a status command set outside the layers draws in the nearest
+        // one: a character never drawn would never finish its defeat display.
+        auto inLayer = [&](const cChara& c) { return layers == 1 || std::min<int>(c.Def.z, 7) == layer; };
+        if (hero && inLayer(*hero)) DrawHero(target, frozen);
+        for (cNpcChara& c : scene.CharaList)
+            if (inLayer(c) && DrawChara(c, target, frozen)) c.bRemoveMark = 1;
+    }
+    // Characters whose defeat display ended leave after the walk.
+    RemoveMarkedCharas();
+    DrawMapLayer(target, 1);
+    DrawBackgrounds(target, Stage.Backgrounds, 1);
+    DrawStatusBar(target);
+    DrawCountdown(target, time);
+}

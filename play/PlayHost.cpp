@@ -1,0 +1,24 @@
+#include "play/PlayHost.h"
+
+namespace {
+
+cNullPlayHost NullHost;
+cPlayHost* Installed = &NullHost;
+
+} // namespace
+
+cPlayHost& PlayHost() {
+    return *Installed;
+}
+
+void SetPlayHost(cPlayHost* host) {
+    Installed = host ? host : &NullHost;
+}
+
+cScopedPlayHost::cScopedPlayHost(cPlayHost& host) : previous_(&PlayHost()) {
+    SetPlayHost(&host);
+}
+
+cScopedPlayHost::~cScopedPlayHost() {
+    SetPlayHost(previous_);
+}

@@ -1,0 +1,138 @@
+// cPlayScene: the screen scene that plays one stage. Each frame runs the
+// handler of its play state: fade-in, ready captions, the main game frame,
+// the menus and end displays, and the fade-out that hands over to the next
+// scene. It owns the play scene's data that the character engine reads and
+// writes (cSceneState) and answers the engine's requests (cEngineScene).
+//
+// The scene's work is spread over files by topic: PlayScene.cpp (states and
+// the engine's requests), StageSetup.cpp (SetStage), MainFrame.cpp (the main
+// game frame and its sub-steps), PlayDraw.cpp (the world drawing's order),
+// Workers.cpp (the pause and page threads), Camera.cpp (scrolling).
+#pragma once
+
+#include "engine/EngineScene.h"
+#include "engine/HeroChara.h"
+#include "engine/NpcChara.h"
+#include "engine/StageObjects.h"
+#include "foundation/Containers.h"
+#include "play/CharaContacts.h"
+
+#include <cstdint>
+
+struct DDSURFACEDATA;
+
+enum PlayState : int {
+    PLAY_NOT_ENTERED = -1,
+    PLAY_FADE_IN = 0,
+    PLAY_READY = 1,
+    PLAY_MAIN = 2,
+    PLAY_PAUSE = 3,
+    PLAY_CLEAR = 4,
+    PLAY_CONTINUE = 5,
+    PLAY_GAME_OVER = 6,
+    PLAY_LEAVE = 7,
+};
+
+// What the contact and death checks report to the main frame.
+enum PlayResult : int {
+    PLAY_GO_ON = 0,
+    PLAY_STAGE_CLEAR = 1,
+    PLAY_HERO_DIES = 2,
+};
+
+constexpr int kPlayScene = 4; // the play scene's number among the screen scenes
+constexpr std::int32_t kUnlimitedLife = 0x7fffffff;
+
+class cPlayScene : public cEngineScene, public cStageEnd {
+public:
+    cPlayScene();
+    ~cPlayScene() override;
+    cPlayScene(const cPlayScene&) = delete;
+    cPlayScene& operator=(const cPlayScene&) = delete;
+
+    // One frame: enters the scene the first time, then the state's handler.
+    void Run();
+    // Loads the play pictures and sets the stage up; a failed load leaves the
+    // scene at once (the stage is not set up).
+    void Enter();
+    // Makes the stage ready for its first frame (see StageSetup.cpp).
+    void SetStage(int bLoadStage, int bFirst);
+
+    // The state handlers.
+    void StateFadeIn();
+    void StateReady();
+    void StateMain();
+    void StateMenu(); // pause, clear, continue, game over: hand over for now
+    void StateLeave();
+
+    // Draws one frame of the world into the back buffer.
+    void DrawWorld(int running, int frozen, int time, int captions);
+
+    // cEngineScene.
+    cSceneState& State() override { return scene; }
+    int IsBlockSolid(std::int32_t cell, std::int32_t mode) override;
+    int IsPlaceBlocked(cChara& chara) override;
+    int ApplyItem(cItemObj* item, cChara& chara) override;
+    void StartHitEffect(std::int32_t effect, const cRectD& a, const cRectD& b, std::int32_t count) override;
+    void SetAutoScroll(int axis, std::int32_t on, std::int32_t speedValue) override;
+    void CreateSightMask() override;
+    void ShowItemMessage(const cEdItem& item, std::int32_t messageNumber) override;
+    void EraseMessageAt(std::int64_t n) override;
+    void SpawnShots(cChara& chara, cFlowCommand& entry, cEdShot& shot) override;
+    void SpawnBlocks(cChara& chara, cFlowCommand& entry, cEdShot& shot) override;
+    void SpawnCharas(cChara& chara, cFlowCommand& entry, cEdShot& shot) override;
+    void SpawnItems(cChara& chara, cFlowCommand& entry, cEdShot& shot) override;
+    void PlaySe(std::int32_t n) override;
+    void PlayDbSe(std::int32_t n) override;
+    void PlayBgm(std::int32_t bgm, std::int32_t mode) override;
+    std::int32_t DefeatWait() override;
+
+    // The hero (element 0 of the hero list), or none before the first set-up.
+    cHeroChara* Hero();
+
+    // Parts of the main frame (MainFrame.cpp).
+    int CountDownTime(std::int32_t delta);
+    void CountElapsedTime();
+    void UpdateActiveObjects();
+    // One sub-step: 0 goes on, 1 stage clear, 2 the hero dies, 3 the frame
+    // ends for another reason (a character's defeat ended it).
+    int SubStep();
+    // The hero's death: sound, defeat; 1 when the defeat clears the stage.
+    int KillHero(const char* reason);
+    // Marks a character for removal after the walk that found it.
+    void RemoveChara(cNpcChara& chara);
+    void OnStageClear();
+    // cStageEnd: a contact or death check cleared the stage.
+    void StageClear() override;
+
+    // Drawing of the hero and the characters (PlayDraw.cpp).
+    void DrawHero(DDSURFACEDATA* target, int frozen);
+    int DrawChara(cNpcChara& chara, DDSURFACEDATA* target, int frozen);
+
+    // Play state.
+    int nState = PLAY_NOT_ENTERED;
+    int nSubState = 0;
+    int nSavedState = 0, nSavedSubState = 0;
+    int nNextScene = 0; // where the fade-out hands over to
+
+    cSceneState scene;
+    cList<cHeroChara> Heroes; // the heroes HeroList points at
+    cList<cItemObj> ItemList; // items lying on the stage
+    std::int32_t nSubStepTotal = 0;
+    cVector<std::int32_t> SubStepFlags;
+    std::int32_t bTimeStop = 0;
+    std::int32_t nPlayFrames = 0;
+    std::int32_t nElapsedTime = 0; // hundredths of a second, 0..599999
+    std::int32_t nCaption1 = 0, nCaption2 = 0;
+    std::uint32_t nSeed = 1; // seed of the random generator for this attempt
+    std::int32_t bHeldButtons = 0;
+    std::int32_t bPauseKeyHeld = 0; // the pause key acts on a new press only
+    std::int32_t bEraseOnCond[3] = {};
+    std::int32_t nFrameCounter = 0;
+    std::int32_t nPlaced[3] = {}; // characters, items, a third kind placed so far
+    std::int32_t nPrevMusic = -1;
+    std::int32_t bSetUp = 0; // a stage is set up: the main frame may run
+};
+
+// The play scene while one exists (the game object keeps it), else null.
+extern cPlayScene* lpPlayScene;

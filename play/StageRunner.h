@@ -1,0 +1,77 @@
+// The headless stage runner: the real play scene run frame by frame without
+// a window or sound, on a stage loaded from a project or built in code, with
+// a key script standing in for the keyboard, and the play-state hash of every
+// frame. Tests and the stagerun tool use it; the player does not.
+#pragma once
+
+#include "platform/KeyScript.h"
+#include "play/PlayHost.h"
+#include "play/PlayScene.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class cStage;
+
+class cStageRunner {
+public:
+    // Installs its play scene as the engine's scene and itself as the play
+    // host, and the key script as the input; all put back afterwards.
+    cStageRunner();
+    ~cStageRunner();
+    cStageRunner(const cStageRunner&) = delete;
+    cStageRunner& operator=(const cStageRunner&) = delete;
+
+    // The project in the current folder: databases, system data, common
+    // palette. False with the reason when one of them can't be read.
+    static bool LoadProject(std::string* error);
+    // Loads a stage file for play, as a free-play start does.
+    static bool LoadStage(const std::string& path);
+    // Plays a stage built in code (its start copy is taken from it).
+    static void UseStage(const cStage& stage);
+
+    // The keys of each following frame; false with the reason when the text
+    // is not a key script.
+    bool SetScript(std::string_view text, std::string* error);
+
+    // One frame of the game loop for the play scene: the input, then the
+    // scene's Run. The play-state hash after it.
+    std::uint64_t Frame();
+
+    cPlayScene& Play() { return play_; }
+    // Where the play scene handed over to (-1 while it plays).
+    int SwitchedTo() const { return host_.switchedTo; }
+    int FrameRate() const { return host_.frameRate; }
+
+private:
+    static void NoRecording();
+
+    // What the game object would be for a free-play run of one stage.
+    class cRunnerHost : public cPlayHost {
+    public:
+        int PlayMode() override { return 3; }
+        int PreviousScene() override { return previous; }
+        int FadeLength() override { return 10; }
+        void SetFrameRate(int fps) override { frameRate = fps; }
+        void SwitchTo(int scene) override {
+            switchedTo = scene;
+            previous = kPlayScene;
+        }
+        void WaitNextFrame() override {}
+        void Present() override { ++presented; }
+        int IsActive() override { return 1; }
+
+        int previous = 0;
+        int switchedTo = -1;
+        int frameRate = 60;
+        int presented = 0;
+    };
+
+    cRunnerHost host_;
+    cScopedPlayHost hostGuard_{host_};
+    cPlayScene play_;
+    cScopedEngineScene sceneGuard_{play_};
+    cKeyScript script_;
+    cPlayScene* previousPlay_ = nullptr;
+};

@@ -1,0 +1,103 @@
+#include "play/Workers.h"
+
+#include "foundation/ErrorLog.h"
+#include "foundation/Input.h"
+#include "foundation/Thread.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "play/PlayHost.h"
+#include "play/PlayScene.h"
+
+namespace {
+
+constexpr UINT kWorkerHello = 0x8000;
+constexpr DWORD kQuitDelayMs = 2000;
+constexpr int kSeMessageClosed = 12;
+constexpr int kSeConfirm = 1;
+
+// One turn of the job: true when the job has ended.
+bool StepJob(cPlayScene& scene, cPauseJob& job, const cInput& in) {
+    if (job.nDelay > 0) {
+        --job.nDelay;
+        return false;
+    }
+    if (job.bKeyWait) {
+        const bool now = (in.wButton & 1) != 0;
+        const bool before = (in.GetPastState(1, 1) & 1) != 0;
+        if (!now || before) return false;
+        scene.PlaySe(job.nMode == 1 ? kSeMessageClosed : kSeConfirm);
+        scene.bHeldButtons = 1;
+        return true;
+    }
+    return --job.nFrames < 0;
+}
+
+} // namespace
+
+bool RunPlayWorker(cThread& thread, THREADPROC proc, cPlayScene& scene) {
+    if (!thread.Start(proc, &scene)) {
+        ReportError("A worker thread of the play scene could not be started");
+        return false;
+    }
+    // The worker's queue exists from its start; the hello tells it so, as the
+    // workers expect a first message.
+    while (!PostThreadMessageA(thread.GetThreadId(), kWorkerHello, 0, 0)) {
+        if (!thread.HasThread()) break;
+        Sleep(0);
+    }
+    thread.Wait();
+    return true;
+}
+
+bool RunPauseJob(cPlayScene& scene, const cPauseJob& job) {
+    scene.scene.PauseJob = job;
+    return RunPlayWorker(thPause, PauseThreadProc, scene);
+}
+
+DWORD PauseThreadProc(void* argument) {
+    cPlayScene& scene = *static_cast<cPlayScene*>(argument);
+    if (scene.scene.nQuit) return 0;
+    cPlayHost& host = PlayHost();
+    // Its own fresh copy of the player's input.
+    cVector<cInput> inputs = InputList;
+    if (!inputs.empty()) {
+        cInput& in = inputs[0];
+        in.ClearHistory();
+        in.ClearKeyStates();
+        in.wDir = 0;
+        in.wButton = 0;
+    }
+    DWORD quitNoted = 0;
+    bool quitSeen = false;
+    MSG msg;
+    for (;;) {
+        bool quit = false;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (msg.message == WM_QUIT) quit = true;
+        if (quit) break;
+        if (!host.IsActive()) {
+            Sleep(1);
+            continue;
+        }
+        if (scene.scene.nQuit) {
+            if (!quitSeen) {
+                quitSeen = true;
+                quitNoted = timeGetTime();
+            }
+            if (timeGetTime() - quitNoted >= kQuitDelayMs)
+                PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 0, 0);
+            Sleep(1);
+            continue;
+        }
+        host.WaitNextFrame();
+        UpdateInput(inputs);
+        if (!inputs.empty()) {
+            inputs[0].RecordHistory();
+            inputs[0].TriggerButtons(0);
+        }
+        if (StepJob(scene, scene.scene.PauseJob, inputs.empty() ? cInput() : inputs[0])) break;
+        scene.DrawWorld(0, 1, 0, 1);
+        host.Present();
+    }
+    return 1;
+}

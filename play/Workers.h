@@ -1,0 +1,21 @@
+// The play scene's worker threads. While a message, a wait, an effect or the
+// stage bonus holds the game thread, the pause thread draws and presents the
+// frames and watches the job's end; the game thread waits for it.
+#pragma once
+
+#include "platform/Thread.h"
+
+class cThread;
+class cPlayScene;
+struct cPauseJob;
+
+// Runs `proc` with the play scene on `thread` and waits until it has ended.
+// False (with a report line) when the thread could not be started: the
+// caller's wait is then over at once.
+bool RunPlayWorker(cThread& thread, THREADPROC proc, cPlayScene& scene);
+// Sets the pause job and runs the pause thread on it.
+bool RunPauseJob(cPlayScene& scene, const cPauseJob& job);
+
+// The pause thread: draws frames until the job ends (1), or returns 0 at
+// once when the quit flag is already set.
+DWORD PauseThreadProc(void* scene);

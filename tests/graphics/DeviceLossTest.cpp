@@ -1,0 +1,91 @@
+// A device lost in the middle of a run, on both faces: after recovery the
+// next frame is the same, pixel for pixel, as the frame before the loss.
+#include "GraphicsFixture.h"
+
+#include "graphics/Font.h"
+
+namespace {
+
+constexpr int kInk = 241;
+
+class DeviceLossTest : public GraphicsTest {
+protected:
+    // Pictures from a file, an empty surface its owner draws, and text through
+    // the glyph caches, presented as one frame.
+    void Prepare() {
+        WriteFile("pic.bmp",
+                  MakeBmp(4, 2, 32,
+                          {0x112233, 0x445566, 0x778899, 0xAABBCC, 0x102030, 0x405060, 0x708090, 0xA0B0C0}));
+        Palette[0] = {0xFF, 0x00, 0xFF, 0};
+        Palette[kInk] = {0xFF, 0xFF, 0xFF, 0};
+        DDSetTransmit(0xFF, 0x00, 0xFF);
+        ASSERT_EQ(DDCreateSurfaceFromFile(&pic, "pic.bmp", 0, 32, 0, 0, 0, 0, 0, 0, 0), DDSURFACE_OK);
+        ASSERT_TRUE(DDCreateSurface(&work, 8, 8, 0, 0, 0, 0, 0));
+        DrawWork();
+        font.Create("ＭＳ ゴシック", 0, 16, 16, 16, kInk, nullptr, 1, 240, nullptr, 1);
+    }
+    void DrawWork() {
+        DDFillSurfaceColor(&work, DDIsDirect3D() ? 0xFF5A6B7Cu : 0x005A6B7Cu);
+        work.bLost = 0;
+    }
+    std::vector<std::uint32_t> Frame() {
+        DDFillSurfaceColor(&BackBuffer, DDIsDirect3D() ? 0xFF203040u : 0x00203040u);
+        DDBltFast(&BackBuffer, 10, 10, 4, 2, &pic, 0, 0, 0);
+        DDBltFast(&BackBuffer, 30, 10, 8, 8, &work, 0, 0, 0);
+        font.DrawText(&BackBuffer, 40, 40, "Aあ漢", 0);
+        if (DDIsDirect3D())
+            DDPresent(60, 0, nullptr);
+        else
+            DDShowBackBuffer(0, 0);
+        return window.LastFrame();
+    }
+    void TearDown() override {
+        font.Release();
+        DDReleaseSurface(&pic);
+        DDReleaseSurface(&work);
+        GraphicsTest::TearDown();
+    }
+    DDSURFACEDATA pic, work;
+    cFont font;
+};
+
+TEST_F(DeviceLossTest, Direct3DComesBackTheSame) {
+    ASSERT_TRUE(StartDirect3D(32));
+    Prepare();
+    const std::vector<std::uint32_t> before = Frame();
+    ASSERT_FALSE(before.empty());
+    EXPECT_EQ(DDRestoreSurface(), 1) << "a device that is not lost needs nothing";
+
+    lpDevice->Lose();
+    EXPECT_EQ(DDPresent(60, 0, nullptr), 0);
+    cDirect3DTexture* texture = pic.lpDT->lpTexture;
+    EXPECT_EQ(DDRestoreSurface(), 0) << "not resettable yet";
+    EXPECT_EQ(pic.lpDT->lpTexture, texture) << "nothing is let go before the device can be reset";
+    EXPECT_EQ(work.bLost, 0);
+
+    lpDevice->AllowReset();
+    ASSERT_EQ(DDRestoreSurface(), 1);
+    EXPECT_FALSE(lpDevice->Lost());
+    EXPECT_EQ(work.bLost, 1) << "an empty surface is its owner's to draw again";
+    DrawWork();
+    EXPECT_EQ(Frame(), before);
+}
+
+TEST_F(DeviceLossTest, DirectDrawComesBackTheSame) {
+    ASSERT_TRUE(StartDirectDraw(32, true));
+    Prepare();
+    const std::vector<std::uint32_t> before = Frame();
+    ASSERT_FALSE(before.empty());
+    EXPECT_EQ(DDRestoreSurface(), 1) << "nothing to do for DirectDraw";
+
+    lpDD->LoseSurfaces();
+    ASSERT_TRUE(DDIsScreenLost());
+    ASSERT_EQ(DDRestore(), 1);
+    // Surfaces outside the start-up table are restored by their owners.
+    RestoreOneSurface(work);
+    RestoreOneSurface(pic);
+    DrawWork();
+    EXPECT_EQ(Frame(), before);
+}
+
+} // namespace

@@ -1,0 +1,133 @@
+#include "fixtures/PlayStage.h"
+#include "platform/Random.h"
+#include "play/BlockGrid.h"
+#include "play/Camera.h"
+#include "play/StageRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class PlayScene : public ::testing::Test {
+protected:
+    cGameGlobalsGuard globals;
+};
+
+// A floor under the whole map.
+cStage FloorStage() {
+    cStage s = SmallStage(30, 15, 3, 12);
+    for (std::int16_t c = 0; c < 30; ++c) s.Blocks.push_back(SolidBlock(c, 14));
+    return s;
+}
+
+// Runs frames until the play scene reaches `state` (at most `limit` frames): the frame count.
+int RunUntil(cStageRunner& run, int state, int limit) {
+    for (int n = 1; n <= limit; ++n) {
+        run.Frame();
+        if (run.Play().nState == state) return n;
+    }
+    return -1;
+}
+
+} // namespace
+
+TEST_F(PlayScene, EntrySetsTheStageUpThenFadesInAndShowsTheReadyStateBeforePlay) {
+    cStageRunner run;
+    cStageRunner::UseStage(FloorStage());
+    run.Frame();
+    cPlayScene& play = run.Play();
+    ASSERT_EQ(play.nState, PLAY_FADE_IN);
+    ASSERT_NE(play.Hero(), nullptr);
+    const cHeroChara& hero = *play.Hero();
+    // Map cell (3, 12) behind the 10-block margin.
+    EXPECT_EQ(static_cast<int>(hero.dX) >> 5, 13);
+    EXPECT_EQ(static_cast<int>(hero.dY) >> 5, 22);
+    EXPECT_EQ(play.scene.StageVars.size(), 1001u);
+    EXPECT_EQ(play.scene.ActivationGroups.size(), 60u);
+    EXPECT_EQ(play.scene.nStageTime, 999) << "no time limit: the countdown shows 999";
+    EXPECT_EQ(play.bTimeStop, 1);
+    EXPECT_EQ(RunUntil(run, PLAY_MAIN, 20), 10) << "ten fade frames, then one ready frame";
+}
+
+TEST_F(PlayScene, TheSameKeyScriptTwiceGivesTheSameHashesFrameByFrame) {
+    auto runOnce = [] {
+        cStageRunner run;
+        cStageRunner::UseStage(SmallStage(30, 15, 3, 2));
+        run.SetScript("20: RIGHT\n10: RIGHT Z\n40: LEFT\n", nullptr);
+        std::vector<std::uint64_t> hashes;
+        for (int i = 0; i < 90; ++i) hashes.push_back(run.Frame());
+        return hashes;
+    };
+    GameSrand(12345);
+    const std::vector<std::uint64_t> first = runOnce();
+    GameSrand(999); // whatever ran before, the set-up seeds the generator itself
+    EXPECT_EQ(runOnce(), first);
+}
+
+TEST_F(PlayScene, AHeroWithNoFloorFallsOutOfTheMapIsDefeatedAndTheStageStartsAgain) {
+    cStageRunner run;
+    cStageRunner::UseStage(SmallStage(30, 15, 3, 2)); // no blocks at all
+    ASSERT_GT(RunUntil(run, PLAY_MAIN, 20), 0);
+    cPlayScene& play = run.Play();
+    int frames = 0;
+    while (!play.Hero()->bDying && frames < 600) {
+        run.Frame();
+        ++frames;
+    }
+    ASSERT_TRUE(play.Hero()->bDying) << "the fall out of the map defeats the hero";
+    EXPECT_EQ(play.nState, PLAY_MAIN) << "the defeat display runs in the main state";
+    EXPECT_GT(RunUntil(run, PLAY_GAME_OVER, 200), 0) << "the end of the defeat display ends the attempt";
+    ASSERT_GT(RunUntil(run, PLAY_NOT_ENTERED, 30), 0);
+    EXPECT_EQ(run.SwitchedTo(), kPlayScene) << "a free-play stage starts again";
+    run.Frame();
+    EXPECT_EQ(play.nState, PLAY_FADE_IN);
+    EXPECT_FALSE(play.Hero()->bDying) << "entered again from itself: a new hero";
+}
+
+TEST_F(PlayScene, EverySetUpEmptiesTheCellsAndTheirConditionCaches) {
+    cStageRunner run;
+    cStageRunner::UseStage(FloorStage());
+    run.Frame();
+    cPlayScene& play = run.Play();
+    const std::int32_t floor = BlockGrid.CellOf(3 + kMapMargin, 14 + kMapMargin);
+    const std::int32_t air = BlockGrid.CellOf(3 + kMapMargin, 5 + kMapMargin);
+    ASSERT_NE(BlockGrid.At(floor), nullptr);
+    EXPECT_EQ(BlockGrid.At(floor)->GraphicIndex, 1);
+    BlockGrid.At(floor)->nCondCache = 1;
+    BlockGrid.At(air)->nCondCache = 1;
+    BlockGrid.At(air)->GraphicIndex = 7; // a block a change put there
+    play.SetStage(1, 0);
+    EXPECT_EQ(BlockGrid.At(floor)->nCondCache, 0);
+    EXPECT_EQ(BlockGrid.At(air)->nCondCache, 0);
+    EXPECT_EQ(BlockGrid.At(air)->GraphicIndex, 0);
+    EXPECT_EQ(BlockGrid.At(floor)->GraphicIndex, 1);
+}
+
+TEST_F(PlayScene, ARetryResetsTheStageVariablesAndTheSeedOfTheAttempt) {
+    cStageRunner run;
+    cStageRunner::UseStage(FloorStage());
+    run.Frame();
+    cPlayScene& play = run.Play();
+    play.SetStage(1, 0);
+    const std::uint32_t seeded = GameRandState();
+    play.scene.StageVars[1000] = 5;
+    GameRand();
+    play.SetStage(1, 0);
+    EXPECT_EQ(play.scene.StageVars[1000], 0);
+    EXPECT_EQ(GameRandState(), seeded) << "no recording: the seed of the last set-up again";
+}
+
+TEST_F(PlayScene, AMapBlockOutsideTheMapIsReportedNotWrappedIntoAnotherRow) {
+    cStage s = FloorStage();
+    s.Blocks.push_back(SolidBlock(static_cast<std::int16_t>(40), 3)); // past the row pitch
+    cStageRunner run;
+    cStageRunner::UseStage(s);
+    run.Frame();
+    for (std::int16_t c = 0; c < 30; ++c) {
+        const cBlock* b = BlockGrid.At(BlockGrid.CellOf(c + kMapMargin, 4 + kMapMargin));
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->GraphicIndex, 0) << "column " << c;
+    }
+}
