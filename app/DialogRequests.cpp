@@ -55,13 +55,13 @@ LRESULT OnNameEntryRequest(cWnd* mainWindow) {
 
 LRESULT OnStageFileRequest(cWnd* mainWindow) {
     std::string path;
-    INT_PTR chosen = 0;
+    bool chosen = false;
     {
         cDialogTime hold;
-        cFileDlg dlg(mainWindow, nullptr, &path, FILEDLG_OPEN_STAGE, IniSetting.English != 0);
-        chosen = dlg.DoModal(0);
+        chosen = ChooseFile(mainWindow ? mainWindow->Handle() : nullptr, FILEDLG_OPEN_STAGE,
+                            IniSetting.English != 0, path);
     }
-    if (chosen == 1) {
+    if (chosen) {
         // A file that fails to load has shown its message; the program then
         // closes in order, and the sender is told of the failure, not a start.
         const bool started = StartStageFromFile(path, 0);

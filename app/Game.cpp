@@ -33,8 +33,7 @@ constexpr int kDeleteOrder[SCENE_COUNT] = {SCENE_TITLE,     SCENE_SAVE, SCENE_WO
 constexpr DWORD kRefreshRate = 60;
 
 void ClearBackBuffer() {
-    if (DDIsDirect3D() || DDIsDirectDraw())
-        DDFillSurfaceColor(&BackBuffer, DDIsDirect3D() ? 0xFF000000u : 0u);
+    if (DDIsRunning()) DDFillSurfaceColor(&BackBuffer, DDIsDirect3D() ? 0xFF000000u : 0u);
 }
 
 } // namespace

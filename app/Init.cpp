@@ -3,6 +3,7 @@
 // never started.
 #include "app/App.h"
 
+#include "app/DialogRequests.h"
 #include "app/Game.h"
 #include "app/MainWnd.h"
 #include "app/ScreenMode.h"
@@ -20,6 +21,7 @@
 #include "foundation/SystemReport.h"
 #include "graphics/Font.h"
 #include "graphics/Graphics.h"
+#include "graphics/GraphicsGlobals.h"
 #include "graphics/SystemSurfaces.h"
 #include "gui/BootDlg.h"
 #include "gui/Hook.h"
@@ -94,46 +96,54 @@ bool StartGraphics(int nCmdShow) {
 }
 
 // The palette and the transparent colour, from the first picture of the table.
+// DirectDraw at 16 or 32 bits takes them too: its pictures are keyed and its
+// fills of palette colour 0 (text backgrounds) must come out transparent, so
+// without them black would be the key and the project's key colour would show.
+// Only Direct3D and the 8-bit palette cannot run without them.
 bool SetPaletteAndTransparentColour() {
-    if (!(DDIsDirect3D() || (DDIsDirectDraw() && DDScreenBpp() == 8))) return true;
+    const std::uint8_t* rgb = SystemData.TransparentColour;
+    if (lpDDCon) lpDDCon->rgbConvert = {rgb[2], rgb[1], rgb[0]};
+    if (!(DDIsDirect3D() || DDIsDirectDraw())) return true;
+    const bool needed = DDIsDirect3D() || DDScreenBpp() == 8;
     if (!DDLoadPaletteFromFile(BasePalette, SystemBmp[0].szFile)) {
         ErrorLogPuts("DDLoadPaletteFromFile失敗");
-        return false;
+        return !needed;
     }
     std::memcpy(Palette, BasePalette, sizeof Palette);
-    const std::uint8_t* rgb = SystemData.TransparentColour;
+    bool set = true;
     if (!SystemData.bColourMode) {
-        if (!DDSetTransmit(SystemBmp[0].szFile)) {
-            ErrorLogPuts("DDSetTransmit失敗");
-            return false;
-        }
+        set = DDSetTransmit(SystemBmp[0].szFile);
     } else if (DDScreenBpp() == 16) {
-        if (!DDSetTransmit(SystemBmp[0].szFile)) {
-            ErrorLogPuts("DDSetTransmit失敗");
-            return false;
-        }
-        DDSetContextTransmit(rgb[0], rgb[1], rgb[2]);
+        set = DDSetTransmit(SystemBmp[0].szFile);
+        if (set) DDSetContextTransmit(rgb[0], rgb[1], rgb[2]);
     } else {
         DDSetTransmit(rgb[0], rgb[1], rgb[2]);
+    }
+    if (!set) {
+        ErrorLogPuts("DDSetTransmit失敗");
+        return !needed;
     }
     return true;
 }
 
-// A stage or replay named on the command line (or by System.ini) is played at once.
-void PrepareDirectStart() {
-    if (IniSetting.FreeStage.empty()) return;
+// A stage or replay named on the command line (or by System.ini) is played at
+// once: it is read here, so that the play scene starts on it. False when the
+// file is there but is not a stage that can be played.
+bool PrepareDirectStart() {
+    if (IniSetting.FreeStage.empty()) return true;
     std::string path;
     if (!FindVersionedFileStr(path, IniSetting.FreeStage, FileExtension.At(FE_STAGE).c_str())) {
         ReportError("「%s」の読み込みに失敗しました！", IniSetting.FreeStage.c_str());
         IniSetting.FreeStage.clear();
-        return;
+        return true;
     }
-    IniSetting.FreeStage = path;
+    if (!StartStageFromFile(path, 1)) return false;
     Game.nPlayMode = 3;
     Game.nPlayStartA = 2;
     Game.nPlayStartB = 1;
     Game.nCurrentScene = SCENE_PLAY;
     Game.nPrevScene = SCENE_TITLE;
+    return true;
 }
 
 // The three fonts in the project's face and the digit strips drawn with them.
@@ -265,13 +275,12 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
         return false;
     }
     ErrorLogPuts("4");
-    PrepareDirectStart();
-    return true;
+    return PrepareDirectStart();
 }
 
 void ShutdownProgram() {
     UnhookKeyboard();
-    if (DDIsDirect3D() || DDIsDirectDraw()) {
+    if (DDIsRunning()) {
         if (SysFont[0].m_lpFastFont_FullAdd) ReportPrintf("Font10 : %d", SysFont[0].CachedFullChars());
         if (SysFont[1].m_lpFastFont_FullAdd) ReportPrintf("Font16 : %d", SysFont[1].CachedFullChars());
     }

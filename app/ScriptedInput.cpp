@@ -13,9 +13,10 @@ cKeyScript script;
 
 } // namespace
 
-bool InstallScriptedInput() {
+cInputSource* LoadScriptedInput(bool* ok) {
+    *ok = true;
     const char* path = std::getenv("BRINDLE4_KEY_SCRIPT");
-    if (!path || !*path) return true;
+    if (!path || !*path) return nullptr;
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     if (in) text << in.rdbuf();
@@ -23,13 +24,9 @@ bool InstallScriptedInput() {
     if (!in) error = "can't be opened";
     if (!error.empty() || !script.Parse(text.str(), &error)) {
         ReportPrintf("Key script %s: %s", path, error.c_str());
-        return false;
+        *ok = false;
+        return nullptr;
     }
-    SetInputSource(&script);
     ReportPrintf("Key script %s: %lld frames", path, static_cast<long long>(script.FrameCount()));
-    return true;
-}
-
-void RemoveScriptedInput() {
-    SetInputSource(nullptr);
+    return &script;
 }

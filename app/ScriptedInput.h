@@ -4,8 +4,9 @@
 // could not be read, are written to the report.
 #pragma once
 
-// True when no script is asked for or the script is installed; false when it
-// was asked for and could not be read (the run should not go on unattended
-// with live input).
-bool InstallScriptedInput();
-void RemoveScriptedInput();
+class cInputSource;
+
+// The script the environment names, read; nullptr when none is asked for.
+// *ok is false when one was asked for and could not be read (the run should
+// not go on unattended with live input).
+cInputSource* LoadScriptedInput(bool* ok);

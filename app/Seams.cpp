@@ -3,9 +3,13 @@
 #include "app/App.h"
 #include "app/Game.h"
 #include "app/GameRecordContext.h"
+#include "app/ScriptedInput.h"
 #include "engine/EngineScene.h"
 #include "graphics/GraphicsSeams.h"
+#include "platform/InputDevices.h"
+#include "play/CurrentPlayScene.h"
 #include "play/PlayHost.h"
+#include "play/PlayPictureDraw.h"
 #include "play/PlayScene.h"
 #include "platform/GtkMessageBox.h"
 
@@ -29,15 +33,11 @@ public:
 
 cGamePlayHost GamePlayHost;
 
-// Scene 4: the play scene, the engine's scene while it exists.
+// Scene 4: the play scene, the one the engine's scene forwards to while it exists.
 class cPlaySceneSlot : public cScene {
 public:
-    cPlaySceneSlot() {
-        lpPlayScene = &play_;
-        SetEngineScene(&play_);
-    }
+    cPlaySceneSlot() { lpPlayScene = &play_; }
     ~cPlaySceneSlot() override {
-        SetEngineScene(nullptr);
         if (lpPlayScene == &play_) lpPlayScene = nullptr;
     }
     void Run() override { play_.Run(); }
@@ -62,9 +62,23 @@ void InstallSeams() {
     // palettes, and read the settings of the running player.
     SetRecordContext(&GameRecordContext());
     SetSurfaceAliasing(&GraphicsSurfaceAliasing());
-    SetPictureDraw(&GraphicsPictureDraw());
+    // Shown pictures are placed by stage play and drawn by the graphics layer.
+    static cPlayPictureDraw pictureDraw(GraphicsPictureDraw());
+    SetPictureDraw(&pictureDraw);
     SetPresentationTiming(&GraphicsPresentationTiming());
+    SetDisplayFactsSource(&GraphicsDisplayFacts());
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
     SetMessageBoxPresenter(&GtkMessageBoxPresenter());
+    SetEngineScene(&CurrentPlayScene());
+}
+
+bool InstallInputSource() {
+    bool ok = true;
+    SetInputSource(LoadScriptedInput(&ok));
+    return ok;
+}
+
+void RemoveInputSource() {
+    SetInputSource(nullptr);
 }

@@ -4,3 +4,8 @@
 #pragma once
 
 void InstallSeams();
+// The input the game reads: the key script the environment names, else the
+// live devices. Called once the report is open (the script is reported
+// there); false when a script was asked for and could not be read.
+bool InstallInputSource();
+void RemoveInputSource();

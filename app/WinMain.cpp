@@ -4,7 +4,6 @@
 #include "app/Game.h"
 #include "app/MainWnd.h"
 #include "app/ScriptedClose.h"
-#include "app/ScriptedInput.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
 #include "foundation/MessageBox.h"
@@ -162,7 +161,7 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
     ReportSystemInfo();
     bEditorStarted = nCmdShow == 5 ? 1 : 0;
     SetScriptedCloseFrames(ReadScriptedCloseFrames());
-    if (!InstallScriptedInput()) return EndWithFailure("the key script can't be used (see the report file)");
+    if (!InstallInputSource()) return EndWithFailure("the key script can't be used (see the report file)");
 
     cInstanceLock lock(Cp932ToUtf8("ゲーム"));
     if (!lock.TryAcquire() && !TakeOverFromRunningCopy(lock))
@@ -206,7 +205,7 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
         ran = true;
     }
     lock.Release();
-    RemoveScriptedInput();
+    RemoveInputSource();
     StopWindowEvents();
     lpMainPresenter = nullptr;
     unsigned long long presented = presenter.FramesPresented();

@@ -8,31 +8,36 @@ constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 480;
 } // namespace
 
-bool TakeWindowRecord(cSdlPresenter& presenter, int clientWidth, int clientHeight, cWindowData& out) {
-    if (presenter.IsMinimised()) return false;
-    int x = 0, y = 0;
-    if (!presenter.GetPosition(x, y)) return false;
-    out.nX = x;
-    out.nY = y;
-    out.nClientWidth = clientWidth;
-    out.nClientHeight = clientHeight;
-    out.bMaximised = presenter.IsMaximised() ? 1 : 0;
-    return true;
+cWindowData WindowRecordAt(int x, int y, const RECT& workArea, bool maximised) {
+    cWindowData record;
+    record.nX = x - workArea.left;
+    record.nY = y - workArea.top;
+    record.nClientWidth = kClientWidth;
+    record.nClientHeight = kClientHeight;
+    record.bMaximised = maximised ? 1 : 0;
+    return record;
+}
+
+void PlaceFromWindowRecord(cWindowData& record, const RECT& workArea, int& x, int& y) {
+    record.Clamp(workArea.right - workArea.left, workArea.bottom - workArea.top, kClientWidth, kClientHeight);
+    x = workArea.left + record.nX;
+    y = workArea.top + record.nY;
 }
 
 bool SaveWindowRecord(cSdlPresenter* presenter, const std::string& path) {
-    cWindowData record;
-    if (!presenter || !TakeWindowRecord(*presenter, kClientWidth, kClientHeight, record)) return false;
-    return record.SaveToFile(path);
+    if (!presenter || presenter->IsMinimised()) return false;
+    int x = 0, y = 0;
+    if (!presenter->GetPosition(x, y)) return false;
+    return WindowRecordAt(x, y, GetWorkArea(), presenter->IsMaximised()).SaveToFile(path);
 }
 
 bool RestoreWindowRecord(cSdlPresenter* presenter, const std::string& path, bool& maximise) {
     maximise = false;
     cWindowData record;
     if (!presenter || !record.LoadFromFile(path)) return false;
-    const RECT area = GetWorkArea();
-    record.Clamp(area.right - area.left, area.bottom - area.top, kClientWidth, kClientHeight);
-    presenter->SetPosition(area.left + record.nX, area.top + record.nY);
+    int x = 0, y = 0;
+    PlaceFromWindowRecord(record, GetWorkArea(), x, y);
+    presenter->SetPosition(x, y);
     maximise = record.bMaximised != 0;
     if (maximise) presenter->Maximise();
     return true;

@@ -85,10 +85,6 @@ struct cCharaData {
     std::int32_t nCountdown = 0;      // counted down once per run of the flows
     std::int32_t nRunWords[2] = {};   // cleared at the start of each run
     std::int32_t bEnable[2] = {1, 1}; // set at the start of each run
-    // A warp to screen coordinates: both flags set and the screen position it
-    // reached (stage play clears the flags at the start of every frame).
-    std::int32_t bScreenWarp[2] = {};
-    std::int32_t nScreenWarpX = 0, nScreenWarpY = 0;
 
     // The floor block the character stands on (kind 3 multiplies speeds).
     std::int32_t nFloorKind = 0;

@@ -23,10 +23,6 @@ void PlayJumpSound(const cChara& chara, const cEdCommand& c, bool always) {
     EngineScene().PlayDbSe(c.sSe);
 }
 
-std::int32_t Param(const cEdCommand& c, std::size_t i) {
-    return i < c.vParam.size() ? c.vParam[i] : 0;
-}
-
 } // namespace
 
 double cChara::JumpSpeedFromHeight(double height) const {
@@ -84,7 +80,7 @@ void cNpcChara::Jump(cFlowCommand& entry) {
 void cHeroChara::Jump(cFlowCommand& entry) {
     if (nFlying || bJumpHandled) return;
     const cEdCommand& c = *entry.lpCmd;
-    const std::int32_t mode = Param(c, 0);
+    const std::int32_t mode = c.Param(0);
     bool held = true;
     if (mode == 1 || mode == 2) {
         const cFlow* flow = Scene().pCurFlow;
@@ -92,8 +88,8 @@ void cHeroChara::Jump(cFlowCommand& entry) {
     }
     if (mode == 2) {
         const double speed = std::abs(dOwnVX);
-        const double low = Param(c, 1) * 0.1 / Stage.dSubSteps, high = Param(c, 3) * 0.1 / Stage.dSubSteps;
-        const std::int32_t height = speed >= low && speed <= high ? Param(c, 4) : Param(c, 2);
+        const double low = c.Param(1) * 0.1 / Stage.dSubSteps, high = c.Param(3) * 0.1 / Stage.dSubSteps;
+        const std::int32_t height = speed >= low && speed <= high ? c.Param(4) : c.Param(2);
         entry.dSpeed = JumpSpeedFromHbl(height);
     }
     const std::int32_t limit = entry.nWait;

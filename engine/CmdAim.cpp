@@ -11,14 +11,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180;
-
-void ClearMovedFlags(cChara& c) {
-    c.nRunWords[0] = c.nRunWords[1] = 0;
-}
 
 // One axis toward a goal: at speed s, reaching the goal at once when the
 // arrival switch is set and it lies within one step.
@@ -144,13 +139,11 @@ int CmdHomingMove(cChara& c, cFlowCommand& e) {
     bool aim = true;
     if (h > 0) {
         if (n == 0) {
-            e.AimPoints.assign(1, {gx, gy});
-        } else if (n % h == 0 && !e.AimPoints.empty()) {
-            const auto recorded = e.AimPoints.front();
-            e.AimPoints.push_back({gx, gy});
-            e.AimPoints.erase(e.AimPoints.begin());
-            gx = recorded.first;
-            gy = recorded.second;
+            e.dRecordedX = gx;
+            e.dRecordedY = gy;
+        } else if (n % h == 0) {
+            std::swap(gx, e.dRecordedX);
+            std::swap(gy, e.dRecordedY);
         } else {
             aim = false;
         }

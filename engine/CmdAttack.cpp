@@ -11,6 +11,8 @@
 
 namespace {
 
+enum : int { kThisFlow, kAllButThis, kFlowsOfId };
+
 enum class Spawn { Shots, Blocks, Charas, Items };
 
 // Fires when the command begins and again every repeat interval while it lasts.
@@ -39,36 +41,31 @@ int SpawnEvery(cChara& c, cFlowCommand& e, Spawn kind) {
     return 0;
 }
 
-std::int32_t Param(const cEdCommand& c, std::size_t i) {
-    return i < c.vParam.size() ? c.vParam[i] : 0;
-}
+} // namespace
 
-enum : int { kOpStart, kOpEnd, kOpPause, kOpResume, kOpDelete, kOpStopForGood };
-enum : int { kThisFlow, kAllButThis, kFlowsOfId };
-
-void Operate(cChara& subject, cFlow& flow, int op, bool own) {
+void OperateOnFlow(cChara& subject, cFlow& flow, int op, bool own) {
     switch (op) {
-    case kOpStart:
+    case kFlowOpStart:
         flow.Stop(subject);
         subject.RemoveAnimesOfFlow(flow.nSerial);
         flow.Start(subject);
         flow.bAbort = 1;
         break;
-    case kOpEnd:
+    case kFlowOpEnd:
         flow.Stop(subject);
         subject.RemoveAnimesOfFlow(flow.nSerial);
         flow.bAbort = 1;
         break;
-    case kOpPause:
+    case kFlowOpPause:
         flow.Pause();
         subject.PauseAnimesOfFlow(flow.nSerial);
         flow.bAbort = 1;
         break;
-    case kOpResume:
+    case kFlowOpResume:
         flow.Resume();
         subject.ResumeAnimesOfFlow(flow.nSerial);
         break;
-    case kOpDelete:
+    case kFlowOpDelete:
         if (own) {
             flow.bDeleteMark = 1;
             flow.bAbort = 1;
@@ -77,7 +74,7 @@ void Operate(cChara& subject, cFlow& flow, int op, bool own) {
             subject.RemoveFlow(flow.nIndex);
         }
         break;
-    case kOpStopForGood:
+    case kFlowOpStopForGood:
         flow.MarkEnded(subject);
         subject.RemoveAnimesOfFlow(flow.nSerial);
         flow.bAbort = 1;
@@ -86,8 +83,6 @@ void Operate(cChara& subject, cFlow& flow, int op, bool own) {
         break;
     }
 }
-
-} // namespace
 
 std::int32_t RepeatInterval() {
     return std::max<std::int32_t>(Stage.nWords68[0], 1);
@@ -108,11 +103,9 @@ int CmdSummonItems(cChara& c, cFlowCommand& e) {
 
 int CmdFlowOperation(cChara& c, cFlowCommand& e) {
     const cEdCommand& cmd = *e.lpCmd;
-    if (cmd.pCondList && cmd.pCondList->bUse &&
-        !CondListHolds(cmd.pCondList->vCond, cmd.pCondList->cCombine, c))
-        return 0;
+    if (!CommandCondsHold(cmd, c)) return 0;
     cChara* subject = &c;
-    const std::int32_t who = Param(cmd, 3);
+    const std::int32_t who = cmd.Param(3);
     if (who >= 1 && who <= 4) {
         subject = c.TargetAt(who - 1);
         if (!subject) return 0;
@@ -121,7 +114,7 @@ int CmdFlowOperation(cChara& c, cFlowCommand& e) {
     cFlow* current = Scene().pCurFlow;
     // The chosen flows are collected first: an operation may remove flows.
     cVector<cFlow*> chosen;
-    const std::int32_t which = Param(cmd, 1), id = Param(cmd, 2);
+    const std::int32_t which = cmd.Param(1), id = cmd.Param(2);
     if (which == kThisFlow) {
         if (current && subject->Flows.Holds(current)) chosen.push_back(current);
     } else {
@@ -130,8 +123,8 @@ int CmdFlowOperation(cChara& c, cFlowCommand& e) {
             if (which == kFlowsOfId && FlowId(f->Def) != 0 && FlowId(f->Def) == id) chosen.push_back(f.get());
         }
     }
-    const int op = Param(cmd, 0);
+    const int op = cmd.Param(0);
     for (auto it = chosen.rbegin(); it != chosen.rend(); ++it)
-        if (subject->Flows.Holds(*it)) Operate(*subject, **it, op, own);
+        if (subject->Flows.Holds(*it)) OperateOnFlow(*subject, **it, op, own);
     return 0;
 }

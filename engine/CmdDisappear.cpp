@@ -2,6 +2,7 @@
 
 #include "engine/Chara.h"
 #include "engine/EngineScene.h"
+#include "engine/SceneLists.h"
 #include "records/EdCommand.h"
 
 #include <algorithm>
@@ -64,13 +65,8 @@ void VanishDescendants(cChara& c, int depth, bool withShots) {
 } // namespace
 
 void RemoveShot(cShotObj& shot) {
-    cSceneState& s = Scene();
-    if (s.nDeferRemoval) {
-        shot.nMarkRemove = 1;
-        return;
-    }
-    if (s.FactionShots.InRange(shot.nGroup)) s.FactionShots.At(shot.nGroup).remove(&shot);
-    s.LiveShots.remove_if([&shot](const cShotObj& o) { return &o == &shot; });
+    shot.nMarkRemove = 1;
+    if (!Scene().nDeferRemoval) RemoveMarkedShots();
 }
 
 int CmdDisappear(cChara& chara, cFlowCommand& entry) {

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr std::int32_t MESSAGE_TIMED = 2;
-constexpr std::int32_t kPauseMessage = 1;
 constexpr std::int32_t kKeyWaitSound = 11;
 
 // The object a window of place `place` follows: the character for places 1

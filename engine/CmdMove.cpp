@@ -4,6 +4,7 @@
 #include "engine/CmdMove.h"
 
 #include "engine/Chara.h"
+#include "engine/Direction.h"
 #include "engine/EngineScene.h"
 #include "engine/Motion.h"
 #include "engine/NpcChara.h"
@@ -17,13 +18,6 @@
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180;
-
-// The two moved-by-command words of a run of the flows.
-void ClearMovedFlags(cChara& c) {
-    c.nRunWords[0] = c.nRunWords[1] = 0;
-}
-
 bool FacesRight(const cChara& c) {
     return c.nFacing != 0;
 }
@@ -32,30 +26,12 @@ bool MirrorsAuthor(const cChara& c) {
     return c.Def.Facing == 1;
 }
 
-// The author's direction code as one of the codes 2, 3 and 6 to 11.
+// The author's direction code as one of the codes 2, 3 and 6 to 11; the
+// input direction is the one the player held when the flow started.
 int ResolveDir(const cChara& c, int code) {
-    const bool right = FacesRight(c);
-    switch (code) {
-    case 0:
-        return right ? 3 : 2;
-    case 1:
-        return right ? 2 : 3;
-    case 4:
-        return right ? 7 : 6;
-    case 5:
-        return right ? 6 : 7;
-    case 12: {
-        const cFlow* flow = Scene().pCurFlow;
-        int d = ConvertDirCode(flow ? flow->nInputSnapshot : 0, true, right, 0);
-        if (!c.nFlying) {
-            if (d == 8 || d == 9) d = 2;
-            if (d == 10 || d == 11) d = 3;
-        }
-        return d;
-    }
-    default:
-        return code;
-    }
+    if (code != kDirInput) return FacingDirection(code, FacesRight(c));
+    const cFlow* flow = Scene().pCurFlow;
+    return InputDirection(flow ? flow->nInputSnapshot : 0, FacesRight(c), c.nFlying != 0);
 }
 
 double BaseAngleOf(int dir) {
@@ -124,6 +100,10 @@ void CodeMotion(int dir, double s, double& mx, double& my, std::int32_t& req) {
 }
 
 } // namespace
+
+void ClearMovedFlags(cChara& c) {
+    c.nRunWords[0] = c.nRunWords[1] = 0;
+}
 
 double ScreenCentreX(const cChara& c) {
     return c.nScrLeft + c.nScrWidth / 2;
@@ -306,19 +286,11 @@ int CmdAvoidOffscreenMove(cChara& c, cFlowCommand& e) {
     const cEdMove& m = *e.lpCmd->pMove;
     ClearMovedFlags(c);
     const bool right = FacesRight(c);
-    int dir = e.cDir;
-    if (dir == 0)
-        dir = right ? 3 : 2;
-    else if (dir == 1)
-        dir = right ? 2 : 3;
-    else if (dir == 4)
-        dir = right ? 7 : 6;
-    else if (dir == 5)
-        dir = right ? 6 : 7;
-    const bool left = dir == 2 || dir == 8 || dir == 9;
-    const bool rightPart = dir == 3 || dir == 10 || dir == 11;
-    const bool up = dir == 6 || dir == 8 || dir == 10;
-    const bool down = dir == 7 || dir == 9 || dir == 11;
+    const int dir = FacingDirection(e.cDir, right);
+    const bool left = dir == kDirLeft || dir == kDirUpLeft || dir == kDirDownLeft;
+    const bool rightPart = dir == kDirRight || dir == kDirUpRight || dir == kDirDownRight;
+    const bool up = dir == kDirUp || dir == kDirUpLeft || dir == kDirUpRight;
+    const bool down = dir == kDirDown || dir == kDirDownLeft || dir == kDirDownRight;
     const double s = e.dSpeed;
     const cSceneState& sc = Scene();
     c.UpdateScreenRect();

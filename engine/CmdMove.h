@@ -40,6 +40,9 @@ void ResolveMoveStart(cChara& chara, cFlowCommand& entry, const cEdMove& move);
 // drawn facing right.
 void PrepareCircleMove(cFlowCommand& entry, const cChara& chara);
 
+// Clears the two moved-by-command words of this run of the flows.
+void ClearMovedFlags(cChara& chara);
+
 // The centre of an object's screen rectangle (integer halves).
 double ScreenCentreX(const cChara& chara);
 double ScreenCentreY(const cChara& chara);

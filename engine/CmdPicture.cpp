@@ -17,8 +17,6 @@
 
 namespace {
 
-enum : std::int32_t { PAUSE_EFFECT = 2, PAUSE_PICTURE = 3 };
-
 const cChara* Hero() {
     const cSceneState& s = Scene();
     return s.HeroList.empty() ? nullptr : s.HeroList.front();
@@ -55,9 +53,9 @@ std::int32_t PictureInSystemMemory(std::int32_t scale) {
 void HoldForPicture(std::int32_t timeMode, std::int32_t timer) {
     cSceneState& s = Scene();
     if (timeMode == PICTURE_TIMED)
-        s.PauseJob.Set(PAUSE_PICTURE, 0, timer, 0);
+        s.PauseJob.Set(kPausePicture, 0, timer, 0);
     else
-        s.PauseJob.Set(PAUSE_PICTURE, 1, 0, 0);
+        s.PauseJob.Set(kPausePicture, 1, 0, 0);
     EngineScene().HoldGame();
 }
 
@@ -168,7 +166,7 @@ int CmdRunEffect(cChara& chara, cFlowCommand& entry) {
 
     std::int32_t frames = 0;
     for (const cEffectFrame& f : effect.Frames) frames += f.nWait * 6;
-    s.PauseJob.Set(PAUSE_EFFECT, 0, frames, 0);
+    s.PauseJob.Set(kPauseEffect, 0, frames, 0);
     scene.HoldGame();
     return 0;
 }

@@ -4,18 +4,16 @@
 #include "engine/CharaEffects.h"
 #include "engine/EngineScene.h"
 #include "engine/HeroChara.h"
+#include "foundation/ErrorLog.h"
 #include "project/CommonPalette.h"
 #include "project/Database.h"
 #include "project/Stage.h"
 #include "records/EdCommand.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
-
-std::int32_t Param(const cEdCommand& c, std::size_t i) {
-    return i < c.vParam.size() ? c.vParam[i] : 0;
-}
 
 const cEdCommand& Cmd(const cFlowCommand& e) {
     return *e.lpCmd;
@@ -74,14 +72,17 @@ void SetCharaFlag(cChara& self, cChara& subject, std::int32_t flag, std::int32_t
 } // namespace
 
 int CmdGameWait(cChara&, cFlowCommand& e) {
-    const std::int32_t frames = std::max(Param(Cmd(e), 0), 0) * 6;
-    EngineScene().GameWait(frames);
+    // The game stands still while the world keeps being drawn: a pause job of
+    // the frames, held like any other.
+    const std::int32_t frames = std::max(Cmd(e).Param(0), 0) * 6;
+    Scene().PauseJob.Set(kPauseGameWait, 0, frames, 0);
+    EngineScene().HoldGame();
     return 0;
 }
 
 int CmdStatusFlag(cChara& c, cFlowCommand& e) {
     const cEdCommand& cmd = Cmd(e);
-    const std::int32_t who = Param(cmd, 0), flag = Param(cmd, 1), value = Param(cmd, 2);
+    const std::int32_t who = cmd.Param(0), flag = cmd.Param(1), value = cmd.Param(2);
     if (who == kSystemSubject) {
         if (flag == 0) {
             Stage.nAutoScrollSpeedX = value;
@@ -103,39 +104,58 @@ int CmdTakeItem(cChara&, cFlowCommand& e) {
     cSceneState& s = Scene();
     cHeroChara* hero = s.HeroList.empty() ? nullptr : s.HeroList[0];
     if (!hero) return 0;
-    const cVector<cEdItem>& items = Param(cmd, 0) == 0 ? CommonPalette.Items : Stage.PaletteItems;
-    const std::int32_t index = Param(cmd, 1);
+    const std::int32_t palette = cmd.Param(0) == 0 ? 0 : 1;
+    const cVector<cEdItem>& items = palette == 0 ? CommonPalette.Items : Stage.PaletteItems;
+    const std::int32_t index = cmd.Param(1);
     if (!items.InRange(index)) return 0;
+    // An item whose commands take itself again, directly or through other
+    // items, would never end: the item already being taken is skipped.
+    static thread_local cVector<std::pair<std::int32_t, std::int32_t>> taking;
+    const std::pair<std::int32_t, std::int32_t> key{palette, index};
+    if (std::find(taking.begin(), taking.end(), key) != taking.end()) {
+        static bool reported = false;
+        if (!reported)
+            ReportPrintf("Item %d takes itself again through its commands: the repeated take is skipped.",
+                         index);
+        reported = true;
+        return 0;
+    }
+    taking.push_back(key);
     // The hero runs a copy: arrangements change the commands they reach.
     cVector<cEdCommand> commands = items[static_cast<std::size_t>(index)].Commands;
-    s.nEndState = hero->RunFlowCommands(commands);
-    return 0;
+    const int result = hero->RunFlowCommands(commands);
+    taking.pop_back();
+    // An end the list reached (a stage clear, the hero's defeat) is kept:
+    // a later item that ends nothing does not take it back, and a list that
+    // took this item stops here as it would on its own stage clear.
+    if (result != 0) s.nEndState = result;
+    return result;
 }
 
 int CmdChangeGraphic(cChara& c, cFlowCommand& e) {
     const cEdCommand& cmd = Cmd(e);
-    c.Def.GraphicKind = static_cast<std::uint8_t>(Param(cmd, 0));
-    c.Def.GraphicIndex = static_cast<std::int16_t>(Param(cmd, 1));
-    c.Def.CellBase = static_cast<std::int16_t>(Param(cmd, 2));
+    c.Def.GraphicKind = static_cast<std::uint8_t>(cmd.Param(0));
+    c.Def.GraphicIndex = static_cast<std::int16_t>(cmd.Param(1));
+    c.Def.CellBase = static_cast<std::int16_t>(cmd.Param(2));
     c.nGraphic = c.Def.GraphicIndex;
     return 0;
 }
 
 int CmdChangeAnimeSet(cChara& c, cFlowCommand& e) {
-    const auto n = static_cast<std::int16_t>(Param(Cmd(e), 0));
+    const auto n = static_cast<std::int16_t>(Cmd(e).Param(0));
     if (Database.AnimeSet.InRange(n)) c.SetBaseAnimeSet(n, 1);
     return 0;
 }
 
 int CmdCharaEffect(cChara& c, cFlowCommand& e) {
     const cEdCommand& cmd = Cmd(e);
-    StartCharaEffect(c, static_cast<std::int16_t>(Param(cmd, 0)), Param(cmd, 1), Param(cmd, 2));
+    StartCharaEffect(c, static_cast<std::int16_t>(cmd.Param(0)), cmd.Param(1), cmd.Param(2));
     return 0;
 }
 
 int CmdScreenEffect(cChara&, cFlowCommand& e) {
     const cEdCommand& cmd = Cmd(e);
-    EngineScene().StartScreenEffect(static_cast<std::int16_t>(Param(cmd, 0)), Param(cmd, 1), Param(cmd, 2));
+    EngineScene().StartScreenEffect(static_cast<std::int16_t>(cmd.Param(0)), cmd.Param(1), cmd.Param(2));
     return 0;
 }
 
@@ -146,10 +166,10 @@ int CmdScreenColour(cChara&, cFlowCommand& e) {
 
 int CmdBackground(cChara&, cFlowCommand& e) {
     const cEdCommand& cmd = Cmd(e);
-    const std::int32_t layer = Param(cmd, 0) - 1;
+    const std::int32_t layer = cmd.Param(0) - 1;
     if (!Stage.Backgrounds.InRange(layer)) return 0;
     std::int32_t& shown = Stage.Backgrounds[static_cast<std::size_t>(layer)].Enabled;
-    switch (Param(cmd, 1)) {
+    switch (cmd.Param(1)) {
     case 0:
         shown = 1;
         break;
@@ -168,20 +188,20 @@ int CmdBackground(cChara&, cFlowCommand& e) {
 int CmdSoundEffect(cChara& c, cFlowCommand& e) {
     const cEdCommand& cmd = Cmd(e);
     if (cmd.bSeVisibleOnly && !c.bOnScreen) return 0;
-    EngineScene().PlayDbSe(static_cast<std::int16_t>(Param(cmd, 0)));
+    EngineScene().PlayDbSe(static_cast<std::int16_t>(cmd.Param(0)));
     return 0;
 }
 
 int CmdMusic(cChara&, cFlowCommand& e) {
     const cEdCommand& cmd = Cmd(e);
-    EngineScene().PlayBgm(Param(cmd, 0), Param(cmd, 1));
+    EngineScene().PlayBgm(cmd.Param(0), cmd.Param(1));
     return 0;
 }
 
 int CmdArrange(cChara&, cFlowCommand& e) {
     const cEdCommand& cmd = Cmd(e);
     Arrangement a{};
-    for (std::size_t i = 0; i < a.size(); ++i) a[i] = Param(cmd, i);
+    for (std::size_t i = 0; i < a.size(); ++i) a[i] = cmd.Param(i);
     cSceneState& s = Scene();
     if (cmd.IsFlow()) {
         if (!s.HeroList.empty() && s.HeroList[0]) s.HeroList[0]->Pending.push_back(a);

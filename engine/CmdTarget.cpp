@@ -23,23 +23,19 @@ enum : int {
     kChooseTarget4 = 10,
 };
 
-std::int32_t Param(const cEdCommand& c, std::size_t i) {
-    return i < c.vParam.size() ? c.vParam[i] : 0;
-}
-
 cCharaFilter FilterOf(const cChara& self, const cEdCommand& c) {
     cCharaFilter f;
-    f.bNotId = Param(c, 5) != 0;
+    f.bNotId = c.Param(5) != 0;
     f.nNotId = self.nId;
-    f.bNotInvincible1 = Param(c, 6) != 0;
-    f.bNotInvincible2 = Param(c, 7) != 0;
-    f.bNotBlockChara = Param(c, 8) != 0;
-    f.bCid = Param(c, 9) != 0;
-    f.nCid = static_cast<std::uint8_t>(Param(c, 10));
-    f.bVar = Param(c, 11) != 0;
-    f.nVarIndex = static_cast<std::int16_t>(Param(c, 12));
-    f.nVarValue = Param(c, 13);
-    f.nVarOp = Param(c, 14);
+    f.bNotInvincible1 = c.Param(6) != 0;
+    f.bNotInvincible2 = c.Param(7) != 0;
+    f.bNotBlockChara = c.Param(8) != 0;
+    f.bCid = c.Param(9) != 0;
+    f.nCid = static_cast<std::uint8_t>(c.Param(10));
+    f.bVar = c.Param(11) != 0;
+    f.nVarIndex = static_cast<std::int16_t>(c.Param(12));
+    f.nVarValue = c.Param(13);
+    f.nVarOp = c.Param(14);
     return f;
 }
 
@@ -56,8 +52,8 @@ cList<cChara*> LivingOf(std::int32_t faction) {
 
 cChara* Nearest(const cChara& self, const cEdCommand& c, const cCharaFilter& filter) {
     const double x = ScreenCentreX(self), y = ScreenCentreY(self);
-    const std::int32_t range = Param(c, 4);
-    if (!Param(c, 3)) return FindNearestCharaAt(x, y, LivingOf(Param(c, 2)), range, filter);
+    const std::int32_t range = c.Param(4);
+    if (!c.Param(3)) return FindNearestCharaAt(x, y, LivingOf(c.Param(2)), range, filter);
     // Each faction's winner, in faction order, then the winner among them: of
     // equally near ones the lowest faction's.
     cList<cChara*> winners;
@@ -70,7 +66,7 @@ cChara* Nearest(const cChara& self, const cEdCommand& c, const cCharaFilter& fil
 }
 
 cChara* First(const cEdCommand& c, const cCharaFilter& filter) {
-    if (!Param(c, 3)) return FindFirstChara(LivingOf(Param(c, 2)), filter);
+    if (!c.Param(3)) return FindFirstChara(LivingOf(c.Param(2)), filter);
     for (std::int32_t g = 0; g < kFactionCount; ++g)
         if (cChara* w = FindFirstChara(LivingOf(g), filter)) return w;
     return nullptr;
@@ -84,8 +80,8 @@ cChara* LastChild(const cChara& self) {
 
 // The later summoned child that passes: neither present nor on-screen flag is tested.
 cChara* Child(const cChara& self, const cEdCommand& c, const cCharaFilter& filter) {
-    const bool any = Param(c, 3) != 0;
-    const std::int32_t faction = Param(c, 2);
+    const bool any = c.Param(3) != 0;
+    const std::int32_t faction = c.Param(2);
     for (auto it = self.BackLinks.rbegin(); it != self.BackLinks.rend(); ++it) {
         cChara* child = it->lpChara;
         if (it->nSlot != kParentSlot || !child || child->bDying) continue;
@@ -96,7 +92,7 @@ cChara* Child(const cChara& self, const cEdCommand& c, const cCharaFilter& filte
 }
 
 cChara* Choose(cChara& self, const cEdCommand& c) {
-    const std::int32_t choice = Param(c, 1);
+    const std::int32_t choice = c.Param(1);
     const cCharaFilter filter = FilterOf(self, c);
     cSceneState& s = Scene();
     switch (choice) {
@@ -140,8 +136,8 @@ void SetTargetSlot(cChara& c, std::int32_t slot, cChara* target, bool emptyWhenN
 
 void SetTargetFromCommand(cChara& chara, const cEdCommand& command) {
     cChara* found = Choose(chara, command);
-    const std::int32_t slot = Param(command, 0);
-    switch (Param(command, 15)) {
+    const std::int32_t slot = command.Param(0);
+    switch (command.Param(15)) {
     case 0:
         SetTargetSlot(chara, slot, found, true);
         break;

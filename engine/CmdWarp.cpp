@@ -1,6 +1,8 @@
 #include "engine/Chara.h"
 #include "engine/CmdClear.h"
+#include "engine/Direction.h"
 #include "engine/EngineScene.h"
+#include "engine/Motion.h"
 #include "foundation/RecordFile.h"
 #include "project/SystemData.h"
 #include "records/EdCommand.h"
@@ -12,64 +14,47 @@ namespace {
 
 enum : std::int32_t { WARP_FROM_SELF = 0, WARP_TO_COORDS = 5 };
 enum : std::int32_t { COORD_RELATIVE = 0, COORD_BLOCKS = 1, COORD_SCREEN = 2 };
-enum : std::int32_t {
-    DIR_FORWARD = 0,
-    DIR_BACKWARD = 1,
-    DIR_LEFT = 2,
-    DIR_RIGHT = 3,
-    DIR_FORWARD_Y = 4,
-    DIR_BACKWARD_Y = 5,
-    DIR_UP = 6,
-    DIR_DOWN = 7,
-    DIR_UP_LEFT = 8,
-    DIR_DOWN_LEFT = 9,
-    DIR_UP_RIGHT = 10,
-    DIR_DOWN_RIGHT = 11,
-    DIR_INPUT = 12,
-};
-
-const double kDiagonal = 1.0 / std::sqrt(2.0);
 
 // The warp's direction for the reference character: forward and backward by
 // its facing, the input direction by the player's input (diagonals become
 // horizontal when the warp keeps to the ground).
 std::int32_t ResolveDirection(std::int32_t code, const cChara& ref, const cChara& self) {
     const bool right = ref.nFacing != 0;
-    switch (code) {
-    case DIR_FORWARD:
-        return right ? DIR_RIGHT : DIR_LEFT;
-    case DIR_BACKWARD:
-        return right ? DIR_LEFT : DIR_RIGHT;
-    case DIR_FORWARD_Y:
-        return right ? DIR_DOWN : DIR_UP;
-    case DIR_BACKWARD_Y:
-        return right ? DIR_UP : DIR_DOWN;
-    case DIR_INPUT: {
-        const bool vertical = SystemData.bWarp == 0 || ref.nFlying != 0;
-        std::int32_t d = ConvertDirCode(self.InputSnapshot(), true, right, dwDataVersion);
-        if (!vertical && (d == DIR_UP_LEFT || d == DIR_DOWN_LEFT)) d = DIR_LEFT;
-        if (!vertical && (d == DIR_UP_RIGHT || d == DIR_DOWN_RIGHT)) d = DIR_RIGHT;
-        return d;
-    }
-    default:
-        return code;
-    }
+    if (code != kDirInput) return FacingDirection(code, right);
+    return InputDirection(self.InputSnapshot(), right, SystemData.bWarp == 0 || ref.nFlying != 0);
 }
 
 // The point `dist` pixels from (x, y) in direction `dir`; false for a
 // direction that moves nowhere.
 bool Step(std::int32_t dir, double dist, double& x, double& y) {
-    const double dd = kDiagonal * dist;
+    const double dd = kInvSqrt2 * dist;
     switch (dir) {
-    case DIR_LEFT: x -= dist; return true;
-    case DIR_RIGHT: x += dist; return true;
-    case DIR_UP: y -= dist; return true;
-    case DIR_DOWN: y += dist; return true;
-    case DIR_UP_LEFT: x -= dd, y -= dd; return true;
-    case DIR_DOWN_LEFT: x -= dd, y += dd; return true;
-    case DIR_UP_RIGHT: x += dd, y -= dd; return true;
-    case DIR_DOWN_RIGHT: x += dd, y += dd; return true;
-    default: return false;
+    case kDirLeft:
+        x -= dist;
+        return true;
+    case kDirRight:
+        x += dist;
+        return true;
+    case kDirUp:
+        y -= dist;
+        return true;
+    case kDirDown:
+        y += dist;
+        return true;
+    case kDirUpLeft:
+        x -= dd, y -= dd;
+        return true;
+    case kDirDownLeft:
+        x -= dd, y += dd;
+        return true;
+    case kDirUpRight:
+        x += dd, y -= dd;
+        return true;
+    case kDirDownRight:
+        x += dd, y += dd;
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -92,7 +77,6 @@ int CmdWarp(cChara& chara, cFlowCommand& entry) {
     if (!cmd.pMove) return 0;
     const cEdMove& m = *cmd.pMove;
     cSceneState& s = Scene();
-    chara.bScreenWarp[0] = chara.bScreenWarp[1] = 0;
     const double saved[4] = {chara.dX, chara.dY, chara.dRight, chara.dBottom};
     // The warp counts half-blocks whatever the move's unit says.
     const double dist = (static_cast<double>(m.sDistAdd) * chara.sIndex + m.sDist) * 16;
@@ -102,8 +86,8 @@ int CmdWarp(cChara& chara, cFlowCommand& entry) {
     if (m.cMode == WARP_FROM_SELF) {
         const std::int32_t dir = ResolveDirection(m.cMode2, chara, chara);
         if (Step(dir, dist, x, y)) {
-            moveX = dir != DIR_UP && dir != DIR_DOWN;
-            moveY = dir != DIR_LEFT && dir != DIR_RIGHT;
+            moveX = dir != kDirUp && dir != kDirDown;
+            moveY = dir != kDirLeft && dir != kDirRight;
         }
     } else if (m.cMode >= 1 && m.cMode <= 4) {
         const cChara* t = chara.TargetAt(m.cMode - 1);
@@ -153,11 +137,6 @@ int CmdWarp(cChara& chara, cFlowCommand& entry) {
         chara.UpdateScreenRect();
     } else if (!chara.nFlying) {
         chara.dVY = 0;
-    }
-    if (m.cMode == WARP_TO_COORDS && m.cCoordMode == COORD_SCREEN) {
-        chara.bScreenWarp[0] = chara.bScreenWarp[1] = 1;
-        chara.nScreenWarpX = chara.nScrLeft;
-        chara.nScreenWarpY = chara.nScrTop;
     }
     return 0;
 }

@@ -87,3 +87,8 @@ bool CondsHoldForFlow(cFlow& flow, cChara& subject) {
     // The running flow keeps the cache; the definition keeps the list.
     return CondsHoldFor(flow.Def.vStartCond, flow.Def.cCombine, flow.Def.bOnce, flow.nCondCache, subject);
 }
+
+bool CommandCondsHold(const cEdCommand& command, cChara& subject) {
+    const cCondList* list = command.pCondList.get();
+    return !list || !list->bUse || CondListHolds(list->vCond, list->cCombine, subject);
+}

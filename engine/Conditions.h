@@ -9,6 +9,7 @@
 
 class cChara;
 class cCond;
+class cEdCommand;
 class cEdBlock;
 class cFlow;
 class cItemObj;
@@ -27,3 +28,5 @@ bool CondsHoldForBlock(cEdBlock& block, std::int32_t& cache);
 bool CondsHoldForChara(cChara& chara);
 bool CondsHoldForItem(cItemObj& item);
 bool CondsHoldForFlow(cFlow& flow, cChara& subject);
+// A command's own condition part: it holds when it is absent or switched off.
+bool CommandCondsHold(const cEdCommand& command, cChara& subject);

@@ -1,17 +1,18 @@
 #include "engine/Dispatch.h"
 
 #include "engine/CmdAttack.h"
-#include "engine/CmdMove.h"
-#include "engine/CmdShared.h"
-#include "engine/CmdTarget.h"
 #include "engine/CmdClear.h"
 #include "engine/CmdDisappear.h"
 #include "engine/CmdMessage.h"
+#include "engine/CmdMove.h"
 #include "engine/CmdPicture.h"
 #include "engine/CmdRunAnime.h"
+#include "engine/CmdShared.h"
 #include "engine/CmdSword.h"
+#include "engine/CmdTarget.h"
 #include "engine/CodeRun.h"
 #include "engine/Flow.h"
+#include "engine/FlowChange.h"
 #include "engine/StatusOps.h"
 #include "foundation/ErrorLog.h"
 #include "records/EdCommand.h"
@@ -28,9 +29,6 @@ int CmdNothing(cChara&, cFlowCommand&) {
 
 template <int Kind> int CharaUnbuilt(cChara&, cFlowCommand&) {
     return CmdUnbuilt(Kind, false);
-}
-template <int Kind> int FlowUnbuilt(cChara&, cFlowCommand&) {
-    return CmdUnbuilt(Kind, true);
 }
 
 template <std::size_t... K>
@@ -95,7 +93,7 @@ constexpr std::array<CommandHandler, kCharaCommandKinds> kCharaHandlers = MakeCh
 constexpr std::array<CommandHandler, kFlowCommandKinds> MakeFlowHandlers() {
     std::array<CommandHandler, kFlowCommandKinds> table{};
     table[0] = &CmdNothing;
-    table[1] = &FlowUnbuilt<1>;
+    table[1] = &CmdFlowChange;
     for (int k = 2; k < kFlowCommandKinds; ++k) table[k] = kCharaHandlers[k + FlowToCharaKindOffset];
     return table;
 }
@@ -108,8 +106,7 @@ bool CommandKindBuilt(bool flow, int kind) {
     static constexpr auto unbuilt = Unbuilt(std::make_index_sequence<kCharaCommandKinds>());
     if (flow) {
         if (kind < 0 || kind >= kFlowCommandKinds) return false;
-        if (kind == 1) return kFlowHandlers[1] != &FlowUnbuilt<1>;
-        if (kind == 0) return true;
+        if (kind <= 1) return true; // empty, or the flow change of its own
         return kFlowHandlers[static_cast<std::size_t>(kind)] !=
                unbuilt[static_cast<std::size_t>(kind + FlowToCharaKindOffset)];
     }

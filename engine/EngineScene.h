@@ -174,16 +174,14 @@ public:
     virtual std::int32_t DefeatWait() = 0;
 
     // Requests of the shared command bodies.
-    // The game wait: a wait item of `frames` frames joins the message windows
-    // and the game thread is held until the pause runner signals that it has
-    // ended (it blocks on that signal, never polls); then the item goes.
-    virtual void GameWait(std::int32_t /*frames*/) {}
     // Starts ScrEffect record `effect` with its two parameters.
     virtual void StartScreenEffect(std::int32_t /*effect*/, std::int32_t /*a*/, std::int32_t /*b*/) {}
     // Hands a screen-colour command to the screen-colour state.
     virtual void SetScreenColour(const cEdCommand& /*command*/) {}
     // Holds the game while the pause runner works through State().PauseJob
     // (drawing the world and reading the input); returns when it has ended.
+    // The game thread blocks on the runner's end, never polls. Messages,
+    // effects, pictures and the game wait all hold the game this way.
     virtual void HoldGame() {}
 
     // Message windows. The position of the first window whose id switch is

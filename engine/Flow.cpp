@@ -22,10 +22,6 @@ bool IsLoop(const cEdCommand& c) {
     return (!c.IsFlow() && c.cKind == 39) || (c.IsFlow() && c.cKind == 24);
 }
 
-std::int32_t Param(const cEdCommand& c, std::size_t i) {
-    return i < c.vParam.size() ? c.vParam[i] : 0;
-}
-
 void MarkKeyGroupStopped(cChara& chara, const cEdFlow& def) {
     const std::int32_t g = FlowKeyGroup(def);
     if (g <= 0 || g >= kKeyGroups) return;
@@ -103,9 +99,9 @@ bool ExpandLoopCommands(cVector<cEdCommand>& commands) {
             continue;
         }
         if (!whole) continue; // past the bound every loop is dropped, its block standing once
-        const std::int64_t repeat = Param(c, 0);
+        const std::int64_t repeat = c.Param(0);
         const std::int64_t span =
-            std::min<std::int64_t>(Param(c, 1), static_cast<std::int64_t>(pending.size()));
+            std::min<std::int64_t>(c.Param(1), static_cast<std::int64_t>(pending.size()));
         if (span <= 0 || repeat <= 1) continue;
         const std::int64_t grown =
             static_cast<std::int64_t>(out.size() + pending.size()) + span * (repeat - 1);

@@ -50,10 +50,11 @@ public:
     std::int32_t nScratch[4] = {};
     double dMaxSpeed = 0; // pixels per sub-step, inertia moves only
     // Moves toward a target: the offset added to the goal point, and the aim
-    // points a homing move has recorded (x, y).
+    // point a homing move recorded on its last re-aim (it steers toward it on
+    // the next one).
     double dTargetX = 0, dTargetY = 0;
     double dAngleY = 0; // the circle move's running angle of the vertical part
-    cVector<std::pair<double, double>> AimPoints;
+    double dRecordedX = 0, dRecordedY = 0;
 };
 
 // A lead-in animation scheduled on a flow's clock: it starts when the flow's

@@ -24,7 +24,7 @@ double Sign(double v) {
 
 double WaveOffsetCos(double a, double period, double& phase, double step, double start) {
     const double r = Stage.dSubSteps;
-    const double u = period * std::numbers::pi / 180;
+    const double u = period * kDegree;
     const double v = u * a * std::cos((phase / r + start) * u) / r;
     WrapPhase(phase, step);
     return v;
@@ -32,7 +32,7 @@ double WaveOffsetCos(double a, double period, double& phase, double step, double
 
 double WaveOffsetSin(double a, double period, double& phase, double step, double start) {
     const double r = Stage.dSubSteps;
-    const double u = period * std::numbers::pi / 180;
+    const double u = period * kDegree;
     const double v = -(u * u) * a * std::sin((phase / r + start) * u) / (r * r);
     WrapPhase(phase, step);
     return v;

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <numbers>
 
 class cStageObj;
 
 constexpr double kInvSqrt2 = 0.70710678118654752440;
+constexpr double kDegree = std::numbers::pi / 180; // one degree in radians
 
 // One step of wave motion: amplitude, period in degrees, the phase
 // accumulator (advanced by `step` and wrapped at dSubSteps * 360) and the

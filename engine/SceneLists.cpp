@@ -15,10 +15,23 @@ cList<cNpcChara>::iterator EraseCharaNode(cList<cNpcChara>& live, cList<cNpcChar
     return live.erase(node);
 }
 
+void MarkCharaRemoved(cNpcChara& chara) {
+    chara.bRemoveMark = 1;
+    chara.bPresent = 0;
+    chara.bTakesPart = 0;
+}
+
 void RemoveMarkedCharas() {
     cList<cNpcChara>& live = Scene().CharaList;
     for (auto it = live.begin(); it != live.end();)
         it = it->bRemoveMark ? EraseCharaNode(live, it) : std::next(it);
+}
+
+void RemoveMarkedShots() {
+    cSceneState& scene = Scene();
+    for (cList<cShotObj*>& group : scene.FactionShots)
+        group.remove_if([](const cShotObj* s) { return s->nMarkRemove != 0; });
+    scene.LiveShots.remove_if([](const cShotObj& s) { return s.nMarkRemove != 0; });
 }
 
 cList<cPictureState>::iterator ErasePictureAt(std::int64_t n) {

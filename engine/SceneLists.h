@@ -12,8 +12,14 @@ class cNpcChara;
 // Removes a character from the live list: every link to it cleared, its
 // faction list's entry removed, the character destroyed. The next node.
 cList<cNpcChara>::iterator EraseCharaNode(cList<cNpcChara>& live, cList<cNpcChara>::iterator node);
+// Marks a live character to leave after the walk in progress: from now on it
+// takes no part (no moves, contacts or collisions) while it waits.
+void MarkCharaRemoved(cNpcChara& chara);
 // Removes every live character marked for removal (after a walk of the lists).
 void RemoveMarkedCharas();
+// Removes every shot and sword marked for removal from the faction shot lists
+// and the live shot list (after a walk of the lists).
+void RemoveMarkedShots();
 
 // The n-th shown picture erased; the following node, or the end when n is
 // past the last entry.

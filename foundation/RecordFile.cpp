@@ -98,6 +98,9 @@ bool WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& by
 }
 
 RecordFilePtr OpenRecordMemoryRead(std::vector<std::uint8_t> bytes) {
+    // Every open decides the flag, so that a refusal for another reason never
+    // shows the newer-version verdict of an earlier open.
+    bNewerVersion = 0;
     if (bytes.size() < 4) return nullptr;
     std::uint32_t version;
     std::memcpy(&version, bytes.data(), 4);
@@ -105,13 +108,15 @@ RecordFilePtr OpenRecordMemoryRead(std::vector<std::uint8_t> bytes) {
         bNewerVersion = 1;
         return nullptr;
     }
-    bNewerVersion = 0;
     return cRecordFile::ForReading(std::move(bytes), 4, version);
 }
 
 RecordFilePtr OpenRecordFileRead(const std::string& path) {
     std::vector<std::uint8_t> bytes;
-    if (!ReadWholeFile(path.empty() ? std::string("err") : path, bytes)) return nullptr;
+    if (!ReadWholeFile(path.empty() ? std::string("err") : path, bytes)) {
+        bNewerVersion = 0;
+        return nullptr;
+    }
     return OpenRecordMemoryRead(std::move(bytes));
 }
 

@@ -73,7 +73,7 @@ using RecordFilePtr = std::unique_ptr<cRecordFile>;
 
 // Opens a record file for reading: none when it cannot be opened, when it is
 // shorter than its version word, or when its version is newer than the
-// program's (then bNewerVersion is 1; any accepted open sets it to 0).
+// program's (then bNewerVersion is 1; any other open sets it to 0).
 RecordFilePtr OpenRecordFileRead(const std::string& path);
 // The same over bytes in memory (a whole file, version word first).
 RecordFilePtr OpenRecordMemoryRead(std::vector<std::uint8_t> bytes);

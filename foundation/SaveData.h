@@ -104,9 +104,11 @@ protected:
 };
 
 // Vectors of sub-records after a record's own part: a 32-bit count, then each
-// element as one record. Each element needs at least its two count words.
-template <class T> void LoadRecordVector(cRecordFile& file, cVector<T>& out) {
-    std::uint32_t n = file.ReadCount(8);
+// element as one record. Each element needs at least its two count words, or
+// `minElementBytes` when the caller knows it needs more.
+template <class T>
+void LoadRecordVector(cRecordFile& file, cVector<T>& out, std::size_t minElementBytes = 8) {
+    std::uint32_t n = file.ReadCount(minElementBytes);
     cVector<T> items;
     items.reserve(n);
     for (std::uint32_t i = 0; i < n && !file.Damaged(); ++i) {

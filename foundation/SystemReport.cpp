@@ -2,29 +2,12 @@
 
 #include "foundation/ErrorLog.h"
 
-#include <mutex>
-
 namespace {
 
 constexpr double kMegabyte = 1.0 / 1048576.0;
 
-std::mutex& SourceMutex() {
-    static std::mutex m;
-    return m;
-}
-
-DisplayFactsSource& Source() {
-    static DisplayFactsSource s;
-    return s;
-}
-
 DisplayFacts CurrentDisplayFacts(bool verbose) {
-    DisplayFactsSource source;
-    {
-        std::lock_guard<std::mutex> lock(SourceMutex());
-        source = Source();
-    }
-    return source ? source(verbose) : DisplayFacts{};
+    return DisplayFactsSource().Facts(verbose);
 }
 
 double Mb(std::uint64_t bytes) {
@@ -48,11 +31,6 @@ std::vector<std::string> FormatSystemReport(const SystemFacts& f) {
 
 bool ReportSystemInfo() {
     return ReportPutsLines(FormatSystemReport(GatherSystemFacts()));
-}
-
-void SetDisplayFactsSource(DisplayFactsSource source) {
-    std::lock_guard<std::mutex> lock(SourceMutex());
-    Source() = std::move(source);
 }
 
 std::vector<std::string> FormatDisplayReport(const DisplayFacts& f) {

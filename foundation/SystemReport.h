@@ -3,8 +3,9 @@
 // (written once the graphics layer runs; that layer supplies the facts).
 #pragma once
 
+#include "foundation/DisplayFactsSource.h"
+
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,22 +54,7 @@ SystemFacts GatherSystemFacts();
 std::vector<std::string> FormatSystemReport(const SystemFacts& facts);
 bool ReportSystemInfo();
 
-struct DisplayFacts {
-    bool windowMode = true;
-    int bpp = 32;
-    bool hasVideoMemory = false; // the DirectDraw-like face is running
-    std::uint64_t vramTotal = 0;
-    std::uint64_t vramFree = 0;
-    unsigned refreshRate = 0;
-    // The Direct3D-like face's own lines (device, capabilities), already formatted.
-    std::vector<std::string> deviceLines;
-    // The display driver's DDI version; the software presentation offers 9.
-    int ddiVersion = 9;
-};
-// The graphics layer tells the report about the display; without it the
-// report says a 32-bit window.
-using DisplayFactsSource = std::function<DisplayFacts(bool verbose)>;
-void SetDisplayFactsSource(DisplayFactsSource source);
+// The display lines; the graphics layer supplies the facts (DisplayFactsSource).
 std::vector<std::string> FormatDisplayReport(const DisplayFacts& facts);
 bool ReportDisplayInfo(bool verbose);
 // The DDI version of the display driver (the Direct3D start-up needs 9 or more).

@@ -41,6 +41,9 @@ bool DDIsDirect3D() {
 bool DDIsDirectDraw() {
     return lpDDCon != nullptr;
 }
+bool DDIsRunning() {
+    return DDIsDirect3D() || DDIsDirectDraw();
+}
 int DDScreenBpp() {
     return nBpp;
 }

@@ -44,11 +44,31 @@ bool IsTransparentPixel(const cSurface& s, std::uint32_t pixel) {
     if (!lpDTCon) return pixel == dwTransmit;
     switch (s.Format()) {
     case PixelFormat::A1R5G5B5:
-        return (pixel & 0x8000u) == 0;
+        // As the device's copy tests it: neither the alpha bit nor bit 13.
+        return (pixel & 0xA000u) == 0;
     case PixelFormat::A8R8G8B8:
         return (pixel >> 24) == 0;
     default:
         return false; // no alpha to be clear
+    }
+}
+
+cTransparentTest::cTransparentTest(const cSurface& s) {
+    if (!lpDTCon) {
+        mask_ = 0xFFFFFFFFu;
+        value_ = dwTransmit;
+        return;
+    }
+    switch (s.Format()) {
+    case PixelFormat::A1R5G5B5:
+        mask_ = 0xA000u;
+        break;
+    case PixelFormat::A8R8G8B8:
+        mask_ = 0xFF000000u;
+        break;
+    default:
+        value_ = 1; // no alpha to be clear: never
+        break;
     }
 }
 

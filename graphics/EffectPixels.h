@@ -7,6 +7,7 @@
 #include "graphics/SurfaceData.h"
 #include "platform/SurfaceFormat.h"
 
+#include <algorithm>
 #include <cstdint>
 
 // The pixels of an effect's target and source, locked for the length of the
@@ -57,4 +58,99 @@ inline int Widen8(int c, int max) {
 }
 inline int Narrow8(int c, int max) {
     return c * max / 255;
+}
+
+// What the effects do with single pixels.
+inline bool IsPalettePixels(const cSurface& s) {
+    return BytesPerPixel(s.Format()) == 1;
+}
+// Whether a source pixel is skipped: transparent = 1 and the transparent colour.
+inline bool SkipPixel(const cSurface& s, std::uint32_t pixel, DWORD transparent) {
+    return transparent == 1 && IsTransparentPixel(s, pixel);
+}
+// Writes a target pixel; nothing outside the target.
+inline void PutPixel(cEffectPixels& px, int x, int y, std::uint32_t pixel) {
+    cSurface& d = px.Dst();
+    if (d.Contains(x, y)) d.Set(x, y, pixel);
+}
+// Reads a source pixel; false outside the source.
+inline bool TakePixel(const cEffectPixels& px, int x, int y, std::uint32_t& pixel) {
+    const cSurface& s = px.Src();
+    if (!s.Contains(x, y)) return false;
+    pixel = s.Get(x, y);
+    return true;
+}
+
+// A rule applied to each channel on its own, as three look-ups: for each
+// channel of `from` and each of its values, the bits of `to` the rule's
+// result (in from's range) packs into. A format with alpha gets it whole.
+class cChannelMap {
+public:
+    template <class Rule> cChannelMap(PixelFormat from, PixelFormat to, Rule rule) {
+        const FormatMasks f = MasksOf(from);
+        shift_[0] = f.rShift, shift_[1] = f.gShift, shift_[2] = f.bShift;
+        max_[0] = static_cast<std::uint32_t>(f.rMax), max_[1] = static_cast<std::uint32_t>(f.gMax),
+        max_[2] = static_cast<std::uint32_t>(f.bMax);
+        const std::uint32_t noAlpha = PackChannels(to, {}, from);
+        alpha_ = noAlpha;
+        for (int n = 0; n < 3; ++n)
+            for (int c = 0; c <= static_cast<int>(max_[n]); ++c) {
+                cChannels one;
+                (n == 0 ? one.r : n == 1 ? one.g : one.b) = rule(n, c);
+                bits_[n][static_cast<std::size_t>(c)] = PackChannels(to, one, from) & ~noAlpha;
+            }
+    }
+    std::uint32_t operator()(std::uint32_t pixel) const {
+        return bits_[0][(pixel >> shift_[0]) & max_[0]] | bits_[1][(pixel >> shift_[1]) & max_[1]] |
+               bits_[2][(pixel >> shift_[2]) & max_[2]] | alpha_;
+    }
+
+private:
+    int shift_[3] = {};
+    std::uint32_t max_[3] = {};
+    std::uint32_t alpha_ = 0;
+    std::uint32_t bits_[3][256] = {};
+};
+
+// The transparent test of IsTransparentPixel, decided once for a surface.
+class cTransparentTest {
+public:
+    explicit cTransparentTest(const cSurface& s);
+    bool operator()(std::uint32_t pixel) const { return (pixel & mask_) == value_; }
+
+private:
+    // A pixel is transparent when its masked bits equal the value.
+    std::uint32_t mask_ = 0, value_ = 0;
+};
+
+// Visits the pixels of the w x h rectangle read at (sx, sy) of s and written
+// at (x, y) of d that lie on both: f(source pixel, target pixel&) returns
+// whether the target pixel it changed is written back. Rows are walked with
+// the pixels' own widths when both surfaces share one.
+template <class F>
+void ForEachPair(const cSurface& s, int sx, int sy, cSurface& d, int x, int y, int w, int h, F f) {
+    const int i0 = std::max({0, -sx, -x}), i1 = std::min({w, s.Width() - sx, d.Width() - x});
+    const int j0 = std::max({0, -sy, -y}), j1 = std::min({h, s.Height() - sy, d.Height() - y});
+    if (i0 >= i1 || j0 >= j1) return;
+    auto rows = [&](auto sourceType, auto targetType) {
+        using S = decltype(sourceType);
+        using D = decltype(targetType);
+        for (int j = j0; j < j1; ++j) {
+            const S* from = reinterpret_cast<const S*>(s.Row(sy + j)) + sx;
+            D* to = reinterpret_cast<D*>(d.Row(y + j)) + x;
+            for (int i = i0; i < i1; ++i) {
+                std::uint32_t out = to[i];
+                if (f(static_cast<std::uint32_t>(from[i]), out)) to[i] = static_cast<D>(out);
+            }
+        }
+    };
+    const int sb = BytesPerPixel(s.Format()), db = BytesPerPixel(d.Format());
+    if (sb == 4 && db == 4) return rows(std::uint32_t{}, std::uint32_t{});
+    if (sb == 2 && db == 2) return rows(std::uint16_t{}, std::uint16_t{});
+    if (sb == 1 && db == 1) return rows(std::uint8_t{}, std::uint8_t{});
+    for (int j = j0; j < j1; ++j)
+        for (int i = i0; i < i1; ++i) {
+            std::uint32_t out = d.Get(x + i, y + j);
+            if (f(s.Get(sx + i, sy + j), out)) d.Set(x + i, y + j, out);
+        }
 }

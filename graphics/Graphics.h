@@ -23,6 +23,8 @@ extern PALETTEENTRY BasePalette[256];
 // What start-up decided. Before start-up and after release neither face is live.
 bool DDIsDirect3D();
 bool DDIsDirectDraw();
+// Either face is live: there is a screen to draw into.
+bool DDIsRunning();
 int DDScreenBpp();
 int DDScreenWindowMode();
 int DDScreenVSync();

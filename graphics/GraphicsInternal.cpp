@@ -16,16 +16,20 @@ void CopyName(char (&field)[260], const char* text) {
     field[n] = '\0';
 }
 
+void WriteVertex(std::uint8_t* out, float x, float y, DWORD diffuse, float u, float v) {
+    const float f[4] = {x - 0.5f, y - 0.5f, 0.0f, 1.0f};
+    const float uv[2] = {u, v};
+    std::memcpy(out, f, 16);
+    std::memcpy(out + 16, &diffuse, 4);
+    std::memcpy(out + 20, uv, 8);
+}
+
 void WriteQuadVertices(std::uint8_t* out, float x, float y, float w, float h, DWORD diffuse, float u0,
                        float v0, float u1, float v1) {
-    const float px[4][2] = {{x, y}, {x, y + h}, {x + w, y}, {x + w, y + h}};
-    const float uv[4][2] = {{u0, v0}, {u0, v1}, {u1, v0}, {u1, v1}};
-    for (int i = 0; i < 4; ++i) {
-        const float f[4] = {px[i][0] - 0.5f, px[i][1] - 0.5f, 0.0f, 1.0f};
-        std::memcpy(out + i * kVertexStride, f, 16);
-        std::memcpy(out + i * kVertexStride + 16, &diffuse, 4);
-        std::memcpy(out + i * kVertexStride + 20, uv[i], 8);
-    }
+    WriteVertex(out, x, y, diffuse, u0, v0);
+    WriteVertex(out + kVertexStride, x, y + h, diffuse, u0, v1);
+    WriteVertex(out + 2 * kVertexStride, x + w, y, diffuse, u1, v0);
+    WriteVertex(out + 3 * kVertexStride, x + w, y + h, diffuse, u1, v1);
 }
 
 bool IsFullScreenBackBuffer(const DDSURFACEDATA* sd) {

@@ -26,6 +26,9 @@ inline int MirrorIndex(int x, int period) {
     return (k + 1) * period - (x % period) - 1;
 }
 
+// One vertex of kVertexStride bytes: the position shifted by -0.5 (pixel
+// centres on whole numbers), the diffuse colour and the texture coordinate.
+void WriteVertex(std::uint8_t* out, float x, float y, DWORD diffuse, float u, float v);
 // Four vertices of a quad (x, y, w, h) with edges shifted by -0.5, the
 // diffuse colour and the texture coordinates (u0, v0)-(u1, v1), in strip order.
 void WriteQuadVertices(std::uint8_t* out, float x, float y, float w, float h, DWORD diffuse, float u0,

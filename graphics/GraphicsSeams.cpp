@@ -1,6 +1,10 @@
 #include "graphics/GraphicsSeams.h"
 
 #include "graphics/GraphicsInternal.h"
+#include "platform/Direct3D.h"
+#include "platform/DirectDraw.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -40,6 +44,30 @@ public:
     }
 };
 
+// The display as the layer runs it: the mode and depth it was started with,
+// and, while it has a DirectDraw object, the video memory left for surfaces
+// and the refresh rate.
+class cLayerDisplayFacts : public cNullDisplayFactsSource {
+public:
+    DisplayFacts Facts(bool verbose) override {
+        DisplayFacts f = cNullDisplayFactsSource::Facts(verbose);
+        f.ddiVersion = Direct3DDriverVersion();
+        if (!bDDObjectsExist) return f;
+        f.windowMode = bWindowMode != 0;
+        f.bpp = DDScreenBpp();
+        if (lpDD) {
+            f.hasVideoMemory = true;
+            const std::int64_t total = DirectDrawSettings().videoMemoryBytes;
+            f.vramTotal = static_cast<std::uint64_t>(std::max<std::int64_t>(total, 0));
+            f.vramFree =
+                static_cast<std::uint64_t>(std::max<std::int64_t>(total - lpDD->VideoMemoryUsed(), 0));
+            DWORD hz = 0;
+            if (lpDD->GetMonitorFrequency(&hz) == DD_OK) f.refreshRate = hz;
+        }
+        return f;
+    }
+};
+
 } // namespace
 
 cSurfaceAliasing& GraphicsSurfaceAliasing() {
@@ -55,4 +83,9 @@ cPictureDraw& GraphicsPictureDraw() {
 cPresentationTiming& GraphicsPresentationTiming() {
     static cLayerPresentationTiming timing;
     return timing;
+}
+
+cDisplayFactsSource& GraphicsDisplayFacts() {
+    static cLayerDisplayFacts facts;
+    return facts;
 }

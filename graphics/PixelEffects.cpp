@@ -7,39 +7,20 @@
 
 #include "foundation/ErrorLog.h"
 #include "graphics/EffectPixels.h"
+#include "graphics/EffectQuad.h"
 #include "graphics/GraphicsGlobals.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-bool Skip(const cSurface& s, std::uint32_t pixel, DWORD transparent) {
-    return transparent == 1 && IsTransparentPixel(s, pixel);
-}
-
-void Put(cEffectPixels& px, int x, int y, std::uint32_t pixel) {
-    cSurface& d = px.Dst();
-    if (d.Contains(x, y)) d.Set(x, y, pixel);
-}
-
-// The pixel of the source at (x, y) in the target's format; false outside the source.
-bool Take(const cEffectPixels& px, int x, int y, std::uint32_t& pixel) {
-    const cSurface& s = px.Src();
-    if (!s.Contains(x, y)) return false;
-    pixel = s.Get(x, y);
-    return true;
-}
-
-bool Is8Bit(const cSurface& s) {
-    return BytesPerPixel(s.Format()) == 1;
-}
-
-} // namespace
+#include <vector>
 
 int DDBltRotate(DDSURFACEDATA* dst, int x, int y, int w, int h, int cx, int cy, double angle,
                 DDSURFACEDATA* src, int sx, int sy, DWORD transparent) {
-    if (w < 1 || h < 1) return 1;
+    if (w < 1 || h < 1 || !dst || !src) return 1;
+    if (DeviceDraws(EffectRecord(dst), EffectRecord(src))) {
+        RotateByDevice(EffectRecord(dst), x, y, w, h, cx, cy, angle, EffectRecord(src), sx, sy);
+        return 1;
+    }
     cEffectPixels px(dst, src);
     if (!px.Ok()) return 0;
     const double radians = angle * 0.017453292519943278;
@@ -57,16 +38,22 @@ int DDBltRotate(DDSURFACEDATA* dst, int x, int y, int w, int h, int cx, int cy, 
         top = std::min(top, ry);
         bottom = std::max(bottom, ry);
     }
+    // Only the part of the box that lands on the target.
+    const int dstW = px.Dst().Width(), dstH = px.Dst().Height();
+    left = std::max(left - 2, cx - x);
+    right = std::min(right + 2, cx - x + dstW - 1);
+    top = std::max(top - 2, cy - y);
+    bottom = std::min(bottom + 2, cy - y + dstH - 1);
     const PixelFormat from = px.Src().Format(), to = px.Dst().Format();
-    for (int py = top - 2; py <= bottom + 2; ++py) {
-        for (int qx = left - 2; qx <= right + 2; ++qx) {
+    for (int py = top; py <= bottom; ++py) {
+        for (int qx = left; qx <= right; ++qx) {
             const int dx = qx - cx, dy = py - cy;
             const int u = ((dx * c + dy * s) >> 10) + cx;
             const int v = ((dy * c - dx * s) >> 10) + cy;
             if (u < 0 || u >= w || v < 0 || v >= h) continue;
             std::uint32_t pixel;
-            if (!Take(px, sx + u, sy + v, pixel) || Skip(px.Src(), pixel, transparent)) continue;
-            Put(px, x + dx, y + dy, ConvertPixel(from, pixel, to));
+            if (!TakePixel(px, sx + u, sy + v, pixel) || SkipPixel(px.Src(), pixel, transparent)) continue;
+            PutPixel(px, x + dx, y + dy, ConvertPixel(from, pixel, to));
         }
     }
     px.Written();
@@ -82,10 +69,14 @@ int DDBltRadial(DDSURFACEDATA* dst, int cx, int cy, int r, int k, DDSURFACEDATA*
     if (!px.Ok()) return 0;
     const bool clearing = lpDTCon && clear;
     const PixelFormat from = px.Src().Format(), to = px.Dst().Format();
-    for (int dy = -r; dy <= r; ++dy) {
-        for (int dx = -r; dx <= r; ++dx) {
-            if (dx * dx + dy * dy > r * r) {
-                if (clearing) Put(px, cx + dx, cy + dy, 0);
+    // Only the part of the square that lies on the target.
+    const int dx0 = std::max(-r, -cx), dx1 = std::min(r, px.Dst().Width() - 1 - cx);
+    const int dy0 = std::max(-r, -cy), dy1 = std::min(r, px.Dst().Height() - 1 - cy);
+    const long long rr = static_cast<long long>(r) * r;
+    for (int dy = dy0; dy <= dy1; ++dy) {
+        for (int dx = dx0; dx <= dx1; ++dx) {
+            if (static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy > rr) {
+                if (clearing) PutPixel(px, cx + dx, cy + dy, 0);
                 continue;
             }
             const double depth = std::sqrt(double(big) * big - double(dx) * dx - double(dy) * dy);
@@ -95,91 +86,12 @@ int DDBltRadial(DDSURFACEDATA* dst, int cx, int cy, int r, int k, DDSURFACEDATA*
                 v = static_cast<int>(dy * k / depth + 0.5);
             }
             std::uint32_t pixel = 0;
-            const bool got = Take(px, sx + u, sy + v, pixel);
+            const bool got = TakePixel(px, sx + u, sy + v, pixel);
             if (!got || IsTransparentPixel(px.Src(), pixel)) {
-                if (clearing) Put(px, cx + dx, cy + dy, 0);
+                if (clearing) PutPixel(px, cx + dx, cy + dy, 0);
                 if (!got || transparent == 1) continue;
             }
-            Put(px, cx + dx, cy + dy, ConvertPixel(from, pixel, to));
-        }
-    }
-    px.Written();
-    return 1;
-}
-
-int DDBltTint(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src, int sx, int sy,
-              DWORD transparent, const PALETTEENTRY* palette, int colour, int steps) {
-    if (steps <= 0 || !palette || colour < 0 || colour > 255) return 1;
-    cEffectPixels px(dst, src);
-    if (!px.Ok()) return 0;
-    const cSurface& s = px.Src();
-    if (Is8Bit(s)) return 1; // the 8-bit blend needs the colour table of the palette mode
-    const PixelFormat from = s.Format(), to = px.Dst().Format();
-    const FormatMasks m = MasksOf(from);
-    const PALETTEENTRY& target = palette[colour];
-    const int t8[3] = {target.peRed, target.peGreen, target.peBlue};
-    const int maxes[3] = {m.rMax, m.gMax, m.bMax};
-    // Direct3D draws a few steps as one blend toward the colour.
-    const double factor = steps == 2 ? 64 / 255.0 : steps == 3 ? 32 / 255.0 : steps == 4 ? 16 / 255.0 : 0.0;
-    for (int j = 0; j < h; ++j) {
-        for (int i = 0; i < w; ++i) {
-            std::uint32_t pixel;
-            if (!Take(px, sx + i, sy + j, pixel) || Skip(s, pixel, transparent)) continue;
-            const cChannels c = ChannelsOf(from, pixel);
-            int ch[3] = {c.r, c.g, c.b};
-            for (int n = 0; n < 3; ++n) {
-                if (!lpDTCon) {
-                    // Halved toward the colour once a step, in 8 bits.
-                    int v = Widen8(ch[n], maxes[n]);
-                    for (int k = 0; k < steps; ++k) v = (v + t8[n]) >> 1;
-                    ch[n] = Narrow8(v, maxes[n]);
-                } else if (steps == 1) {
-                    ch[n] = (ch[n] + Narrow8(t8[n], maxes[n])) >> 1;
-                } else {
-                    const int tn = Narrow8(t8[n], maxes[n]);
-                    ch[n] = static_cast<int>(ch[n] * factor + tn * (1 - factor));
-                }
-            }
-            Put(px, x + i, y + j, PackChannels(to, {ch[0], ch[1], ch[2]}, from));
-        }
-    }
-    px.Written();
-    return 1;
-}
-
-int DDBltHalfAlpha(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src, int sx, int sy,
-                   DWORD transparent) {
-    cEffectPixels px(dst, src);
-    if (!px.Ok()) return 0;
-    const cSurface& s = px.Src();
-    cSurface& d = px.Dst();
-    if (Is8Bit(s) || Is8Bit(d)) return 1; // the 8-bit blend needs the colour table of the palette mode
-    const PixelFormat from = s.Format(), to = d.Format();
-    const FormatMasks fm = MasksOf(from);
-    for (int j = 0; j < h; ++j) {
-        for (int i = 0; i < w; ++i) {
-            std::uint32_t sp;
-            if (!Take(px, sx + i, sy + j, sp) || Skip(s, sp, transparent)) continue;
-            if (!d.Contains(x + i, y + j)) continue;
-            const std::uint32_t dp = d.Get(x + i, y + j);
-            std::uint32_t out;
-            if (!lpDTCon && dp == dwTransmit) {
-                out = ConvertPixel(from, sp, to);
-            } else if (lpDTCon && BytesPerPixel(to) == 2) {
-                // In the target's own ranges, without widening.
-                const cChannels a = ChannelsOf(to, ConvertPixel(from, sp, to)), b = ChannelsOf(to, dp);
-                out = PackChannels(to, {(a.r + b.r) >> 1, (a.g + b.g) >> 1, (a.b + b.b) >> 1}, to);
-            } else {
-                const FormatMasks tm = MasksOf(to);
-                const cChannels a = ChannelsOf(from, sp), b = ChannelsOf(to, dp);
-                const cChannels mix = {Narrow8((Widen8(a.r, fm.rMax) + Widen8(b.r, tm.rMax)) >> 1, tm.rMax),
-                                       Narrow8((Widen8(a.g, fm.gMax) + Widen8(b.g, tm.gMax)) >> 1, tm.gMax),
-                                       Narrow8((Widen8(a.b, fm.bMax) + Widen8(b.b, tm.bMax)) >> 1, tm.bMax)};
-                out = PackChannels(to, mix, to);
-                // The fourth byte of a 32-bit pixel is left as it was.
-                if (BytesPerPixel(to) == 4) out = (out & 0x00FFFFFFu) | (dp & 0xFF000000u);
-            }
-            d.Set(x + i, y + j, out);
+            PutPixel(px, cx + dx, cy + dy, ConvertPixel(from, pixel, to));
         }
     }
     px.Written();
@@ -194,23 +106,30 @@ int DDBltMosaic(DDSURFACEDATA* dst, int x, int y, int w, int h, int n, DDSURFACE
     const cSurface& s = px.Src();
     const PixelFormat from = s.Format(), to = px.Dst().Format();
     const FormatMasks m = MasksOf(from);
-    const bool average = !lpDTCon && !Is8Bit(s);
-    for (int by = 0; by < h; by += n) {
-        for (int bx = 0; bx < w; bx += n) {
+    const bool average = !lpDTCon && !IsPalettePixels(s);
+    const int maxes[3] = {m.rMax, m.gMax, m.bMax};
+    int widen[3][256] = {};
+    for (int c = 0; c < 3; ++c)
+        for (int v = 0; v <= maxes[c] && v < 256; ++v) widen[c][v] = Widen8(v, maxes[c]);
+    // Only the blocks that reach the target.
+    cSurface& d = px.Dst();
+    const int bx0 = x < 0 ? -x / n * n : 0, bx1 = std::min(w, d.Width() - x);
+    const int by0 = y < 0 ? -y / n * n : 0, by1 = std::min(h, d.Height() - y);
+    for (int by = by0; by < by1; by += n) {
+        for (int bx = bx0; bx < bx1; bx += n) {
             const int bw = std::min(n, w - bx), bh = std::min(n, h - by);
             std::uint32_t value = 0;
             if (average) {
                 // The average of the block's opaque pixels, in 8 bits.
-                long sum[3] = {}, count = 0;
+                std::int64_t sum[3] = {}, count = 0;
                 for (int j = 0; j < bh; ++j) {
                     for (int i = 0; i < bw; ++i) {
                         std::uint32_t pixel;
-                        if (!Take(px, sx + bx + i, sy + by + j, pixel) || IsTransparentPixel(s, pixel))
+                        if (!TakePixel(px, sx + bx + i, sy + by + j, pixel) || IsTransparentPixel(s, pixel))
                             continue;
-                        const cChannels c = ChannelsOf(from, pixel);
-                        sum[0] += Widen8(c.r, m.rMax);
-                        sum[1] += Widen8(c.g, m.gMax);
-                        sum[2] += Widen8(c.b, m.bMax);
+                        sum[0] += widen[0][(pixel >> m.rShift) & static_cast<std::uint32_t>(m.rMax)];
+                        sum[1] += widen[1][(pixel >> m.gShift) & static_cast<std::uint32_t>(m.gMax)];
+                        sum[2] += widen[2][(pixel >> m.bShift) & static_cast<std::uint32_t>(m.bMax)];
                         ++count;
                     }
                 }
@@ -224,12 +143,11 @@ int DDBltMosaic(DDSURFACEDATA* dst, int x, int y, int w, int h, int n, DDSURFACE
             } else {
                 // The block's top-left pixel.
                 std::uint32_t pixel;
-                if (!Take(px, sx + bx, sy + by, pixel) || Skip(s, pixel, transparent)) continue;
+                if (!TakePixel(px, sx + bx, sy + by, pixel) || SkipPixel(s, pixel, transparent)) continue;
                 value = lpDTCon && BytesPerPixel(to) == 4 ? ConvertPixel(from, pixel, to) | 0xFF000000u
                                                           : ConvertPixel(from, pixel, to);
             }
-            for (int j = 0; j < bh; ++j)
-                for (int i = 0; i < bw; ++i) Put(px, x + bx + i, y + by + j, value);
+            d.FillRect(x + bx, y + by, bw, bh, value);
         }
     }
     px.Written();
@@ -239,36 +157,70 @@ int DDBltMosaic(DDSURFACEDATA* dst, int x, int y, int w, int h, int n, DDSURFACE
 int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DDSURFACEDATA* src, int sx,
               int sy, DWORD transparent) {
     if (rx < 1 || ry < 1) return 1;
+    // A window wider than the rectangle takes in all of it: a radius from a
+    // stored strength must not overflow the bounds below.
+    rx = std::min(rx, std::max(w, 1));
+    ry = std::min(ry, std::max(h, 1));
     cEffectPixels px(dst, src);
     if (!px.Ok()) return 0;
     const cSurface& s = px.Src();
-    if (Is8Bit(s)) {
+    if (IsPalettePixels(s)) {
         ErrorLogPrintf("8ビットぼかしは不可能！");
         return 1;
     }
     const PixelFormat from = s.Format(), to = px.Dst().Format();
-    for (int j = 0; j < h; ++j) {
-        for (int i = 0; i < w; ++i) {
-            std::uint32_t centre;
-            if (transparent == 1 && (!Take(px, sx + i, sy + j, centre) || IsTransparentPixel(s, centre)))
-                continue;
-            // The window from rx left and ry up to one short of rx right and ry down, within the rectangle.
-            long sum[3] = {}, count = 0;
-            for (int b = std::max(-ry, -j); b < ry && j + b < h; ++b) {
-                for (int a = std::max(-rx, -i); a < rx && i + a < w; ++a) {
-                    std::uint32_t pixel;
-                    if (!Take(px, sx + i + a, sy + j + b, pixel) || IsTransparentPixel(s, pixel)) continue;
-                    const cChannels c = ChannelsOf(from, pixel);
-                    sum[0] += c.r;
-                    sum[1] += c.g;
-                    sum[2] += c.b;
-                    ++count;
+    const FormatMasks m = MasksOf(from);
+    // The output pixels that land on the target, and the part of the
+    // rectangle their windows reach.
+    const int i0 = std::max(0, -x), i1 = std::min(w, px.Dst().Width() - x);
+    const int j0 = std::max(0, -y), j1 = std::min(h, px.Dst().Height() - y);
+    if (i0 >= i1 || j0 >= j1) return 1;
+    const int a0 = std::max(0, i0 - rx), a1 = std::min(w, i1 + rx - 1);
+    const int b0 = std::max(0, j0 - ry), b1 = std::min(h, j1 + ry - 1);
+    // Sums from the corner (a0, b0) of the opaque pixels' count and channels,
+    // so every window is four look-ups whatever its size.
+    const cTransparentTest clear(s);
+    const int cols = a1 - a0 + 1;
+    std::vector<std::int64_t> table(static_cast<std::size_t>(cols) * (b1 - b0 + 1) * 4, 0);
+    auto cell = [&](int a, int b) {
+        return &table[(static_cast<std::size_t>(b - b0) * cols + (a - a0)) * 4];
+    };
+    for (int b = b0; b < b1; ++b) {
+        std::int64_t row[4] = {};
+        const int v = sy + b;
+        for (int a = a0; a < a1; ++a) {
+            const int u = sx + a;
+            if (v >= 0 && v < s.Height() && u >= 0 && u < s.Width()) {
+                const std::uint32_t p = s.Get(u, v);
+                if (!clear(p)) {
+                    row[0] += 1;
+                    row[1] += (p >> m.rShift) & static_cast<std::uint32_t>(m.rMax);
+                    row[2] += (p >> m.gShift) & static_cast<std::uint32_t>(m.gMax);
+                    row[3] += (p >> m.bShift) & static_cast<std::uint32_t>(m.bMax);
                 }
             }
+            const std::int64_t* above = cell(a + 1, b);
+            std::int64_t* here = cell(a + 1, b + 1);
+            for (int n = 0; n < 4; ++n) here[n] = above[n] + row[n];
+        }
+    }
+    // Averages in the source's ranges, packed for the target.
+    const cChannelMap pack(from, to, [](int, int c) { return c; });
+    for (int j = j0; j < j1; ++j) {
+        const int top = std::max(j - ry, 0), bottom = std::min(j + ry, h);
+        for (int i = i0; i < i1; ++i) {
+            std::uint32_t centre;
+            if (transparent == 1 && (!TakePixel(px, sx + i, sy + j, centre) || clear(centre))) continue;
+            // The window from rx left and ry up to one short of rx right and ry down, within the rectangle.
+            const int left = std::max(i - rx, 0), right = std::min(i + rx, w);
+            const std::int64_t *p11 = cell(right, bottom), *p01 = cell(left, bottom);
+            const std::int64_t *p10 = cell(right, top), *p00 = cell(left, top);
+            const std::int64_t count = p11[0] - p01[0] - p10[0] + p00[0];
             if (count == 0) continue;
-            const cChannels avg = {static_cast<int>(sum[0] / count), static_cast<int>(sum[1] / count),
-                                   static_cast<int>(sum[2] / count)};
-            Put(px, x + i, y + j, PackChannels(to, avg, from));
+            const auto r = static_cast<std::uint32_t>((p11[1] - p01[1] - p10[1] + p00[1]) / count);
+            const auto g = static_cast<std::uint32_t>((p11[2] - p01[2] - p10[2] + p00[2]) / count);
+            const auto b = static_cast<std::uint32_t>((p11[3] - p01[3] - p10[3] + p00[3]) / count);
+            px.Dst().Set(x + i, y + j, pack((r << m.rShift) | (g << m.gShift) | (b << m.bShift)));
         }
     }
     px.Written();

@@ -1,5 +1,6 @@
 // The transparent colour and palettes loaded from pictures.
 #include "graphics/DrawFace.h"
+#include "graphics/Effects.h"
 #include "graphics/GraphicsInternal.h"
 
 #include "foundation/ErrorLog.h"
@@ -7,13 +8,16 @@
 
 namespace {
 
+// A picture loaded into a system-memory record of the live face's depth.
+bool LoadTemporary(const char* szFile, DDSURFACEDATA* tmp) {
+    return DDCreateSurfaceFromFile(tmp, szFile, 0, nBpp, 1, lpDTCon ? DTMEMORYTYPE_SYSTEM : 0, 0, 0, 0, 0,
+                                   0) == 0;
+}
+
 // The top-left pixel of a picture as the live face stores it.
 bool ReadTopLeft(const char* szFile, std::uint32_t* pixel) {
     DDSURFACEDATA tmp;
-    bool made =
-        lpDTCon ? DDCreateSurfaceFromFile(&tmp, szFile, 0, nBpp, 1, DTMEMORYTYPE_SYSTEM, 0, 0, 0, 0, 0) == 0
-                : DDCreateSurfaceFromFile(&tmp, szFile, 0, nBpp, 1, 0, 0, 0, 0, 0, 0) == 0;
-    if (!made) {
+    if (!LoadTemporary(szFile, &tmp)) {
         ErrorLogPrintf("%s 作成失敗！", szFile);
         DDReleaseSurface(&tmp);
         return false;
@@ -97,17 +101,29 @@ void DDSetTransmit(BYTE cbRed, BYTE cbGreen, BYTE cbBlue) {
 
 bool DDLoadPaletteFromFile(PALETTEENTRY* lpPalette, const char* szFile) {
     if (!lpPalette) return false;
-    cImage image;
-    if (!LoadImageFile(PicturePath(szFile), image)) return false;
-    if (image.bitCount == 8) {
-        for (int i = 0; i < 256; ++i) {
-            const std::uint32_t c = image.palette[i];
-            BYTE flags = 255;
-            if (!lpDTCon) flags = (i < 10 || i >= 246) ? PC_EXPLICIT : PC_RESERVED;
-            lpPalette[i] = {static_cast<BYTE>((c >> 16) & 255), static_cast<BYTE>((c >> 8) & 255),
-                            static_cast<BYTE>(c & 255), flags};
+    // The picture's own colour table is used at 8 bits and in Direct3D; the
+    // DirectDraw true-colour modes take only its pixels, loaded below.
+    if (nBpp == 8 || lpDTCon) {
+        cImage image;
+        if (!LoadImageFile(PicturePath(szFile), image)) return false;
+        if (image.bitCount == 8) {
+            for (int i = 0; i < 256; ++i) {
+                const std::uint32_t c = image.palette[i];
+                BYTE flags = 255;
+                if (!lpDTCon) flags = (i < 10 || i >= 246) ? PC_EXPLICIT : PC_RESERVED;
+                lpPalette[i] = {static_cast<BYTE>((c >> 16) & 255), static_cast<BYTE>((c >> 8) & 255),
+                                static_cast<BYTE>(c & 255), flags};
+            }
         }
     }
-    if (!lpDTCon && nBpp == 8 && lpDDPalette) lpDDPalette->SetEntries(0, 0, 256, lpPalette);
+    if (nBpp != 8) {
+        // The true-colour modes take their colours from the picture's pixels.
+        DDSURFACEDATA tmp;
+        const bool loaded = LoadTemporary(szFile, &tmp);
+        if (loaded) DDSetPalette_UnPal(lpPalette, &tmp);
+        DDReleaseSurface(&tmp);
+        return loaded;
+    }
+    if (!lpDTCon && lpDDPalette) lpDDPalette->SetEntries(0, 0, 256, lpPalette);
     return true;
 }

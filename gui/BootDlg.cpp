@@ -42,20 +42,6 @@ int cBootDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     return 1;
 }
 
-LRESULT cBootDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (!AcceptCommand(wParam)) return 0;
-    cDlg::OnCommand(wParam, lParam);
-    switch (LoWord(wParam)) {
-    case IDC_OK:
-        ReadValues();
-        if (!m_Data.SaveToFile(m_BootPath)) ErrorLogPrintf("%s の保存に失敗", m_BootPath.c_str());
-        End(1);
-        break;
-    case IDC_CANCEL:
-        End(0);
-        break;
-    default:
-        break;
-    }
-    return 0;
+void cBootDlg::Confirm() {
+    if (!m_Data.SaveToFile(m_BootPath)) ErrorLogPrintf("%s の保存に失敗", m_BootPath.c_str());
 }

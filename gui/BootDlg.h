@@ -3,16 +3,15 @@
 // user_data\Boot.dat; Cancel stores nothing.
 #pragma once
 
-#include "gui/Dlg.h"
+#include "gui/ConfirmDlg.h"
 #include "project/BootData.h"
 
-class cBootDlg : public cDlg {
+class cBootDlg : public cConfirmDlg {
 public:
     // `caption`: the project's title; `english`: the English captions.
     cBootDlg(cWnd* parent, cWndList* ownerList, cBootData& data, std::string caption, bool english,
              std::string bootPath);
 
-    LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
 
     // Where the mouse cursor is put: on the Start button.
@@ -20,6 +19,9 @@ public:
     int CursorY() const { return m_CursorY; }
 
 private:
+    // Start: the choice goes to Boot.dat.
+    void Confirm() override;
+
     cBootData& m_Data;
     std::string m_Caption;
     bool m_bEnglish;

@@ -91,8 +91,11 @@ std::string FitEditText(const std::string& text, int maxCharsPerLine, int maxLin
     return out;
 }
 
+void cEditCtrl::OnNotifyCode(WORD code) {
+    if (code == EN_UPDATE) OnChange();
+}
+
 void cEditCtrl::Attach(cDlg* dialog, const EDITPARAM& param) {
-    m_Kind = 2;
     cCtrl::Attach(dialog, param.id);
     m_Param = param;
     if (m_Param.bufferSize <= 0) m_Param.bufferSize = 4096;

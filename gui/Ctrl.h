@@ -21,11 +21,8 @@ public:
     virtual void ShowValue() {}
     virtual void ReadValue() {}
     virtual void OnChange() {}
-    virtual int OnNotify(WPARAM, LPARAM) { return 0; }
-    virtual int OnScroll(WPARAM, LPARAM) { return 0; }
-    // Slot 9: the text controls' focus-loss and the list controls' second notification.
-    virtual void OnSecondNotify() {}
-    virtual void OnKeyDown(int /*virtualKey*/, LPARAM, int /*ctrlHeld*/) {}
+    // A notification the control sent through WM_COMMAND (its code, e.g. EN_UPDATE).
+    virtual void OnNotifyCode(WORD /*code*/) {}
 
     // Keeps the dialog and the id and finds the control's window.
     void Attach(cDlg* dialog, WORD id);
@@ -33,13 +30,11 @@ public:
 
     HWND Handle() const { return m_hWnd; }
     WORD Id() const { return m_Id; }
-    int Kind() const { return m_Kind; }
 
 protected:
     HWND m_hWnd = nullptr;
     cDlg* m_pDlg = nullptr;
     HWND m_hDlg = nullptr;
-    int m_Kind = 0; // 2 and 3: text controls; 4 to 8: list-like controls
     WORD m_Id = 0;
 };
 
@@ -61,6 +56,8 @@ public:
     // The automatic line breaker: the text stays within the lines and the
     // characters per line of the parameter block.
     void OnChange() override;
+    // Each change of the text (EN_UPDATE) runs the line breaker.
+    void OnNotifyCode(WORD code) override;
 
     const EDITPARAM& Param() const { return m_Param; }
 

@@ -32,7 +32,6 @@ const DLGTEMPLATE kTemplates[] = {
          {K::DefPushButton, IDC_OK, 70, 108, 60, 18, "ゲーム開始"},
          {K::PushButton, IDC_CANCEL, 140, 108, 60, 18, "ゲーム中止"},
      }},
-    {IDD_FILE, "ファイルの選択", 40, 20, {{K::Picture, IDC_PICTURE, 0, 0, 40, 20, ""}}},
 };
 
 } // namespace

@@ -5,7 +5,6 @@
 
 constexpr WORD IDD_NAME_ENTRY = 102;
 constexpr WORD IDD_BOOT = 103;
-constexpr WORD IDD_FILE = 104;
 
 constexpr WORD IDC_PICTURE = 1075;
 constexpr WORD IDC_OK = 1000;     // name entry: OK; start-up: Start

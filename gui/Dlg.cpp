@@ -52,7 +52,6 @@ cDlg::~cDlg() {
 }
 
 void cDlg::Init(WORD templateId, cWnd* parent, int data, cWndList* ownerList) {
-    m_bModeless = 0;
     m_Result = 0;
     m_Flags = 0;
     m_bFocusReturn = 0;
@@ -69,7 +68,7 @@ INT_PTR cDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
 INT_PTR cDlg::DoModal(int flags) {
     if (m_hWnd) return 0;
     End(0);
-    m_bModeless = 0;
+    m_Ctrls.clear();
     m_Flags = flags;
     if (m_pOwnerList) {
         if (flags & DLG_HIDE_OWNER_CHILDREN) m_pOwnerList->ShowAll(false);
@@ -88,6 +87,8 @@ INT_PTR cDlg::DoModal(int flags) {
         ErrorLogPrintf("dialog template %u missing", static_cast<unsigned>(m_TemplateId));
     }
     m_hWnd = nullptr;
+    // The control objects belong to the ended dialog: none is offered anything more.
+    m_Ctrls.clear();
     RestoreOwnerChildren();
     return result == -1 ? 0 : result;
 }
@@ -100,7 +101,6 @@ void cDlg::RestoreOwnerChildren() {
 
 void cDlg::End(INT_PTR result) {
     m_Result = result;
-    m_Ctrls.clear();
     if (m_hWnd) EndDialog(m_hWnd, result);
 }
 
@@ -139,10 +139,6 @@ int cDlg::DefMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         RestoreOwnerChildren();
         break;
-    case WM_NOTIFY:
-        for (cCtrl* c : m_Ctrls)
-            if (c->OnNotify(wParam, lParam)) break;
-        break;
     case WM_HSCROLL:
     case WM_VSCROLL: {
         cScrollCtrl* bar = message == WM_HSCROLL ? m_pHScroll.get() : m_pVScroll.get();
@@ -178,8 +174,6 @@ int cDlg::DefMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             bar->SetPosition(pos);
             if (bar->Position() != before) OnDraw();
         }
-        for (cCtrl* c : m_Ctrls)
-            if (c->OnScroll(wParam, lParam)) break;
         break;
     }
     case WM_KEYDOWN: {
@@ -214,8 +208,6 @@ int cDlg::DefMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
         }
-        if (!m_bModeless)
-            for (cCtrl* c : m_Ctrls) c->OnKeyDown(static_cast<int>(wParam), lParam, HookCtrlState());
         break;
     }
     case WM_DIALOG_KEY:
@@ -229,29 +221,12 @@ int cDlg::DefMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT cDlg::OnCommand(WPARAM wParam, LPARAM) {
     const WORD id = LoWord(wParam);
-    const WORD code = HiWord(wParam);
+    // The first control of the id takes the notification. It may end the
+    // dialog; the list it is found in stays whole until the dialog has ended.
     for (cCtrl* c : m_Ctrls) {
-        if (c->Id() != id || c->Kind() < 2 || c->Kind() > 8) continue;
-        const int kind = c->Kind();
-        if (kind == 2 || kind == 3) {
-            if (code == EN_UPDATE) {
-                c->OnChange();
-                break;
-            }
-            if (code == 0x0200) { // the field lost the focus
-                c->OnSecondNotify();
-                break;
-            }
-        } else if (kind == 7 && code == 1) {
-            c->OnChange();
-            break;
-        } else if (kind == 8 && (code == 1 || code == 5)) {
-            if (code == 1)
-                c->OnChange();
-            else
-                c->OnSecondNotify();
-            break;
-        }
+        if (c->Id() != id) continue;
+        c->OnNotifyCode(HiWord(wParam));
+        break;
     }
     return 0;
 }

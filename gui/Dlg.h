@@ -77,7 +77,6 @@ protected:
     void Place();
     void RestoreOwnerChildren();
 
-    int m_bModeless = 0;
     INT_PTR m_Result = 0;
     int m_Flags = 0;
     int m_Data = 0;

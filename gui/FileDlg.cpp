@@ -2,18 +2,13 @@
 
 #include "foundation/ErrorLog.h"
 #include "foundation/RecordFile.h"
-#include "gui/DialogTemplates.h"
+#include "platform/Cp932.h"
 
 std::string ReplayExtension() {
     return "rpl4_" + std::to_string(kProgramDataVersion);
 }
 
-cFileDlg::cFileDlg(cWnd* parent, cWndList* ownerList, std::string* path, int mode, bool english)
-    : m_pPath(path), m_Mode(mode), m_bEnglish(english) {
-    Init(IDD_FILE, parent, 0, ownerList);
-}
-
-FileDialogRequest cFileDlg::MakeRequest(int mode, bool english, const std::string& suggested) {
+FileDialogRequest MakeFileDialogRequest(int mode, bool english, const std::string& suggested) {
     FileDialogRequest r;
     switch (mode) {
     case FILEDLG_OPEN_STAGE:
@@ -35,30 +30,26 @@ FileDialogRequest cFileDlg::MakeRequest(int mode, bool english, const std::strin
         r.folder = "user_data\\rpl4\\";
         r.filters = {{"ReplayFile ( *." + ext + " )", "*." + ext}};
         r.defaultExt = ext;
-        // The name buffer holds 259 bytes and its end: a longer suggestion is cut, never overrun.
-        r.suggested = suggested.substr(0, std::min(suggested.size(), kFileNameBuffer - 1));
+        // A longer suggestion is cut to the name buffer, never overruns it.
+        r.suggested = suggested;
+        TruncateCp932(r.suggested, kFileNameBuffer - 1);
         break;
     }
     }
     return r;
 }
 
-int cFileDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    cDlg::OnInitDialog(wParam, lParam);
-    ShowValues();
+bool ChooseFile(HWND owner, int mode, bool english, std::string& path) {
     FileDialogRequest request =
-        MakeRequest(m_Mode, m_bEnglish, m_pPath && m_Mode == FILEDLG_SAVE_REPLAY ? *m_pPath : std::string());
-    request.owner = m_hParent;
-    std::string chosen, answered;
-    const bool ok = RunFileDialog(request, chosen, &answered);
+        MakeFileDialogRequest(mode, english, mode == FILEDLG_SAVE_REPLAY ? path : std::string());
+    request.owner = owner;
+    std::string answered;
+    const bool ok = RunFileDialog(request, path, &answered);
     if (!answered.empty()) ReportPrintf("%s", answered.c_str());
-    if (chosen.size() >= kFileNameBuffer) {
+    if (path.size() >= kFileNameBuffer) {
         // A path the program's buffers cannot hold is no choice.
         ErrorLogPrintf("file name too long");
-        chosen.clear();
+        path.clear();
     }
-    if (m_pPath) *m_pPath = ok ? chosen : std::string();
-    End(ok && !chosen.empty() ? 1 : 0);
-    SetFocusReturn(nullptr);
-    return 1;
+    return ok && !path.empty();
 }

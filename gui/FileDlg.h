@@ -1,32 +1,23 @@
-// The stage and replay file dialog: it shows the desktop's file chooser and
-// ends at once with the outcome. Mode 0 opens a stage or replay file, mode 1
-// a replay file, mode 2 saves a replay under a name (the caller's string is
-// the suggested name).
+// The stage and replay file dialog: the desktop's file chooser with the
+// title, folder, filter and suggested name of its mode. Mode 0 opens a stage
+// or replay file, mode 1 a replay file, mode 2 saves a replay under a name.
 #pragma once
 
-#include "gui/Dlg.h"
 #include "platform/FileDialog.h"
 
 constexpr int FILEDLG_OPEN_STAGE = 0;
 constexpr int FILEDLG_OPEN_REPLAY = 1;
 constexpr int FILEDLG_SAVE_REPLAY = 2;
-// The name buffer's size in characters.
+// The name buffer's size in bytes, its terminating zero included.
 constexpr std::size_t kFileNameBuffer = 260;
 
-class cFileDlg : public cDlg {
-public:
-    cFileDlg(cWnd* parent, cWndList* ownerList, std::string* path, int mode, bool english);
-
-    int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-
-    // The request the mode makes (title, folder, filter, extension, suggested name).
-    static FileDialogRequest MakeRequest(int mode, bool english, const std::string& suggested);
-
-private:
-    std::string* m_pPath;
-    int m_Mode;
-    bool m_bEnglish;
-};
+// The request the mode makes; the suggested name (mode 2) is cut to the name
+// buffer without splitting a double-byte character.
+FileDialogRequest MakeFileDialogRequest(int mode, bool english, const std::string& suggested);
+// Shows the chooser of the mode and gives the chosen path; false (and `path`
+// empty) on a cancel, or for a path the program's buffers cannot hold. In
+// mode 2 `path` is the suggested name on entry.
+bool ChooseFile(HWND owner, int mode, bool english, std::string& path);
 
 // "rpl4_818": the extension of the replay files this program writes.
 std::string ReplayExtension();

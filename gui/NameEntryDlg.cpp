@@ -46,20 +46,6 @@ int cNameEntryDlg::DefMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     return cDlg::DefMessage(hwnd, message, wParam, lParam);
 }
 
-LRESULT cNameEntryDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (!AcceptCommand(wParam)) return 0;
-    cDlg::OnCommand(wParam, lParam);
-    switch (LoWord(wParam)) {
-    case IDC_OK:
-        ReadValues();
-        if (m_pName) *m_pName = m_Typed;
-        End(1);
-        break;
-    case IDC_CANCEL:
-        End(0);
-        break;
-    default:
-        break;
-    }
-    return 0;
+void cNameEntryDlg::Confirm() {
+    if (m_pName) *m_pName = m_Typed;
 }

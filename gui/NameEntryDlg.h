@@ -3,14 +3,13 @@
 // dialog (its close box or Escape) keeps the old name and gives 0.
 #pragma once
 
-#include "gui/Dlg.h"
+#include "gui/ConfirmDlg.h"
 
-class cNameEntryDlg : public cDlg {
+class cNameEntryDlg : public cConfirmDlg {
 public:
     // `name`: the name edited; the parent's position places the dialog.
     cNameEntryDlg(cWnd* parent, cWndList* ownerList, std::string* name, bool english);
 
-    LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
     int OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int DefMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -18,6 +17,9 @@ public:
     int CursorY() const { return m_CursorY; }
 
 private:
+    // OK: the name takes the field's text.
+    void Confirm() override;
+
     std::string* m_pName;
     std::string m_Typed; // the field's text; the name takes it only on OK
     bool m_bEnglish;

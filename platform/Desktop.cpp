@@ -2,20 +2,7 @@
 
 #include <SDL.h>
 
-#include <atomic>
-#include <mutex>
-#include <optional>
-
-namespace {
-std::mutex gMutex;
-std::optional<RECT> gOverride;
-} // namespace
-
 RECT GetWorkArea() {
-    {
-        std::lock_guard<std::mutex> lock(gMutex);
-        if (gOverride) return *gOverride;
-    }
     RECT area{0, 0, 1024, 768};
     if (SDL_WasInit(SDL_INIT_VIDEO)) {
         SDL_Rect r;
@@ -23,14 +10,6 @@ RECT GetWorkArea() {
             area = RECT{r.x, r.y, r.x + r.w, r.y + r.h};
     }
     return area;
-}
-
-void SetWorkAreaForTest(const RECT* area) {
-    std::lock_guard<std::mutex> lock(gMutex);
-    if (area)
-        gOverride = *area;
-    else
-        gOverride.reset();
 }
 
 int GetSystemMetrics(int index) {

@@ -7,8 +7,6 @@
 // The work area of the first display. Without a display (or before the video
 // has started) it is 1024 x 768 at the origin.
 RECT GetWorkArea();
-// Tests fix the work area (null: the display's again).
-void SetWorkAreaForTest(const RECT* area);
 
 constexpr int SM_CXVSCROLL = 2;
 constexpr int SM_CYHSCROLL = 3;

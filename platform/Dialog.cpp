@@ -1,7 +1,6 @@
 #include "platform/Dialog.h"
 
 #include "platform/KeyboardHook.h"
-#include "platform/MessageBox.h"
 
 #include <algorithm>
 #include <cstring>
@@ -46,7 +45,8 @@ Registry& Reg() {
 // Dialogs running on this thread, innermost last.
 thread_local std::vector<HWND> tRunning;
 
-cDialogPresenter* gPresenter = nullptr;
+cScriptedDialogPresenter gScriptedPresenter;
+cDialogPresenter* gPresenter = &gScriptedPresenter;
 
 struct ScriptEntry {
     WORD templateId;
@@ -171,86 +171,77 @@ void RegisterClassesOnce() {
     Reg().classes = true;
 }
 
-// The script's steps, then the default answer: the default push button, else the close box.
-class cScriptedDialogPresenter final : public cDialogPresenter {
-public:
-    void Run(cDialogRun& dialog, std::string& answered) override {
-        std::vector<DialogStep> steps;
-        const bool scripted = TakeScript(dialog.Template().id, steps);
-        answered = "dialog " + std::to_string(dialog.Template().id) + (scripted ? " scripted:" : " default:");
-        std::size_t next = 0;
-        while (!dialog.Ended()) {
-            MSG msg;
-            if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                if (msg.message == WM_QUIT) {
-                    // The program is closing: end the dialog as closed, and let the pump see the quit.
-                    PostQuitMessage(static_cast<int>(msg.wParam));
-                    answered += " quit";
-                    EndDialog(dialog.Window(), 0);
-                    break;
-                }
-                DispatchMessageA(&msg);
-                continue;
-            }
-            if (next < steps.size()) {
-                const DialogStep& s = steps[next++];
-                Apply(dialog, s, answered);
-                continue;
-            }
-            const DLGITEM* def = nullptr;
-            for (const DLGITEM& item : dialog.Template().items)
-                if (item.kind == DlgItemKind::DefPushButton) def = &item;
-            if (def) {
-                answered += " click " + std::to_string(def->id);
-                dialog.Click(def->id);
-            }
-            if (!dialog.Ended()) {
-                answered += " close";
-                dialog.CloseBox();
-            }
-            if (!dialog.Ended()) EndDialog(dialog.Window(), 0); // a dialog that refuses to close
-        }
+void ApplyStep(cDialogRun& dialog, const DialogStep& s, std::string& answered) {
+    switch (s.kind) {
+    case DialogStep::Click:
+        answered += " click " + std::to_string(s.id);
+        dialog.Click(s.id);
+        break;
+    case DialogStep::Type:
+        answered += " type " + std::to_string(s.id) + " \"" + s.text + "\"";
+        dialog.Type(s.id, s.text);
+        break;
+    case DialogStep::Close:
+        answered += " close";
+        dialog.CloseBox();
+        break;
+    case DialogStep::Key:
+        answered += " key " + std::to_string(s.key);
+        dialog.Key(s.key);
+        break;
+    case DialogStep::Wait:
+        WaitMessage();
+        break;
     }
-
-private:
-    static void Apply(cDialogRun& dialog, const DialogStep& s, std::string& answered) {
-        switch (s.kind) {
-        case DialogStep::Click:
-            answered += " click " + std::to_string(s.id);
-            dialog.Click(s.id);
-            break;
-        case DialogStep::Type:
-            answered += " type " + std::to_string(s.id) + " \"" + s.text + "\"";
-            dialog.Type(s.id, s.text);
-            break;
-        case DialogStep::Close:
-            answered += " close";
-            dialog.CloseBox();
-            break;
-        case DialogStep::Key:
-            answered += " key " + std::to_string(s.key);
-            dialog.Key(s.key);
-            break;
-        case DialogStep::Wait:
-            WaitMessage();
-            break;
-        }
-    }
-};
-
-bool UserCanAnswer() {
-    return gPresenter && !IsHeadlessDisplay();
 }
 
 } // namespace
 
-void SetDialogPresenter(cDialogPresenter* presenter) {
-    gPresenter = presenter;
+// The script's steps, then the default answer: the default push button, else the close box.
+void cScriptedDialogPresenter::Run(cDialogRun& dialog, std::string& answered) {
+    std::vector<DialogStep> steps;
+    const bool scripted = TakeScript(dialog.Template().id, steps);
+    answered = "dialog " + std::to_string(dialog.Template().id) + (scripted ? " scripted:" : " default:");
+    std::size_t next = 0;
+    while (!dialog.Ended()) {
+        MSG msg;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                // The program is closing: end the dialog as closed, and let the pump see the quit.
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                answered += " quit";
+                EndDialog(dialog.Window(), 0);
+                break;
+            }
+            DispatchMessageA(&msg);
+            continue;
+        }
+        if (next < steps.size()) {
+            const DialogStep& s = steps[next++];
+            ApplyStep(dialog, s, answered);
+            continue;
+        }
+        const DLGITEM* def = nullptr;
+        for (const DLGITEM& item : dialog.Template().items)
+            if (item.kind == DlgItemKind::DefPushButton) def = &item;
+        if (def) {
+            answered += " click " + std::to_string(def->id);
+            dialog.Click(def->id);
+        }
+        if (!dialog.Ended()) {
+            answered += " close";
+            dialog.CloseBox();
+        }
+        if (!dialog.Ended()) EndDialog(dialog.Window(), 0); // a dialog that refuses to close
+    }
 }
 
-void RunScriptedDialog(cDialogRun& dialog, std::string& answered) {
-    cScriptedDialogPresenter scripted;
-    scripted.Run(dialog, answered);
+cDialogPresenter& DialogPresenter() {
+    return *gPresenter;
+}
+
+void SetDialogPresenter(cDialogPresenter* presenter) {
+    gPresenter = presenter ? presenter : &gScriptedPresenter;
 }
 
 void PushScriptedDialog(WORD templateId, std::vector<DialogStep> steps) {
@@ -294,11 +285,7 @@ INT_PTR DialogBoxIndirectParamA(HWND parent, const DLGTEMPLATE& dialog, DLGPROC 
 
     std::string line;
     if (!state->ended) {
-        if (UserCanAnswer()) {
-            gPresenter->Run(*state, line);
-        } else {
-            RunScriptedDialog(*state, line);
-        }
+        DialogPresenter().Run(*state, line);
     }
     if (answered) *answered = line;
     const INT_PTR result = state->result;

@@ -6,15 +6,18 @@
 // selection), so the dialog code reads and writes them the same way whichever
 // presenter shows them.
 //
-// Presenters: with a display a presenter that builds real widgets can be
-// installed (SetDialogPresenter); without one, or headless, the scripted
-// presenter answers each dialog from the script (PushScriptedDialog) or with
-// its default: the default push button, else the close box. Every presenter
-// keeps serving messages that other threads send to this thread while the
-// dialog is open, so a worker blocked in SendMessageA never deadlocks.
+// Presenters: the installed presenter (DialogPresenter()) shows every dialog.
+// The one in effect from the start is the scripted presenter: it answers each
+// dialog from the script (PushScriptedDialog) or with its default, the default
+// push button, else the close box. A presenter that builds real widgets is
+// installed at start-up and hands a dialog to the scripted one when no user
+// can answer (headless). Every presenter keeps serving messages that other
+// threads send to this thread while the dialog is open, so a worker blocked in
+// SendMessageA never deadlocks.
 #pragma once
 
 #include "platform/Messages.h"
+#include "platform/Seam.h"
 
 #include <string>
 #include <vector>
@@ -128,9 +131,17 @@ public:
     virtual void Run(cDialogRun& dialog, std::string& answered) = 0;
 };
 
-// Installs the presenter for dialogs shown when a user can answer (null: the
-// scripted one for every dialog). The program installs it at start-up.
+// The scripted presenter, in effect until another is installed; a presenter
+// that cannot show a dialog (headless) hands it to one of these.
+class cScriptedDialogPresenter final : public cDialogPresenter {
+public:
+    void Run(cDialogRun& dialog, std::string& answered) override;
+};
+
+// The installed presenter; SetDialogPresenter(nullptr) restores the scripted one.
+cDialogPresenter& DialogPresenter();
 void SetDialogPresenter(cDialogPresenter* presenter);
+using cScopedDialogPresenter = cScopedSeam<cDialogPresenter, DialogPresenter, SetDialogPresenter>;
 
 // --- The scripted presenter ------------------------------------------------
 
@@ -148,8 +159,6 @@ struct DialogStep {
 // script runs on until the dialog ends, and a dialog the script leaves open
 // takes its default answer.
 void PushScriptedDialog(WORD templateId, std::vector<DialogStep> steps);
-// Answers a running dialog the scripted way (a presenter that cannot show it).
-void RunScriptedDialog(cDialogRun& dialog, std::string& answered);
 void ClearScriptedDialogs();
 
 // Further window messages the window classes handle.

@@ -48,6 +48,7 @@ public:
     // Bookkeeping of the surfaces made here.
     bool ReserveVideoMemory(std::int64_t bytes);
     void FreeVideoMemory(std::int64_t bytes) { videoUsed_ -= bytes; }
+    std::int64_t VideoMemoryUsed() const { return videoUsed_; }
     void Register(cDirectDrawSurface* surface) { surfaces_.push_back(surface); }
     void Forget(cDirectDrawSurface* surface);
 

@@ -1,14 +1,13 @@
 #include "platform/FileDialog.h"
 
-#include "platform/MessageBox.h"
-
 #include <cctype>
 #include <deque>
 #include <mutex>
 
 namespace {
 
-cFileDialogPresenter* gPresenter = nullptr;
+cScriptedFileDialogPresenter gScriptedPresenter;
+cFileDialogPresenter* gPresenter = &gScriptedPresenter;
 std::mutex gMutex;
 std::deque<std::string> gScript;
 
@@ -42,8 +41,12 @@ bool FileDialogPatternMatches(const std::string& patterns, const std::string& na
     return false;
 }
 
+cFileDialogPresenter& FileDialogPresenter() {
+    return *gPresenter;
+}
+
 void SetFileDialogPresenter(cFileDialogPresenter* presenter) {
-    gPresenter = presenter;
+    gPresenter = presenter ? presenter : &gScriptedPresenter;
 }
 
 void PushScriptedFileDialog(std::string path) {
@@ -56,25 +59,27 @@ void ClearScriptedFileDialogs() {
     gScript.clear();
 }
 
-bool RunFileDialog(const FileDialogRequest& request, std::string& chosen, std::string* answered) {
-    chosen.clear();
+bool cScriptedFileDialogPresenter::Choose(const FileDialogRequest&, std::string& chosen,
+                                          std::string& answered) {
     bool scripted = false;
-    std::string answer;
     {
         std::lock_guard<std::mutex> lock(gMutex);
         if (!gScript.empty()) {
             scripted = true;
-            answer = std::move(gScript.front());
+            chosen = std::move(gScript.front());
             gScript.pop_front();
         }
     }
-    if (!scripted && gPresenter && !IsHeadlessDisplay()) {
-        if (answered) answered->clear();
-        return gPresenter->Choose(request, chosen);
-    }
-    if (answered)
-        *answered = std::string("file dialog ") + (scripted ? "scripted: " : "default: ") +
-                    (answer.empty() ? "cancel" : "\"" + answer + "\"");
-    chosen = answer;
+    answered = std::string("file dialog ") + (scripted ? "scripted: " : "default: ") +
+               (chosen.empty() ? "cancel" : "\"" + chosen + "\"");
     return !chosen.empty();
+}
+
+bool RunFileDialog(const FileDialogRequest& request, std::string& chosen, std::string* answered) {
+    chosen.clear();
+    std::string line;
+    const bool ok = FileDialogPresenter().Choose(request, chosen, line);
+    if (!ok) chosen.clear();
+    if (answered) *answered = line;
+    return ok;
 }

@@ -1,11 +1,13 @@
-// The common file dialog: choose a file to open or a name to save under. A
-// presenter with a display shows the desktop's file chooser; headless, or
-// when a test has queued answers, the answer comes from the script (a path,
-// or cancel), else the dialog is cancelled. Every unattended answer is
-// described in `answered`.
+// The common file dialog: choose a file to open or a name to save under. The
+// installed presenter (FileDialogPresenter()) answers. The one in effect from
+// the start is the scripted one: the next queued answer (a path, or cancel),
+// else cancel. A presenter with a display shows the desktop's file chooser and
+// hands the request to the scripted one when no user can answer. Every
+// unattended answer is described in `answered`.
 #pragma once
 
 #include "platform/Messages.h"
+#include "platform/Seam.h"
 
 #include <string>
 #include <vector>
@@ -32,9 +34,21 @@ bool RunFileDialog(const FileDialogRequest& request, std::string& chosen, std::s
 class cFileDialogPresenter {
 public:
     virtual ~cFileDialogPresenter() = default;
-    virtual bool Choose(const FileDialogRequest& request, std::string& chosen) = 0;
+    // As RunFileDialog; `answered` stays empty when a user answered.
+    virtual bool Choose(const FileDialogRequest& request, std::string& chosen, std::string& answered) = 0;
 };
+
+// The scripted presenter, in effect until another is installed.
+class cScriptedFileDialogPresenter final : public cFileDialogPresenter {
+public:
+    bool Choose(const FileDialogRequest& request, std::string& chosen, std::string& answered) override;
+};
+
+// The installed presenter; SetFileDialogPresenter(nullptr) restores the scripted one.
+cFileDialogPresenter& FileDialogPresenter();
 void SetFileDialogPresenter(cFileDialogPresenter* presenter);
+using cScopedFileDialogPresenter =
+    cScopedSeam<cFileDialogPresenter, FileDialogPresenter, SetFileDialogPresenter>;
 
 // The next file dialog's answer: a path, or an empty string for cancel.
 void PushScriptedFileDialog(std::string path);

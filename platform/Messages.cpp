@@ -112,7 +112,7 @@ LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto sent = std::make_shared<SentMessage>();
     sent->msg = MakeMsg(hwnd, message, wParam, lParam);
     sent->sender = self;
-    std::function<void()> hook;
+    cMessageArrival* hook = nullptr;
     {
         std::lock_guard<std::mutex> lock(target->m);
         if (target->RefusesSends()) return 0;
@@ -120,7 +120,7 @@ LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         hook = target->arrivalHook;
         target->cv.notify_all();
     }
-    if (hook) hook();
+    if (hook) hook->MessageArrived();
 
     // While waiting, this thread answers what is sent to it, so two threads
     // sending to each other cannot block each other.
@@ -194,8 +194,15 @@ BOOL TranslateMessage(const MSG*) {
     return FALSE;
 }
 
-void SetMessageArrivalHook(std::function<void()> hook) {
+cMessageArrival& MessageArrivalHook() {
+    static cNullMessageArrival none;
     auto self = CurrentThreadState();
     std::lock_guard<std::mutex> lock(self->m);
-    self->arrivalHook = std::move(hook);
+    return self->arrivalHook ? *self->arrivalHook : none;
+}
+
+void SetMessageArrivalHook(cMessageArrival* hook) {
+    auto self = CurrentThreadState();
+    std::lock_guard<std::mutex> lock(self->m);
+    self->arrivalHook = hook;
 }

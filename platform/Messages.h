@@ -16,10 +16,10 @@
 // SDL: the hook pushes a user event, the loop waits in SDL_WaitEventTimeout).
 #pragma once
 
+#include "platform/Seam.h"
 #include "platform/Types.h"
 
 #include <cstdint>
-#include <functional>
 
 struct HWND__;
 using HWND = HWND__*;
@@ -112,6 +112,23 @@ bool WaitForMessage(DWORD timeoutMs);
 LRESULT DispatchMessageA(const MSG* msg);
 // Key messages are not translated into characters here; kept for the pump's shape.
 BOOL TranslateMessage(const MSG* msg);
-// Called, on the posting or sending thread, whenever a message arrives in the
-// calling thread's queue; lets a pump that waits on other events wake up.
-void SetMessageArrivalHook(std::function<void()> hook);
+// Told, on the posting or sending thread, whenever a message arrives in the
+// queue of the thread that installed it; lets a pump that waits on other
+// events wake up. A poster may still call it just after it was removed, so it
+// must outlive every thread that posts to its thread (a static, or a test's
+// local once its threads are joined). The null one does nothing.
+class cMessageArrival {
+public:
+    virtual ~cMessageArrival() = default;
+    virtual void MessageArrived() = 0;
+};
+
+class cNullMessageArrival : public cMessageArrival {
+public:
+    void MessageArrived() override {}
+};
+
+// The calling thread's hook, and installing one for it (nullptr: none).
+cMessageArrival& MessageArrivalHook();
+void SetMessageArrivalHook(cMessageArrival* hook);
+using cScopedMessageArrivalHook = cScopedSeam<cMessageArrival, MessageArrivalHook, SetMessageArrivalHook>;

@@ -116,7 +116,7 @@ void CompleteSentMessage(const std::shared_ptr<SentMessage>& sent, LRESULT resul
 }
 
 bool PostToThreadState(ThreadState& target, const MSG& msg) {
-    std::function<void()> hook;
+    cMessageArrival* hook = nullptr;
     {
         std::lock_guard<std::mutex> lock(target.m);
         if (target.ended) return false;
@@ -124,6 +124,6 @@ bool PostToThreadState(ThreadState& target, const MSG& msg) {
         hook = target.arrivalHook;
         target.cv.notify_all();
     }
-    if (hook) hook();
+    if (hook) hook->MessageArrived();
     return true;
 }

@@ -10,7 +10,6 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -37,7 +36,7 @@ struct ThreadState {
     int suspendCount = 0;
     bool parked = false;
     int blocking = 0; // inside a wait of a queue call or Sleep
-    std::function<void()> arrivalHook;
+    cMessageArrival* arrivalHook = nullptr;
     std::atomic<bool> stopRequested{false};
 
     bool RefusesSends() const { return closing || ended || refusingSends > 0; }

@@ -14,6 +14,17 @@ std::atomic<Uint32> wakeEvent{0};
 bool started = false;
 bool closedForLostDisplay = false;
 
+// A message for the UI thread ends its wait on the window's events.
+class cSdlWake : public cMessageArrival {
+public:
+    void MessageArrived() override {
+        SDL_Event e{};
+        e.type = wakeEvent.load();
+        SDL_PushEvent(&e);
+    }
+};
+cSdlWake sdlWake;
+
 LPARAM KeyLParam(const SDL_KeyboardEvent& k, bool down) {
     LPARAM l = 1; // repeat count
     if (k.repeat) l |= LPARAM{1} << 30;
@@ -35,11 +46,7 @@ bool StartWindowEvents() {
     }
     wakeEvent = type;
     OpenLiveJoysticks();
-    SetMessageArrivalHook([] {
-        SDL_Event e{};
-        e.type = wakeEvent.load();
-        SDL_PushEvent(&e);
-    });
+    SetMessageArrivalHook(&sdlWake);
     started = true;
     return true;
 }

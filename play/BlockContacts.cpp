@@ -4,6 +4,7 @@
 #include "engine/EngineScene.h"
 #include "engine/HeroChara.h"
 #include "engine/Motion.h"
+#include "foundation/Truncate.h"
 #include "play/BlockGrid.h"
 #include "play/PlaySettings.h"
 #include "play/SolidChara.h"
@@ -14,18 +15,6 @@
 #include <cstdlib>
 
 namespace {
-
-std::int32_t Trunc(double v) {
-    const double t = std::trunc(v);
-    if (t < -2147483648.0) return INT32_MIN;
-    if (t > 2147483647.0) return INT32_MAX;
-    return static_cast<std::int32_t>(t);
-}
-
-// Block-contact flag set with mode 0: blocks mean nothing to it.
-bool PassesBlocks(const cChara& c) {
-    return c.nFlying != 0 && c.nBlockMode == 0;
-}
 
 // 0 passes, 1 stops, 2 kills. A deadly block kills whoever is not
 // computer-controlled and stops the others; in block-moving mode 2 any block kills.
@@ -79,6 +68,10 @@ void Land(cChara& c, std::int32_t cell) {
 
 } // namespace
 
+bool PassesBlocks(const cStageObj& o) {
+    return o.nFlying != 0 && o.nBlockMode == 0;
+}
+
 cBlockSampling SamplingOf(const cStageObj& obj) {
     cBlockSampling s;
     const std::int32_t w = std::max(obj.nWidth, 1), h = std::max(obj.nHeight, 1);
@@ -91,10 +84,10 @@ cBlockSampling SamplingOf(const cStageObj& obj) {
 std::int32_t FindBlockOnLine(const cChara& chara, double x1, double y1, double x2, double y2) {
     const cBlockSampling s = SamplingOf(chara);
     if (x1 == x2) {
-        const std::int32_t x = Trunc(x1);
+        const std::int32_t x = Trunc32(x1);
         int bestSolidity = -1;
         std::int32_t best = 0;
-        SampleLine(Trunc(y1), Trunc(y2), s.n, std::max(s.stepY, 2), [&](std::int32_t y) {
+        SampleLine(Trunc32(y1), Trunc32(y2), s.n, std::max(s.stepY, 2), [&](std::int32_t y) {
             const std::int32_t cell = BlockGrid.CellAt(x, y);
             const int solidity = SolidityFor(cell, chara);
             if (solidity > bestSolidity) {
@@ -105,7 +98,7 @@ std::int32_t FindBlockOnLine(const cChara& chara, double x1, double y1, double x
         return best;
     }
     if (y1 == y2) {
-        const std::int32_t y = Trunc(y1), a = Trunc(x1), b = Trunc(x2);
+        const std::int32_t y = Trunc32(y1), a = Trunc32(x1), b = Trunc32(x2);
         const std::int32_t mid = static_cast<std::int32_t>((static_cast<std::int64_t>(a) + b) >> 1);
         cBest best;
         SampleLine(a, b, s.n, std::max(s.stepX, 2),
@@ -119,7 +112,7 @@ std::int32_t FindFloorCell(const cChara& chara) {
     const std::int32_t n = SamplingOf(chara).n;
     // m points with the last one on the right edge; at least both ends.
     const std::int32_t m = std::max(n % 2 == 0 ? n + 1 : n + 2, 2);
-    const std::int32_t left = Trunc(chara.dX), right = Trunc(chara.dRight), y = Trunc(chara.dBottom);
+    const std::int32_t left = Trunc32(chara.dX), right = Trunc32(chara.dRight), y = Trunc32(chara.dBottom);
     const std::int32_t step = std::max(chara.nWidth, 0) / (m - 1);
     const std::int32_t mid = static_cast<std::int32_t>((static_cast<std::int64_t>(left) + right) >> 1);
     cBest best;
@@ -153,7 +146,7 @@ int CheckBlockLeft(cChara& c) {
     if (v != 1) return v;
     c.bContact[0] = 1;
     c.dOwnVX = 0;
-    c.dX += 32 - (Trunc(c.dX) & 31);
+    c.dX += 32 - (Trunc32(c.dX) & 31);
     c.RecomputeX();
     c.AfterMoveX();
     c.nBlockHitSide = 0;
@@ -169,7 +162,7 @@ int CheckBlockRight(cChara& c) {
     if (v != 1) return v;
     c.bContact[1] = 1;
     c.dOwnVX = 0;
-    c.dX -= (Trunc(c.dRight) & 31) + 1;
+    c.dX -= (Trunc32(c.dRight) & 31) + 1;
     c.RecomputeX();
     c.AfterMoveX();
     c.nBlockHitSide = 1;

@@ -10,6 +10,9 @@ class cChara;
 class cHeroChara;
 class cStageObj;
 
+// A flying object in block-contact mode 0: blocks mean nothing to it.
+bool PassesBlocks(const cStageObj& o);
+
 // How an object samples the cells along its edges: n + 1 points per edge,
 // spaced by step - 1 pixels on each axis.
 struct cBlockSampling {

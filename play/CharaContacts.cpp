@@ -47,14 +47,6 @@ bool InHitList(const cShotObj& s, const cChara* c) {
     return std::find(s.HitList.begin(), s.HitList.end(), c) != s.HitList.end();
 }
 
-// Every marked attack leaves its group list and the live list.
-void SweepMarkedAttacks() {
-    cSceneState& scene = Scene();
-    for (cList<cShotObj*>& group : scene.FactionShots)
-        group.remove_if([](const cShotObj* s) { return s->nMarkRemove != 0; });
-    scene.LiveShots.remove_if([](const cShotObj& s) { return s.nMarkRemove != 0; });
-}
-
 // Phase A: the attacks of every group against the characters of the others.
 int AttacksAgainstCharas(cStageEnd& end) {
     cSceneState& scene = Scene();
@@ -251,28 +243,20 @@ int CheckDeaths(cStageEnd& end) {
         if (hero->Defeat() == 1) end.StageClear();
         return 1;
     }
-    cList<cNpcChara>& live = scene.CharaList;
-    for (auto it = live.begin(); it != live.end();) {
-        cNpcChara& c = *it;
-        if (c.bRemoveMark) {
-            it = EraseCharaNode(live, it);
-            continue;
-        }
+    // The main frame may be walking the live list around this check: the
+    // defeated leave by their removal mark once that walk is over.
+    for (cNpcChara& c : scene.CharaList) {
         // A defeated character that is kept was handled when it fell.
-        if (c.hp > 0 || c.bDying) {
-            ++it;
-            continue;
-        }
+        if (c.bRemoveMark || c.hp > 0 || c.bDying) continue;
         const int k = CheckCharaDeath(c, end);
         if (play_settings::KeepDefeatedCharas()) {
             if (k == 1) {
-                EraseCharaNode(live, it);
+                MarkCharaRemoved(c);
                 return 1;
             }
             EngineScene().PlaySe(9);
-            ++it;
         } else {
-            it = EraseCharaNode(live, it);
+            MarkCharaRemoved(c);
             if (k != 0) return 1;
         }
     }
@@ -289,11 +273,11 @@ int GroupCollisions(cStageEnd& end, const cVector<std::int32_t>& attackSteps) {
         attacks = attackSteps.InRange(n) && attackSteps[static_cast<std::size_t>(n)] != 0;
     }
     int result = attacks ? AttacksAgainstCharas(end) : 0;
-    SweepMarkedAttacks();
+    RemoveMarkedShots();
     if (result == 0) result = CharasAgainstCharas(end);
     if (result == 0) {
         AttacksAgainstAttacks();
-        SweepMarkedAttacks();
+        RemoveMarkedShots();
     }
     // The flag goes down on every way out, an early one included.
     scene.nDeferRemoval = 0;

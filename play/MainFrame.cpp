@@ -33,9 +33,10 @@ bool Squeezed(const cChara& c) {
     return (c.bContact[0] && c.bContact[1]) || (c.bContact[2] && c.bContact[3]);
 }
 
-// Frames in which a squeeze does not kill.
-std::int32_t SqueezeGrace(const cChara&) {
-    return 0;
+// A block just put over a character gives it a short grace in which being
+// enclosed does not kill; the grace runs out frame by frame.
+void TickSqueezeGrace(cChara& c) {
+    if (c.nSqueezeGrace > 0) --c.nSqueezeGrace;
 }
 
 // A frame's end from a sub-step: the clear, the hero's death, or just the end.
@@ -100,7 +101,7 @@ void cPlayScene::UpdateActiveObjects() {
 }
 
 void cPlayScene::RemoveChara(cNpcChara& chara) {
-    chara.bRemoveMark = 1;
+    MarkCharaRemoved(chara);
 }
 
 int cPlayScene::KillHero(const char* reason) {
@@ -114,6 +115,7 @@ int cPlayScene::KillHero(const char* reason) {
 void cPlayScene::StateMain() {
     if (!bSetUp) {
         // No stage is set up (its set-up failed): nothing can run.
+        nNextScene = 0;
         nSubState = 0;
         nState = PLAY_LEAVE;
         return;
@@ -151,14 +153,21 @@ void cPlayScene::StateMain() {
         return;
     }
 
-    if (hero) hero->ResetFlowMarks();
-    for (cNpcChara& c : scene.CharaList)
+    if (hero) {
+        hero->ResetFlowMarks();
+        TickSqueezeGrace(*hero);
+    }
+    for (cNpcChara& c : scene.CharaList) {
+        TickSqueezeGrace(c);
         if (!c.bDying) c.ResetFlowMarks();
+    }
 
     for (std::int32_t i = 0; i < Stage.nSubSteps; ++i) {
         scene.nSubStep = i;
         ++nSubStepTotal;
         const int r = SubStep();
+        // The one place where the sub-step's walks are all over, on every
+        // way out of it: the characters marked on the way leave here.
         RemoveMarkedCharas();
         if (r == STEP_CLEAR) {
             OnStageClear();
@@ -190,7 +199,6 @@ int cPlayScene::SubStep() {
             if (item.nLifeTimer != kUnlimitedLife) --item.nLifeTimer;
         ItemList.remove_if([](const cItemObj& item) { return item.nLifeTimer < 0; });
     }
-    RemoveMarkedCharas();
 
     for (cNpcChara& c : charas) BeginSubStep(c);
     BeginSubStep(*hero);
@@ -217,7 +225,7 @@ int cPlayScene::SubStep() {
     if (ClampToAutoScrollY(*hero) == 2) return KillHero("Dead 3") ? STEP_CLEAR : STEP_END;
     if (CheckBlockVertical(*hero) == 2) return KillHero("Dead 4") ? STEP_CLEAR : STEP_END;
     if (ClampToAutoScrollY(*hero) == 2) return KillHero("Dead 5") ? STEP_CLEAR : STEP_END;
-    const bool grace = SqueezeGrace(*hero) != 0;
+    const bool grace = hero->nSqueezeGrace > 0;
     if (Squeezed(*hero) && !grace) {
         hero->RestorePosition();
         return KillHero("Dead SP") ? STEP_CLEAR : STEP_END;
@@ -270,10 +278,13 @@ int cPlayScene::SubStep() {
         if (y == 7) dies = true;
         if (y == 8) leaves = true;
         if (CheckBlockVertical(c) == 2) dies = true;
-        if (SolidCharaContacts(c, charas) == 2) dies = true;
+        // Enclosed on opposite sides is no death during a block change's grace,
+        // whether blocks or solid characters did the enclosing.
+        const bool grace = c.nSqueezeGrace > 0;
+        if (SolidCharaContacts(c, charas) == 2 && !grace) dies = true;
         RecheckBlockSides(c);
         RecheckBlockVertical(c);
-        if (Squeezed(c) || dies) {
+        if ((Squeezed(c) && !grace) || dies) {
             PlaySe(kSeCharaDefeated);
             const int r = CheckCharaDeath(c, *this);
             if (r == 1) {
@@ -288,7 +299,6 @@ int cPlayScene::SubStep() {
             c.DecayKnockbackY();
         }
     }
-    RemoveMarkedCharas();
     if (hero->bDying) return STEP_ON;
 
     if (const int r = TouchBlockItem(*hero)) return r == 1 ? STEP_CLEAR : STEP_HERO_DIES;

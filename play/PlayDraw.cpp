@@ -14,12 +14,8 @@
 
 namespace {
 
-bool GraphicsRunning() {
-    return DDIsDirect3D() || DDIsDirectDraw();
-}
-
 DDSURFACEDATA* Target() {
-    return GraphicsRunning() ? &BackBuffer : nullptr;
+    return DDIsRunning() ? &BackBuffer : nullptr;
 }
 
 } // namespace
@@ -73,7 +69,7 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
         auto inLayer = [&](const cChara& c) { return layers == 1 || std::min<int>(c.Def.z, 7) == layer; };
         if (hero && inLayer(*hero)) DrawHero(target, frozen);
         for (cNpcChara& c : scene.CharaList)
-            if (inLayer(c) && DrawChara(c, target, frozen)) c.bRemoveMark = 1;
+            if (inLayer(c) && DrawChara(c, target, frozen)) MarkCharaRemoved(c);
     }
     // Characters whose defeat display ended leave after the walk.
     RemoveMarkedCharas();

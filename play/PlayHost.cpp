@@ -14,11 +14,3 @@ cPlayHost& PlayHost() {
 void SetPlayHost(cPlayHost* host) {
     Installed = host ? host : &NullHost;
 }
-
-cScopedPlayHost::cScopedPlayHost(cPlayHost& host) : previous_(&PlayHost()) {
-    SetPlayHost(&host);
-}
-
-cScopedPlayHost::~cScopedPlayHost() {
-    SetPlayHost(previous_);
-}

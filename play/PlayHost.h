@@ -6,6 +6,8 @@
 // in (free play, entered from the title, nothing presented).
 #pragma once
 
+#include "platform/Seam.h"
+
 class cPlayHost {
 public:
     virtual ~cPlayHost() = default;
@@ -43,13 +45,4 @@ public:
     int IsActive() override { return 1; }
 };
 
-class cScopedPlayHost {
-public:
-    explicit cScopedPlayHost(cPlayHost& host);
-    ~cScopedPlayHost();
-    cScopedPlayHost(const cScopedPlayHost&) = delete;
-    cScopedPlayHost& operator=(const cScopedPlayHost&) = delete;
-
-private:
-    cPlayHost* previous_;
-};
+using cScopedPlayHost = cScopedSeam<cPlayHost, PlayHost, SetPlayHost>;

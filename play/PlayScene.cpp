@@ -34,10 +34,6 @@ cVector<int> PlayPictures() {
 
 constexpr int kFirstBackground = 55; // eight background layers, 55 to 62
 
-bool GraphicsRunning() {
-    return DDIsDirect3D() || DDIsDirectDraw();
-}
-
 } // namespace
 
 cPlayScene::cPlayScene() = default;
@@ -50,7 +46,7 @@ cPlayScene::~cPlayScene() {
     scene.LiveShots.clear();
     scene.CharaList.clear();
     scene.HeroList.clear();
-    if (GraphicsRunning()) {
+    if (DDIsRunning()) {
         for (int i : PlayPictures()) DDReleaseSurface(&SystemSD[i]);
     }
 }
@@ -107,7 +103,7 @@ void cPlayScene::Enter() {
         bmp.nWorkWidth = 640;
         bmp.nWorkHeight = 480;
     }
-    if (GraphicsRunning()) {
+    if (DDIsRunning()) {
         bool loaded = false;
         if (fromItself) {
             int backgrounds[8];
@@ -130,6 +126,11 @@ void cPlayScene::Enter() {
     }
     SetStage(fromItself ? 1 : 0, 1);
     nSubState = 0;
+    if (!bSetUp) {
+        // The stage could not be set up (reported there): back to the title.
+        nNextScene = 0;
+        nState = PLAY_LEAVE;
+    }
 }
 
 void cPlayScene::StateFadeIn() {
@@ -159,12 +160,13 @@ void cPlayScene::StateLeave() {
         ++nSubState;
         return;
     }
-    if (GraphicsRunning()) DDFillSurfaceColor(&BackBuffer, 0);
+    if (DDIsRunning()) DDFillSurfaceColor(&BackBuffer, 0);
     cPlayHost& host = PlayHost();
     int next = nNextScene;
     // A free-play stage with no stage after it starts again; a stage loaded
-    // from a file is read again first.
-    if (host.PlayMode() == 3 && !PlayData.bNextStage) {
+    // from a file is read again first. One that could not be set up would
+    // only fail again: it goes where the scene was sent.
+    if (bSetUp && host.PlayMode() == 3 && !PlayData.bNextStage) {
         PlayData.bNextStage = 0;
         if (!Stage.strPath.empty() && LoadStageForPlay(Stage.strPath, 0, &ReplayStage) != 1)
             PostMainWindowClose();

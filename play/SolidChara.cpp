@@ -12,10 +12,6 @@
 
 namespace {
 
-bool PassesBlocks(const cStageObj& o) {
-    return o.nFlying != 0 && o.nBlockMode == 0;
-}
-
 bool IsSolidOther(const cNpcChara& s, std::int32_t ownSerial) {
     return s.Def.BlockChara != 0 && s.bPresent && !s.bDying && s.nId != ownSerial;
 }

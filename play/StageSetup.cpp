@@ -15,6 +15,7 @@
 #include "play/Camera.h"
 #include "play/Placement.h"
 #include "play/PlayHost.h"
+#include "play/StageLimits.h"
 #include "project/PlayData.h"
 #include "project/Replay.h"
 #include "project/Stage.h"
@@ -27,21 +28,6 @@ namespace {
 constexpr std::int32_t kStageVarCount = 1001;
 constexpr std::int32_t kActivationGroups = 60;
 constexpr std::int32_t kCountdownMax = 999;
-
-// The settings of the stage as they were when the attempt started: status
-// commands may have changed them while it ran. The placement tables are not
-// changed by play and stay.
-void RestoreStageSettings(cStage& playing, cStage& start) {
-    playing.CopyFrom(start);
-    playing.Backgrounds = start.Backgrounds;
-    playing.Texts = start.Texts;
-    playing.Params1 = start.Params1;
-    playing.Params2 = start.Params2;
-    playing.Params3 = start.Params3;
-    playing.Params4 = start.Params4;
-    playing.Params5 = start.Params5;
-    playing.Switches = start.Switches;
-}
 
 // One entry per sub-step: 1 where attacks hit. `count` of them spread evenly
 // over `steps`, the last one marked when the spread fell short; 0 marks all.
@@ -83,7 +69,9 @@ void cPlayScene::SetStage(int bLoadStage, int bFirst) {
         ItemList.clear();
         scene.Pictures.clear();
 
-        if (bLoadStage) RestoreStageSettings(Stage, ReplayStage);
+        // The settings as they were when the attempt started: status commands
+        // may have changed them. Play never changes the placement tables.
+        if (bLoadStage) Stage.CopySettingsFrom(ReplayStage);
 
         // The seed: the recorded one in a replay, a new one when this attempt is
         // recorded, else the one of the last set-up (the constructor's at first).
@@ -111,7 +99,13 @@ void cPlayScene::SetStage(int bLoadStage, int bFirst) {
         nPrevMusic = Stage.nBgm;
 
         for (std::int32_t& n : nPlaced) n = 0;
-        Stage.SetLevel(Stage.nLevel);
+        BoundLevel(Stage);
+        // A map too large to hold leaves the stage unset: the scene leaves.
+        if (!MapFitsPlay(Stage)) {
+            scene.HeroList.clear();
+            Heroes.clear();
+            return;
+        }
         SetUpScrollAxes(scene, Stage);
 
         // The block grid: every cell empty (its condition cache too), then the
@@ -231,10 +225,10 @@ void cPlayScene::SetStage(int bLoadStage, int bFirst) {
                 if (c.bPresent) c.TriggerFlows(TIMING_BEFORE_STAGE);
             for (cNpcChara& c : scene.CharaList) {
                 if (c.bVanish) {
-                    c.bRemoveMark = 1;
+                    MarkCharaRemoved(c);
                 } else if (c.hp <= 0) {
                     CheckCharaDeath(c, *this);
-                    c.bRemoveMark = 1;
+                    MarkCharaRemoved(c);
                 }
             }
             RemoveMarkedCharas();

@@ -25,7 +25,7 @@ bool StepJob(cPlayScene& scene, cPauseJob& job, const cInput& in) {
         const bool now = (in.wButton & 1) != 0;
         const bool before = (in.GetPastState(1, 1) & 1) != 0;
         if (!now || before) return false;
-        scene.PlaySe(job.nMode == 1 ? kSeMessageClosed : kSeConfirm);
+        scene.PlaySe(job.nMode == kPauseMessage ? kSeMessageClosed : kSeConfirm);
         scene.bHeldButtons = 1;
         return true;
     }

@@ -3,6 +3,7 @@
 #include "engine/EngineScene.h"
 #include "engine/GraphicSource.h"
 #include "engine/HeroChara.h"
+#include "foundation/ErrorLog.h"
 #include "foundation/Timing.h"
 #include "graphics/Font.h"
 #include "graphics/Graphics.h"
@@ -42,12 +43,6 @@ std::int32_t Wrap(std::int64_t v, std::int32_t size) {
 
 DDSURFACEDATA* BackgroundPicture(std::size_t i) {
     return SystemSurface(kBackgroundPictureFirst + static_cast<int>(i));
-}
-
-std::string Format(const char* format, const std::string& label, long long value) {
-    char buf[128];
-    std::snprintf(buf, sizeof buf, format, label.c_str(), value);
-    return buf;
 }
 
 } // namespace
@@ -233,7 +228,7 @@ void DrawStatusBar(DDSURFACEDATA* target) {
             if (i == 4 && value == kUnlimitedLives)
                 text = g.bIcon ? "-" : g.Label + "-";
             else
-                text = g.bIcon ? std::to_string(value) : Format("%s%lld", g.Label, value);
+                text = g.bIcon ? std::to_string(value) : FormatString(128, "%s%lld", g.Label.c_str(), value);
             SysFont[1].DrawText(target, g.bIcon ? x + 16 : x, y, text.c_str(), 0);
         }
         x += widths[i] + spacing;

@@ -1,13 +1,18 @@
 // cPlayData: the state of one play-through that outlives a stage: the hero's
 // place on the world map, lives and scores, the project's global (common)
-// variables, the stage-clear flags and results, the carried hero status, the
-// restart point of the next stage and the music in play. `PlayData` is the
-// play-through in use. The stored fields are registered here; reading and
-// writing the save slots come with the save screens.
+// variables, the stage-clear flags and results, the results of the challenge
+// stages, the carried hero status, the restart point of the next stage, the
+// music in play, the stage being played and the save time. `PlayData` is the
+// play-through in use; `ReplayPlayData` and `PrevReplayPlayData` are the
+// copies taken at the start of the attempt in progress and of the one before,
+// which are stored with the replays. Story slots and Challenge.dat are in
+// project/SaveSlots.h.
 #pragma once
 
 #include "foundation/SaveData.h"
 #include "foundation/SmallRecords.h"
+#include "platform/LocalTime.h"
+#include "project/StageName.h"
 #include "records/EdChara.h"
 
 #include <cstdint>
@@ -15,26 +20,68 @@
 
 constexpr std::int32_t kUnlimitedLives = 999999;
 constexpr std::int32_t kMaxScore = 999999;
+constexpr std::size_t kPlayCarryItems = 25;
+constexpr std::size_t kClearFlagCount = 1000;
+constexpr std::size_t kCommonVarCount = 1001;
 
-// The save time as the stored 16-byte record (year, month, day of week, day,
-// hour, minute, second, milliseconds).
-struct cSaveTime {
-    std::uint16_t wField[8] = {};
-};
+// Game kinds: the rules a play-through follows.
+enum eGameKind : std::int32_t { GAME_STORY = 0, GAME_CHALLENGE = 1, GAME_FREE = 2 };
 
-// What one hero carries to the next stage: its numbers and its definition.
+// What one hero carries to the next stage: its numbers, then its definition
+// (in the definition's own stored layout).
 struct cHeroCarryRecord {
     cHeroCarry Carry;
     cEdChara Def;
+
+    void Load(cRecordFile& file);
+    void Save(cRecordFile& file);
 };
+
+// The least bytes one stored carry record takes: its field and string counts,
+// its five numbers and the definition's own least size.
+constexpr std::size_t kMinHeroCarryBytes = 28 + kMinCharaBytes;
 
 class cPlayData : public cRecord<cPlayData> {
 public:
     cPlayData();
 
     void RegisterFields(std::uint32_t version) override;
-    // The state of a new play-through (the vectors at their reset sizes).
+    // The registered part, then the save time and the lists. A file of an older
+    // version is brought up to date; what it does not hold starts as in a new
+    // play-through, never as left over from the play data read into.
+    void Load(cRecordFile& file) override;
+    void Save(cRecordFile& file) override;
+
+    // The state of a new play-through (the lists at their first sizes). The
+    // copy kept at the start of a stage is not touched.
     void Init();
+    // The world-map position inside the map and one challenge pair per
+    // challenge stage of the project.
+    void Normalise();
+
+    // Stage names and results.
+    void MakeStageName(const std::string& path, std::int32_t flag, std::int32_t number, std::int32_t value);
+    void RecordStageResult(const std::string& stageName, const std::string& keyName, std::int32_t flag,
+                           std::int32_t number, std::int32_t value, std::int32_t score);
+    std::int32_t FindStageValue(const std::string& keyName) const;
+    void SumClearedValues();
+
+    // The stage-start copy: kept at every stage set-up, brought back by a
+    // retry or give-up (force 0) or by a replay restart (force non-zero).
+    void SaveStageStart();
+    void RestoreStageStart(std::int32_t force, std::int32_t gameKind, bool testPlay);
+    void StartNewRound();
+    // Moves the ranking table shown by n among those the game kind keeps.
+    void StepRankingTable(std::int32_t gameKind, std::int32_t n);
+
+    // Hero carry-over (project/HeroCarry.cpp). Restoring writes the definition
+    // items into `def`, the countdown and the music into Stage, the lives here.
+    void StoreHeroStatus(std::int32_t hero, const cEdChara& def, std::int32_t hp, std::int32_t sp,
+                         std::int16_t effect, std::uint8_t effectParam, std::uint8_t effectOption,
+                         std::int32_t countdown, std::int32_t lives, std::int32_t music);
+    void RestoreHeroStatus(std::int32_t hero, cEdChara& def);
+    void GetCarriedValues(std::int32_t hero, std::int32_t& hp, std::int32_t& sp) const;
+    void ClearCarryFlags(std::int32_t ignored = 0);
 
     // Registered fields, in file order.
     std::int32_t bCarryStored = 0;
@@ -70,7 +117,7 @@ public:
     std::string strKeyName; // from 724
     std::string strPlayerName;
 
-    cSaveTime SaveTime;
+    SYSTEMTIME SaveTime;
     cVector<std::int32_t> CarryFlags; // 25 after a reset
     cVector<cHeroCarryRecord> Carries;
     cVector<cStageResult> Results;
@@ -85,3 +132,5 @@ public:
 };
 
 extern cPlayData PlayData;
+extern cPlayData ReplayPlayData;     // as at the start of the attempt in progress
+extern cPlayData PrevReplayPlayData; // as at the start of the attempt before it

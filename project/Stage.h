@@ -106,6 +106,9 @@ public:
     void SaveForReplay(cRecordFile& file, cStage& start);
     void Normalize();
     void SetLevel(std::int32_t level);
+    // Every setting of `source` (fields, switches, parameter groups,
+    // backgrounds, texts); the palette and placement tables stay.
+    void CopySettingsFrom(cStage& source);
 
     // Index of the first character placement that is a hero and not disabled; -1 when none.
     std::int32_t FindHero() const;

@@ -136,6 +136,18 @@ void cStage::Init() {
     Params5.Set(1, 1, 1, 1, 10, 10, 10, 10);
 }
 
+void cStage::CopySettingsFrom(cStage& source) {
+    CopyFrom(source);
+    Backgrounds = source.Backgrounds;
+    Texts = source.Texts;
+    Params1 = source.Params1;
+    Params2 = source.Params2;
+    Params3 = source.Params3;
+    Params4 = source.Params4;
+    Params5 = source.Params5;
+    Switches = source.Switches;
+}
+
 void cStage::SetLevel(std::int32_t level) {
     nLevel = level;
     const bool fixedCap = level >= 11 && level <= 19;

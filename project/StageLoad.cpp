@@ -60,15 +60,7 @@ bool PumpUntilDone(const cStageLoadJob& job) {
 // The start-of-attempt stage: every setting of the playing stage, without its
 // palette and placement tables.
 void CopyStartOfAttempt(cStage& start, cStage& playing) {
-    start.CopyFrom(playing);
-    start.Backgrounds = playing.Backgrounds;
-    start.Texts = playing.Texts;
-    start.Params1 = playing.Params1;
-    start.Params2 = playing.Params2;
-    start.Params3 = playing.Params3;
-    start.Params4 = playing.Params4;
-    start.Params5 = playing.Params5;
-    start.Switches = playing.Switches;
+    start.CopySettingsFrom(playing);
     start.Blocks.clear();
     start.Charas.clear();
     start.Items.clear();

@@ -2,6 +2,7 @@
 
 #include "foundation/FileNames.h"
 #include "foundation/MessageBox.h"
+#include "project/StageName.h"
 
 #include <algorithm>
 
@@ -11,15 +12,6 @@ std::int32_t PitchShiftForWidth(std::int32_t width) {
     std::int32_t shift = 0;
     for (std::int32_t rest = width - 1; rest > 0; rest /= 2) ++shift;
     return shift;
-}
-
-std::string WorldEntryStageName(const std::string& file) {
-    std::string name = file;
-    RemoveExtensionStr(name);
-    std::string::size_type mark = name.rfind("-1");
-    if (mark != std::string::npos) name.erase(mark);
-    name += '.';
-    return name;
 }
 
 cWorldMap::cWorldMap() {
@@ -181,7 +173,7 @@ int cWorldMap::FindEventEntry(const std::string& name, int mode, std::int32_t a,
     for (const auto& event : Events) {
         for (const auto& entry : event.Entries) {
             if (entry.nKind != 0) continue;
-            if (WorldEntryStageName(entry.strFile) != name) continue;
+            if (SeriesStageName(entry.strFile) != name) continue;
             if (mode == 0) {
                 if (entry.bLinked == 0) return 1;
             } else if (entry.bLinked && entry.nLinkA == a && entry.nLinkB == b) {

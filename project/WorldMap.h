@@ -65,8 +65,4 @@ private:
 // The pitch shift of a grid `width` cells wide: how often width - 1 halves to 0.
 std::int32_t PitchShiftForWidth(std::int32_t width);
 
-// The stage name an entry's file stands for: the extension dropped, then the
-// last "-1" and what follows it turned into ".", or "." appended.
-std::string WorldEntryStageName(const std::string& file);
-
 extern cWorldMap WorldMap;

@@ -14,12 +14,12 @@ std::int64_t DbSize(eDatabase db) {
 }
 
 // Parameter i, when the kind has it.
-std::int32_t* Param(cEdCommand& c, std::size_t i) {
+std::int32_t* ParamAt(cEdCommand& c, std::size_t i) {
     return i < c.vParam.size() ? &c.vParam[i] : nullptr;
 }
 
 void ReplaceOutside(cEdCommand& c, std::size_t i, eDatabase db, std::int32_t replacement) {
-    if (std::int32_t* p = Param(c, i); p && OutsideTable(*p, DbSize(db))) *p = replacement;
+    if (std::int32_t* p = ParamAt(c, i); p && OutsideTable(*p, DbSize(db))) *p = replacement;
 }
 
 // The wait of a sword command lasts its sword type's frames, at most 9999.
@@ -45,7 +45,7 @@ void cEdCommand::FixParams() {
         if (!IsFlow()) FixSword(*this);
         break;
     case 26:
-        if (std::int32_t* p0 = Param(*this, 0); p0 && *p0 == 4)
+        if (std::int32_t* p0 = ParamAt(*this, 0); p0 && *p0 == 4)
             ReplaceOutside(*this, 1, eDatabase::Bmp_CharaExc, 1);
         break;
     case 27:
@@ -117,8 +117,8 @@ void cEdCommand::ClampRefs() {
     const int kind = CharaKind();
     if (!IsFlow() && kind >= 11 && kind <= 15 && pShot) ClampShotRefs(kind, *pShot);
     if (kind == 25) {
-        std::int32_t* p0 = Param(*this, 0);
-        std::int32_t* p1 = Param(*this, 1);
+        std::int32_t* p0 = ParamAt(*this, 0);
+        std::int32_t* p1 = ParamAt(*this, 1);
         if (p0 && p1)
             if (auto pal = SummonPalette(*p0);
                 pal && OutsideTable(*p1, RecordContext().PaletteItemCount(*pal)))

@@ -40,6 +40,8 @@ public:
     void ClampRefs();
 
     bool IsFlow() const { return bFlow != 0; }
+    // Parameter i, or 0 when the command has fewer parameters.
+    std::int32_t Param(std::size_t i) const { return i < vParam.size() ? vParam[i] : 0; }
     // The kind in the character numbering (flow kinds 2 and more under their
     // twins); -1 for flow kind 1, which has no twin.
     int CharaKind() const;

@@ -1,19 +1,12 @@
 #include "records/EffectPictureState.h"
 
+#include "foundation/Truncate.h"
 #include "records/PictureDraw.h"
 
 #include <cmath>
 #include <cstdint>
 
 namespace {
-
-// Truncation toward zero into 32 bits, saturating instead of overflowing.
-std::int32_t Trunc32(double v) {
-    if (!(v == v)) return 0;
-    if (v >= 2147483647.0) return INT32_MAX;
-    if (v <= -2147483648.0) return INT32_MIN;
-    return static_cast<std::int32_t>(v);
-}
 
 void Scroll(double& x, double& y) {
     x = y = 0;

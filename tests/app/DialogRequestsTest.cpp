@@ -5,15 +5,20 @@
 #include "app/App.h"
 #include "app/Game.h"
 #include "fixtures/TempDir.h"
+#include "foundation/Fault.h"
+#include "foundation/MessageBox.h"
 #include "gui/DialogTemplates.h"
 #include "platform/Dialog.h"
+#include "platform/FileDialog.h"
 #include "project/BootData.h"
 #include "project/IniSetting.h"
 #include "project/OptionData.h"
+#include "project/Stage.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 using S = DialogStep;
@@ -68,4 +73,59 @@ TEST(NameEntryRequest, TheProgramMessageRunsTheDialogAndSaysItIsDone) {
     Game.nPlayMode = 0;
     DestroyWindow(window);
     UnregisterWindowClass("NameEntryRequestTest");
+}
+
+TEST(StageFileRequest, AChosenStageStartsAndACancelOrAFailedLoadStartsNothing) {
+    TempDir dir;
+    cStage stage;
+    stage.nMapWidth = 40;
+    stage.Charas.resize(2); // the hero is the character placed under control 0
+    stage.Charas[0].Control = 1;
+    stage.Charas[1].Control = 0;
+    stage.Charas[1].Column = 4;
+    const std::vector<std::uint8_t> bytes = stage.SaveToBytes();
+    std::filesystem::create_directories("data/stg4");
+    std::ofstream("data/stg4/a.stg4_818", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    ClearScriptedFileDialogs();
+    ClearScriptedMessageBoxAnswers();
+    ASSERT_TRUE(RegisterWindowClass("StageFileRequestTest", MainWndProc));
+    HWND window = CreateWindowA("StageFileRequestTest", "");
+    const HWND before = hMainWnd.exchange(window);
+    struct Case {
+        const char* what;
+        bool scripted;
+        std::string answer;
+        int result;
+        bool starts, closes;
+    } cases[] = {
+        {"a chosen stage starts", true, "data\\stg4\\a.stg4_818", 1, true, false},
+        {"a cancel starts nothing", false, "", 0, false, false},
+        {"a file that fails to load is told as a failure, and the program closes in order", true,
+         "data\\stg4\\none.stg4_818", 0, false, true},
+    };
+    for (const Case& c : cases) {
+        if (c.scripted) PushScriptedFileDialog(c.answer);
+        Game.nNextScene = SCENE_TITLE;
+        bDialogDone = 0;
+        bDialogResult = 7;
+        SendMessageA(window, WM_OPEN_STAGE_FILE, 0, 0);
+        EXPECT_EQ(bDialogDone.load(), 1) << c.what;
+        EXPECT_EQ(bDialogResult.load(), c.result) << c.what;
+        EXPECT_EQ(Game.nNextScene == SCENE_PLAY, c.starts) << c.what;
+        if (c.starts) {
+            EXPECT_EQ(IniSetting.FreeStage, c.answer) << c.what;
+        }
+        MSG msg;
+        bool closes = false;
+        while (PeekMessageA(&msg, window, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_CLOSE) closes = true;
+        }
+        EXPECT_EQ(closes, c.closes) << c.what;
+    }
+    Game.nNextScene = 0;
+    IniSetting.FreeStage.clear();
+    DestroyWindow(window);
+    hMainWnd = before;
+    UnregisterWindowClass("StageFileRequestTest");
 }

@@ -57,13 +57,16 @@ TEST_F(PlayerEdgesTest, AFailedStartSaysWhyEndsWithStatusOneAndChangesNothing) {
         {"no display at all",
          [](const fs::path& g, PlayerRun& run) {
              ASSERT_TRUE(WriteGameFolder(g));
-             run.env = {{"SDL_VIDEODRIVER", std::nullopt}, {"DISPLAY", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}};
+             run.env = {{"SDL_VIDEODRIVER", std::nullopt},
+                        {"DISPLAY", std::nullopt},
+                        {"WAYLAND_DISPLAY", std::nullopt}};
          },
          "brindle4: the window can't be made: no display (DISPLAY is not set"},
         {"a display nobody serves",
          [](const fs::path& g, PlayerRun& run) {
              ASSERT_TRUE(WriteGameFolder(g));
-             run.env = {{"SDL_VIDEODRIVER", std::nullopt}, {"DISPLAY", ":9999"}, {"WAYLAND_DISPLAY", std::nullopt}};
+             run.env = {
+                 {"SDL_VIDEODRIVER", std::nullopt}, {"DISPLAY", ":9999"}, {"WAYLAND_DISPLAY", std::nullopt}};
          },
          "brindle4: the window can't be made: no display (DISPLAY=:9999"},
         {"a read-only game folder",
@@ -103,6 +106,10 @@ TEST_F(PlayerEdgesTest, AFailedStartSaysWhyEndsWithStatusOneAndChangesNothing) {
         TearDown();
         fs::remove_all(game);
         game = MakeFolder(dir.path(), "game");
+        // A lock file left by a case run as root could not be opened by one run unprivileged.
+        fs::remove_all(runtime);
+        runtime = MakeFolder(dir.path(), "runtime", 0700);
+        GiveAway(runtime);
         PlayerRun run;
         run.stderrPath = dir.path() / "stderr.txt";
         c.prepare(game, run);

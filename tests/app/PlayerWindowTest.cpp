@@ -5,6 +5,7 @@
 #include "app/GameFolder.h"
 #include "app/PlayerRun.h"
 #include "fixtures/TempDir.h"
+#include "fixtures/XWindows.h"
 #include "fixtures/Xvfb.h"
 #include "platform/Cp932.h"
 #include "platform/InstanceLock.h"
@@ -14,16 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// The window ids whose title is `title` (a regular expression), as xdotool finds them.
-std::string FindWindow(const XvfbServer& x, const std::string& title, int seconds) {
-    for (int i = 0; i < seconds * 10; ++i) {
-        std::string ids = x.Run("xdotool search --name '" + title + "' 2>/dev/null");
-        if (!ids.empty()) return ids.substr(0, ids.find('\n'));
-        ::usleep(100000);
-    }
-    return {};
-}
 
 class PlayerWindowTest : public ::testing::Test {
 protected:
@@ -36,7 +27,9 @@ protected:
     // On the display, not headless. A sanitized player's leak check would
     // count GTK's and fontconfig's caches, kept for the life of the process.
     void Prepare(PlayerRun& run) {
-        run.env = {{"SDL_VIDEODRIVER", std::nullopt}, {"DISPLAY", x.Display()}, {"WAYLAND_DISPLAY", std::nullopt},
+        run.env = {{"SDL_VIDEODRIVER", std::nullopt},
+                   {"DISPLAY", x.Display()},
+                   {"WAYLAND_DISPLAY", std::nullopt},
                    {"NO_AT_BRIDGE", "1"}};
         const char* asan = std::getenv("ASAN_OPTIONS");
         run.env["ASAN_OPTIONS"] = std::string(asan ? asan : "") + ":detect_leaks=0";
@@ -65,9 +58,8 @@ TEST_F(PlayerWindowTest, TheFirstStartQuestionIsAGtkBoxAndItsAnswerIsFollowed) {
         PlayerRun run;
         Prepare(run);
         run.Start(game, runtime, 5);
-        std::string box = FindWindow(x, title, 60);
+        std::string box = FindWindowTitled(x, title, 60);
         ASSERT_FALSE(box.empty()) << "no box titled " << title << "\n" << run.Stderr();
-        EXPECT_EQ(x.Run("xdotool getwindowname " + box), title + "\n") << "the title reaches X as UTF-8";
         if (c.dataMade) {
             fs::path shots = PlayerPath().parent_path() / "screenshots";
             fs::create_directories(shots);
@@ -78,6 +70,15 @@ TEST_F(PlayerWindowTest, TheFirstStartQuestionIsAGtkBoxAndItsAnswerIsFollowed) {
         int status = -1;
         x.Run("xdotool windowfocus --sync " + box + " key " + c.key, &status);
         EXPECT_EQ(status, 0);
+        if (c.dataMade) {
+            EXPECT_TRUE(FocusPlayerWindow(x, box, 30)) << "the box went and the game window is there";
+        } else {
+            // The start-up ends with its error box, answered in turn.
+            std::string error = FindWindowTitled(x, Cp932ToUtf8("エラー"), 60);
+            ASSERT_FALSE(error.empty()) << run.Stderr();
+            x.Run("xdotool windowfocus --sync " + error + " key Return", &status);
+            EXPECT_EQ(status, 0);
+        }
         ASSERT_TRUE(run.Wait(60)) << "the player did not end";
         EXPECT_TRUE(run.EndedNormallyWith(c.status)) << run.status << "\n" << run.Stderr();
         EXPECT_EQ(fs::exists(game / "data" / "System.dat"), c.dataMade);
@@ -86,13 +87,15 @@ TEST_F(PlayerWindowTest, TheFirstStartQuestionIsAGtkBoxAndItsAnswerIsFollowed) {
     }
 }
 
+// Disabled for now: after the server goes, the player does not end (being found).
 TEST_F(PlayerWindowTest, DISABLED_LosingTheDisplayClosesThePlayerInOrder) {
     ASSERT_TRUE(WriteGameFolder(game));
     PlayerRun run;
     Prepare(run);
     run.Start(game, runtime, 1000000); // runs until something ends it
     // The display mode is reported once the window and its graphics are up.
-    for (int i = 0; i < 600 && ReadAll(game / "Report_Game.txt").find("Mode : Window") == std::string::npos; ++i)
+    for (int i = 0; i < 600 && ReadAll(game / "Report_Game.txt").find("Mode : Window") == std::string::npos;
+         ++i)
         ::usleep(100000);
     ASSERT_NE(ReadAll(game / "Report_Game.txt").find("Mode : Window"), std::string::npos) << run.Stderr();
     x.Stop();

@@ -1,5 +1,5 @@
 // Shots, summons and the flow operation run through the harness.
-#include "fixtures/EngineHarness.h"
+#include "fixtures/CommandKit.h"
 
 #include "engine/CmdAttack.h"
 #include "engine/FlowSettings.h"
@@ -14,12 +14,7 @@ namespace {
 using CmdAttack = EngineTest;
 
 cEdCommand Cmd(int kind, std::int16_t tenths, std::initializer_list<std::int32_t> params = {}) {
-    cEdCommand c;
-    c.cKind = static_cast<std::int8_t>(kind);
-    c.sWait = tenths;
-    c.FixParams();
-    std::size_t i = 0;
-    for (std::int32_t p : params) c.vParam[i++] = p;
+    cEdCommand c = Command(kind, params, tenths);
     ResetShared(c.pShot);
     return c;
 }

@@ -1,6 +1,6 @@
 // The bodies character and flow commands share, run as character commands of
 // a flow and as the hero's immediate list.
-#include "fixtures/EngineHarness.h"
+#include "fixtures/CommandKit.h"
 
 #include "engine/CmdShared.h"
 #include "project/CommonPalette.h"
@@ -13,15 +13,9 @@ namespace {
 
 using CmdShared = EngineTest;
 
+// A command of character kind `kind`, or of its flow twin for an item's list.
 cEdCommand Cmd(int kind, std::initializer_list<std::int32_t> params = {}, bool flow = false) {
-    cEdCommand c;
-    c.bFlow = flow ? 1 : 0;
-    c.cKind = static_cast<std::int8_t>(flow ? kind - 15 : kind);
-    c.sWait = 1;
-    c.FixParams();
-    std::size_t i = 0;
-    for (std::int32_t p : params) c.vParam[i++] = p;
-    return c;
+    return flow ? FlowCommand(kind - FlowToCharaKindOffset, params, 1) : Command(kind, params, 1);
 }
 
 // Runs the commands as one flow of a fresh character until the flow ends.
@@ -95,7 +89,7 @@ TEST_F(CmdShared, SoundsMusicEffectsColourAndGameWaitAreHandedToThePlayScene) {
     EXPECT_TRUE(harness.Asked("bgm 3 1"));
     EXPECT_TRUE(harness.Asked("screen effect 2 1 0"));
     EXPECT_TRUE(harness.Asked("screen colour 200"));
-    EXPECT_TRUE(harness.Asked("game wait 30"));
+    EXPECT_TRUE(harness.Asked("hold 5 key 0 frames 30 delay 0"));
 }
 
 TEST_F(CmdShared, GraphicAndAnimeSetChangesAndAnUnknownSetIsIgnored) {
@@ -119,6 +113,38 @@ TEST_F(CmdShared, TakingAnItemRunsItsListOnTheHero) {
     EXPECT_EQ(h.RunFlowCommands(list), 0);
     EXPECT_TRUE(harness.Asked("db se 9"));
     EXPECT_EQ(scene().nEndState, 0);
+}
+
+TEST_F(CmdShared, AnItemTakingItselfEndsAndANestedEndStopsTheOuterList) {
+    cHeroChara& h = AddHero(Def(), 2, 4);
+    auto sound = [](std::int32_t n) {
+        cEdCommand c = Cmd(35, {n}, true);
+        c.bSeVisibleOnly = 0;
+        return c;
+    };
+    Stage.PaletteItems.assign(3, cEdItem());
+    // Item 0 takes item 1, which takes item 0 again: the loop is cut there.
+    Stage.PaletteItems[0].Commands = {sound(1), Cmd(25, {1, 1}, true)};
+    Stage.PaletteItems[1].Commands = {sound(2), Cmd(25, {1, 0}, true), sound(3)};
+    // Item 2 clears the stage.
+    Stage.PaletteItems[2].Commands = {Cmd(17, {3}, true)};
+    cVector<cEdCommand> list = {Cmd(25, {1, 0}, true), sound(4)};
+    EXPECT_EQ(h.RunFlowCommands(list), 0);
+    std::string sounds;
+    for (const std::string& r : harness.requests)
+        if (r.rfind("db se ", 0) == 0) sounds += r.substr(6);
+    EXPECT_EQ(sounds, "1234");
+
+    // The clear of a taken item stops the list that took it and is not taken
+    // back by a later item that ends nothing.
+    harness.requests.clear();
+    cVector<cEdCommand> clearing = {Cmd(25, {1, 2}, true), sound(5)};
+    EXPECT_EQ(h.RunFlowCommands(clearing), 1);
+    EXPECT_FALSE(harness.Asked("db se 5"));
+    EXPECT_EQ(scene().nEndState, 1);
+    cVector<cEdCommand> harmless = {Cmd(25, {1, 1}, true)};
+    h.RunFlowCommands(harmless);
+    EXPECT_EQ(scene().nEndState, 1);
 }
 
 TEST_F(CmdShared, ArrangementsReachTheNextCommandOfAFlowAndOfTheHerosList) {

@@ -20,9 +20,7 @@ namespace {
 using CommandKindCoverage = EngineTest;
 
 // (flow command, kind) pairs whose handlers are not built yet.
-const std::set<std::pair<bool, int>> kExpectedMissing = {
-    {true, 1},
-};
+const std::set<std::pair<bool, int>> kExpectedMissing = {};
 
 // A command of the kind with its parameters sized and all three parts.
 cEdCommand CommandOf(bool flow, int kind) {

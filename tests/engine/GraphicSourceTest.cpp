@@ -69,7 +69,7 @@ struct SourceCase {
     int scale;
 };
 
-const SourceCase kCases[] = {
+const SourceCase kSourceCases[] = {
     {"block", 1, GRAPHIC_BLOCK, 16, 0, 1, 0, 2, 2, 3, 3, 32, 32, 1},
     {"block in the preview", 0, GRAPHIC_BLOCK, 44, 5, 0, 0, 2, 2, 3, 3, 64, 448, 1},
     {"character facing right", 1, GRAPHIC_CHARA, 14, 3, 1, 0, 5, 4, 23, 22, 96, 448, 1},
@@ -98,7 +98,7 @@ const SourceCase kCases[] = {
 };
 
 TEST_F(Sources, EveryKindAndFacingGivesItsCell) {
-    for (const SourceCase& c : kCases) {
+    for (const SourceCase& c : kSourceCases) {
         SCOPED_TRACE(c.name);
         for (int face = 0; face < 3; ++face) {
             // DirectDraw with the stretch switch draws the sheets as loaded; otherwise the second forms.

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr DWORD kBackground = 0x404040;
+constexpr DWORD kIndicatorBackground = 0x404040;
 
 class Indicators : public GraphicsTest, public cEngineWorld {
 protected:
@@ -43,7 +43,7 @@ protected:
         GraphicsTest::TearDown();
     }
     void Clear() { DDFillRectColor(&target, 0, 0, 640, 480, Background()); }
-    DWORD Background() const { return DDScreenBpp() == 8 ? 1 : kBackground; }
+    DWORD Background() const { return DDScreenBpp() == 8 ? 1 : kIndicatorBackground; }
     // A distance condition shown always, in colour `colour`, of reach R = hbl * 16 + dots.
     static cCond Range(int mode, int hbl, int dots = 0, int colour = 1) {
         cCond c;
@@ -149,20 +149,20 @@ TEST_F(Indicators, ACircleUpTo64IsDrawnDirectlyAndALargerOneThroughTheWorkSquare
     const int cx = chara->nScrLeft + chara->nScrWidth / 2, cy = chara->nScrTop + chara->nScrHeight / 2;
     const DWORD colour = PalNumToRGB(208);
     DDSURFACEDATA& work = SystemSD[SD_WORK_SHARED];
-    DDFillRectColor(&work, 0, 0, 640, 480, kBackground);
+    DDFillRectColor(&work, 0, 0, 640, 480, kIndicatorBackground);
     chara->Def.Conds = {Range(6, 4, 0, 0)}; // R = 64
     DrawCharaIndicators(&target);
     EXPECT_EQ(At(target, cx + 64, cy), colour);
     EXPECT_EQ(At(target, cx, cy - 64), colour);
-    EXPECT_EQ(At(work, 128, 64), kBackground);
+    EXPECT_EQ(At(work, 128, 64), kIndicatorBackground);
 
     Clear();
     chara->Def.Conds = {Range(6, 4, 1, 0)}; // R = 65
     DrawCharaIndicators(&target);
     EXPECT_EQ(At(work, 128, 64), colour); // the circle of 64 in the 129 x 129 square
-    EXPECT_EQ(At(work, 129, 64), kBackground);
+    EXPECT_EQ(At(work, 129, 64), kIndicatorBackground);
     EXPECT_GT(Painted(), 0);
-    EXPECT_EQ(At(target, cx + 70, cy), kBackground);
+    EXPECT_EQ(At(target, cx + 70, cy), kIndicatorBackground);
 }
 
 TEST_F(Indicators, TheRainbowColourCyclesEveryEightCalls) {

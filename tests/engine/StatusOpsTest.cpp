@@ -48,18 +48,18 @@ public:
 // Parameters: 0 variable, 1 scope, 2 index, 3 subject, 4 status, 5 operator, 6 value kind, 7 constant,
 // 8 and 9 random bounds, 10 and 11 value variable, 12 value subject, 13 value status, 14 percent,
 // 15 hp/sp mode, 16 gauge, 17 spare the invincible.
-struct OpCase {
+struct StatusOpCase {
     const char* name;
     std::initializer_list<std::pair<int, std::int32_t>> params;
     void (*prepare)(StatusWorld&);
     bool (*holds)(StatusWorld&);
 };
 
-std::ostream& operator<<(std::ostream& o, const OpCase& c) {
+std::ostream& operator<<(std::ostream& o, const StatusOpCase& c) {
     return o << c.name;
 }
 
-const OpCase kOps[] = {
+const StatusOpCase kStatusOps[] = {
     {"power multiplied past the top saturates",
      {{4, 9}, {5, 3}, {7, 999999}},
      [](StatusWorld& w) { w.me->Def.power = 999999; },
@@ -200,16 +200,16 @@ const OpCase kOps[] = {
      [](StatusWorld& w) { return w.me->Def.power == 0; }},
 };
 
-class StatusOps : public StatusWorld, public ::testing::WithParamInterface<OpCase> {};
+class StatusOps : public StatusWorld, public ::testing::WithParamInterface<StatusOpCase> {};
 
 TEST_P(StatusOps, CommandChangesTheStatus) {
-    const OpCase& c = GetParam();
+    const StatusOpCase& c = GetParam();
     if (c.prepare) c.prepare(*this);
     EXPECT_EQ(Run(c.params), 0);
     EXPECT_TRUE(c.holds(*this));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, StatusOps, ::testing::ValuesIn(kOps));
+INSTANTIATE_TEST_SUITE_P(Table, StatusOps, ::testing::ValuesIn(kStatusOps));
 
 TEST_F(StatusWorld, ARandomValueComesFromTheGameGenerator) {
     GameSrand(3);

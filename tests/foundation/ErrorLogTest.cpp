@@ -15,7 +15,7 @@
 namespace {
 
 // UTF-8 text as the files hold it (plain literals here are code page 932).
-std::string U8(const char8_t* text) {
+std::string Utf8(const char8_t* text) {
     return reinterpret_cast<const char*>(text);
 }
 
@@ -82,8 +82,8 @@ TEST_F(ErrorLog, ReportLinesNeedTheReportFileAndAreWrittenAsUtf8) {
     SetErrorLog(true, "EC_Game.txt");
     EXPECT_TRUE(ReportPrintf("App : ver %s", "818"));
     EXPECT_TRUE(ReportError("データ %d", 1));
-    EXPECT_EQ(ReadAll("Report_Game.txt"), "App : ver 818\n" + U8(u8"データ 1") + "\n");
-    EXPECT_EQ(ReadAll("EC_Game.txt"), U8(u8"データ 1") + "\n");
+    EXPECT_EQ(ReadAll("Report_Game.txt"), "App : ver 818\n" + Utf8(u8"データ 1") + "\n");
+    EXPECT_EQ(ReadAll("EC_Game.txt"), Utf8(u8"データ 1") + "\n");
     // A report removed after start-up is not made again.
     std::filesystem::remove("Report_Game.txt");
     EXPECT_FALSE(ReportPrintf("lost"));
@@ -95,9 +95,9 @@ TEST_F(ErrorLog, ReportErrorBoxWritesTheLineAndShowsIt) {
     PushScriptedMessageBoxAnswer(IDOK);
     EXPECT_TRUE(ReportErrorBox("%s の読み込みに失敗…", "data\\System.dat"));
     std::string report = ReadAll("Report_Game.txt");
-    std::string line = U8(u8"data\\System.dat の読み込みに失敗…");
+    std::string line = Utf8(u8"data\\System.dat の読み込みに失敗…");
     EXPECT_EQ(report.find(line + "\n"), 0u);
-    EXPECT_NE(report.find(U8(u8"[エラー] ") + line), std::string::npos);
+    EXPECT_NE(report.find(Utf8(u8"[エラー] ") + line), std::string::npos);
 }
 
 TEST_F(ErrorLog, LinesFromManyThreadsStayWhole) {

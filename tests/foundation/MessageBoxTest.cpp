@@ -12,10 +12,6 @@
 
 namespace {
 
-std::string U8(const char8_t* text) {
-    return reinterpret_cast<const char*>(text);
-}
-
 // Stands in for the user: answers every box it is shown and keeps the last caption.
 struct FixedAnswer : cMessageBoxPresenter {
     explicit FixedAnswer(int a) : answer(a) {}

@@ -90,6 +90,17 @@ TEST(SaveData, NewerVersionRefusedUntilNextGoodOpen) {
     EXPECT_EQ(r.a, 5);
     EXPECT_TRUE(r.LoadFromBytes(r.SaveToBytes()));
     EXPECT_EQ(NewerVersionRefused(), 0);
+
+    // A refusal for another reason is no newer-version refusal either.
+    for (const std::vector<std::uint8_t>& other :
+         {std::vector<std::uint8_t>{1, 2}, std::vector<std::uint8_t>{}}) {
+        EXPECT_FALSE(r.LoadFromBytes(newer.get()));
+        EXPECT_FALSE(r.LoadFromBytes(other));
+        EXPECT_EQ(NewerVersionRefused(), 0) << other.size() << " bytes";
+    }
+    EXPECT_FALSE(r.LoadFromBytes(newer.get()));
+    EXPECT_FALSE(r.LoadFromFile("no such file.dat"));
+    EXPECT_EQ(NewerVersionRefused(), 0) << "a missing file";
 }
 
 TEST(SaveData, DamagedFilesLeaveRecordUnchanged) {

@@ -77,28 +77,30 @@ TEST(SystemReport, DisplayLinesComeFromTheGraphicsLayer) {
     EXPECT_EQ(total, 0u);
     EXPECT_EQ(free, 0u);
 
-    bool askedVerbose = false;
-    SetDisplayFactsSource([&](bool verbose) {
-        askedVerbose = verbose;
-        DisplayFacts f;
-        f.windowMode = false;
-        f.bpp = 16;
-        f.hasVideoMemory = true;
-        f.vramTotal = 256ull << 20;
-        f.vramFree = 3ull << 19;
-        f.refreshRate = 60;
-        f.deviceLines = {"TextureMem : 256MB"};
-        f.ddiVersion = 8;
-        return f;
-    });
+    struct cFixedFacts : cDisplayFactsSource {
+        bool askedVerbose = false;
+        DisplayFacts Facts(bool verbose) override {
+            askedVerbose = verbose;
+            DisplayFacts f;
+            f.windowMode = false;
+            f.bpp = 16;
+            f.hasVideoMemory = true;
+            f.vramTotal = 256ull << 20;
+            f.vramFree = 3ull << 19;
+            f.refreshRate = 60;
+            f.deviceLines = {"TextureMem : 256MB"};
+            f.ddiVersion = 8;
+            return f;
+        }
+    } facts;
+    cScopedDisplayFactsSource scoped(facts);
     ASSERT_TRUE(SetReportFile("Report_Game.txt"));
     ASSERT_TRUE(ReportDisplayInfo(true));
-    EXPECT_TRUE(askedVerbose);
+    EXPECT_TRUE(facts.askedVerbose);
     EXPECT_EQ(GetDDIVersion(), 8);
     EXPECT_EQ(ReadLines("Report_Game.txt"),
               (std::vector<std::string>{"Mode : Fullscreen", "Bpp : 16", "VRAM Total : 256.000MB",
                                         "VRAM Free : 1.500MB", "RR : 60", "TextureMem : 256MB"}));
-    SetDisplayFactsSource(nullptr);
 }
 
 TEST(SystemReport, ThisSystemCountsAsTheNewestKnownWindowsRelease) {

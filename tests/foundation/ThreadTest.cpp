@@ -1,8 +1,7 @@
 #include "foundation/Thread.h"
 
-#include "fixtures/ReadAll.h"
+#include "fixtures/ErrorLogCapture.h"
 #include "fixtures/TempDir.h"
-#include "foundation/ErrorLog.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 
@@ -32,8 +31,7 @@ DWORD PeekingLoop(void* arg) {
 
 struct LogFixture : ::testing::Test {
     TempDir dir;
-    LogFixture() { SetErrorLog(true, "EC_Game.txt"); }
-    ~LogFixture() override { SetErrorLog(false, ""); }
+    cErrorLogCapture log;
 };
 
 using ThreadClass = LogFixture;
@@ -46,7 +44,7 @@ TEST_F(ThreadClass, ExitEndsAPeekingWorkerAndLogsEveryStepInOrder) {
     while (frames < 3) Sleep(1);
     t.Exit();
     EXPECT_FALSE(t.HasThread());
-    EXPECT_EQ(ReadAll("EC_Game.txt"), kExitLines);
+    EXPECT_EQ(log.Text(), kExitLines);
 }
 
 std::atomic<bool> workDone{false};
@@ -68,7 +66,7 @@ TEST_F(ThreadClass, WorkerThatIgnoresItsQueueIsWaitedForNotKilled) {
     t.Exit();
     EXPECT_TRUE(workDone.load()); // it finished its work and returned by itself
     EXPECT_FALSE(t.HasThread());
-    EXPECT_EQ(ReadAll("EC_Game.txt"), kExitLines);
+    EXPECT_EQ(log.Text(), kExitLines);
 }
 
 TEST_F(ThreadClass, ExitResumesASuspendedWorkerFirst) {
@@ -79,7 +77,7 @@ TEST_F(ThreadClass, ExitResumesASuspendedWorkerFirst) {
     EXPECT_TRUE(t.Suspend());
     t.Exit();
     EXPECT_FALSE(t.HasThread());
-    EXPECT_EQ(ReadAll("EC_Game.txt"), kExitLines);
+    EXPECT_EQ(log.Text(), kExitLines);
 }
 
 TEST_F(ThreadClass, WithoutAThreadEverythingReturnsAtOnce) {
@@ -88,7 +86,7 @@ TEST_F(ThreadClass, WithoutAThreadEverythingReturnsAtOnce) {
     EXPECT_TRUE(t.Resume());
     t.Wait();
     t.Exit();
-    EXPECT_EQ(ReadAll("EC_Game.txt"), "");
+    EXPECT_EQ(log.Text(), "");
 }
 
 DWORD ReturnAtOnce(void* arg) {

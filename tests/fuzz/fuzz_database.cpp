@@ -22,18 +22,17 @@ struct Slot {
 };
 
 std::vector<Slot> Slots() {
-    cDatabase& db = Database;
     return {
-        {DP_ANIME_SET, [&db] { return DatabaseFileBytes(db.AnimeSet); }},
-        {DP_ANIME, [&db] { return DatabaseFileBytes(db.Anime); }},
-        {DP_BMP_CHARA_EXC, [&db] { return DatabaseFileBytes(db.Bmp_CharaExc); }},
-        {DP_SWORD_TYPE, [&db] { return DatabaseFileBytes(db.SwordType); }},
-        {DP_EFFECT, [&db] { return DatabaseFileBytes(db.Effect); }},
-        {DP_CHARA_EFFECT, [&db] { return DatabaseFileBytes(db.CharaEffect); }},
-        {DP_SCR_EFFECT, [&db] { return DatabaseFileBytes(db.ScrEffect); }},
-        {DP_PICTURE, [&db] { return DatabaseFileBytes(db.Picture); }},
-        {DP_SOUND, [&db] { return DatabaseFileBytes(db.Sound); }},
-        {DP_BGM, [&db] { return DatabaseFileBytes(db.Bgm); }},
+        {DP_ANIME_SET, [] { return DatabaseFileBytes(Database.AnimeSet); }},
+        {DP_ANIME, [] { return DatabaseFileBytes(Database.Anime); }},
+        {DP_BMP_CHARA_EXC, [] { return DatabaseFileBytes(Database.Bmp_CharaExc); }},
+        {DP_SWORD_TYPE, [] { return DatabaseFileBytes(Database.SwordType); }},
+        {DP_EFFECT, [] { return DatabaseFileBytes(Database.Effect); }},
+        {DP_CHARA_EFFECT, [] { return DatabaseFileBytes(Database.CharaEffect); }},
+        {DP_SCR_EFFECT, [] { return DatabaseFileBytes(Database.ScrEffect); }},
+        {DP_PICTURE, [] { return DatabaseFileBytes(Database.Picture); }},
+        {DP_SOUND, [] { return DatabaseFileBytes(Database.Sound); }},
+        {DP_BGM, [] { return DatabaseFileBytes(Database.Bgm); }},
     };
 }
 

@@ -7,7 +7,7 @@
 namespace {
 
 constexpr int kSize = EffectFaces::kSize;
-const auto& kPicture = EffectFaces::kPicture;
+const auto& kCompositePicture = EffectFaces::kPicture;
 
 // An expected target: '.' the background, letters the picture's pixels.
 using Grid = std::vector<std::string>;
@@ -18,7 +18,7 @@ Grid Blank() {
 
 // Puts picture pixel (px, py) at (x, y) of the grid, as a keyed blit would.
 void Put(Grid& g, int x, int y, int px, int py) {
-    const char c = kPicture[py][px];
+    const char c = kCompositePicture[py][px];
     if (c == 'K' || x < 0 || y < 0 || x >= kSize || y >= kSize) return;
     g[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = c;
 }
@@ -36,7 +36,7 @@ protected:
         if (c == '.') return background;
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 4; ++x)
-                if (kPicture[y][x] == c) return At(pic, x, y);
+                if (kCompositePicture[y][x] == c) return At(pic, x, y);
         return 0;
     }
     void SetUp() override {
@@ -133,6 +133,33 @@ TEST_P(Composite, NothingForAnEmptyWindowOrStrip) {
     DDBltCircle(&dst, 6, 6, 2, 2, 2, 0, &pic, 2, 2, 1);
     DDBltWave(&dst, 0, 0, 4, 4, 1, 2.0, 0, 0, &pic, 0, 0, 1, 1);
     Check(Blank());
+}
+
+TEST_P(Composite, TurnNarrowsToTwoColumnsAndANarrowCardDoesNotDivideByNothing) {
+    // Width 4, half 2: counter 1 draws the card two pixels wide in the middle.
+    DDBltTurn(&dst, 2, 2, 4, 1, &pic, 0, 0, &pic, 0, 0, 4, 1, 1, 1, 0);
+    EXPECT_EQ(At(dst, 2, 2), background);
+    EXPECT_NE(At(dst, 3, 2), background);
+    EXPECT_NE(At(dst, 4, 2), background);
+    EXPECT_EQ(At(dst, 5, 2), background);
+    // Width 1 has no half to turn by: the first picture, whatever the counter.
+    DDBltTurn(&dst, 8, 8, 1, 1, &pic, 0, 0, &pic, 1, 0, 1, 1, 1, 5, 0);
+    EXPECT_EQ(At(dst, 8, 8), StoredLetter('R'));
+}
+
+TEST_P(Composite, NumbersFromADigitStrip) {
+    // Row 1 of the picture as a strip of one-pixel digits: 0 'Y', 1 'W', 2 'R', 3 'G'.
+    DDDrawNumber(&dst, 2, 1, 1, 1, &pic, 0, 1, 1, 3, 3, 0);    // right-aligned: two cells in
+    DDDrawNumber(&dst, 2, 3, 1, 1, &pic, 0, 1, 1, 3, 3, 1);    // centred: one cell in
+    DDDrawNumber(&dst, 2, 5, 1, 1, &pic, 0, 1, 1, 1203, 2, 0); // wider than the field: from x
+    DDDrawNumber(&dst, 2, 7, 1, 1, &pic, 0, 1, 1, 0, 1, 0);    // 0 is one digit
+    DDDrawNumber(&dst, 2, 9, 1, 1, &pic, 0, 1, 1, -5, 3, 0);   // negative: nothing
+    Grid g = Blank();
+    g[1][4] = 'G';
+    g[3][3] = 'G';
+    g[5].replace(2, 4, "WRYG");
+    g[7][2] = 'Y';
+    Check(g);
 }
 
 INSTANTIATE_EFFECT_FACES(Composite);

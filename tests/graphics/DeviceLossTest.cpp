@@ -2,37 +2,24 @@
 // next frame is the same, pixel for pixel, as the frame before the loss.
 #include "GraphicsFixture.h"
 
-#include "graphics/Font.h"
+#include "fixtures/LossScene.h"
 
 namespace {
-
-constexpr int kInk = 241;
 
 class DeviceLossTest : public GraphicsTest {
 protected:
     // Pictures from a file, an empty surface its owner draws, and text through
     // the glyph caches, presented as one frame.
     void Prepare() {
-        WriteFile("pic.bmp",
-                  MakeBmp(4, 2, 32,
-                          {0x112233, 0x445566, 0x778899, 0xAABBCC, 0x102030, 0x405060, 0x708090, 0xA0B0C0}));
-        Palette[0] = {0xFF, 0x00, 0xFF, 0};
-        Palette[kInk] = {0xFF, 0xFF, 0xFF, 0};
-        DDSetTransmit(0xFF, 0x00, 0xFF);
+        PrepareLossPicture();
         ASSERT_EQ(DDCreateSurfaceFromFile(&pic, "pic.bmp", 0, 32, 0, 0, 0, 0, 0, 0, 0), DDSURFACE_OK);
         ASSERT_TRUE(DDCreateSurface(&work, 8, 8, 0, 0, 0, 0, 0));
         DrawWork();
-        font.Create("ＭＳ ゴシック", 0, 16, 16, 16, kInk, nullptr, 1, 240, nullptr, 1);
+        CreateLossFont(font);
     }
-    void DrawWork() {
-        DDFillSurfaceColor(&work, DDIsDirect3D() ? 0xFF5A6B7Cu : 0x005A6B7Cu);
-        work.bLost = 0;
-    }
+    void DrawWork() { DrawLossWork(work); }
     std::vector<std::uint32_t> Frame() {
-        DDFillSurfaceColor(&BackBuffer, DDIsDirect3D() ? 0xFF203040u : 0x00203040u);
-        DDBltFast(&BackBuffer, 10, 10, 4, 2, &pic, 0, 0, 0);
-        DDBltFast(&BackBuffer, 30, 10, 8, 8, &work, 0, 0, 0);
-        font.DrawText(&BackBuffer, 40, 40, "Aあ漢", 0);
+        DrawLossFrame(pic, work, font);
         if (DDIsDirect3D())
             DDPresent(60, 0, nullptr);
         else

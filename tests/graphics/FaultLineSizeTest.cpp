@@ -1,8 +1,7 @@
 // The checked-access fault line gives the element's size in this program for
 // the tables the drawing reads: surface records and animation frame tables.
-#include "fixtures/ReadAll.h"
+#include "fixtures/ErrorLogCapture.h"
 #include "fixtures/TempDir.h"
-#include "foundation/ErrorLog.h"
 #include "graphics/SurfaceData.h"
 #include "records/AnimeFrame.h"
 
@@ -12,11 +11,10 @@ namespace {
 
 template <class T> std::string BadIndexLine() {
     TempDir dir;
-    SetErrorLog(true, "EC_Game.txt");
+    cErrorLogCapture log;
     cVector<T> table(2);
     table.At(2);
-    SetErrorLog(false, "");
-    return ReadAll("EC_Game.txt");
+    return log.Text();
 }
 
 TEST(FaultLineSize, RealTablesGiveTheirElementSize) {

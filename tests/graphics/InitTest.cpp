@@ -1,8 +1,7 @@
 // Start-up routes, formats, present and release.
 #include "GraphicsFixture.h"
 
-#include "fixtures/ReadAll.h"
-#include "foundation/ErrorLog.h"
+#include "fixtures/ErrorLogCapture.h"
 
 #include <fstream>
 #include <sstream>
@@ -11,11 +10,7 @@ namespace {
 
 class GraphicsStartUp : public GraphicsTest {
 protected:
-    void SetUp() override { SetErrorLog(true, "EC_Game.txt"); }
-    void TearDown() override {
-        GraphicsTest::TearDown();
-        SetErrorLog(false, "");
-    }
+    cErrorLogCapture log;
 };
 
 TEST_F(GraphicsStartUp, DirectDrawFullScreenAndWindow) {
@@ -54,9 +49,9 @@ TEST_F(GraphicsStartUp, DirectDrawFailuresGiveTheirCodesAndTags) {
     DirectDrawSettings().failCreate = false;
     DDRelease();
     EXPECT_FALSE(StartDirectDraw(24)) << "no 24-bit display mode";
-    std::string log = ReadAll("EC_Game.txt");
-    EXPECT_NE(log.find("CREATEEX_ERR"), std::string::npos);
-    EXPECT_NE(log.find("SETDISPLAYMODE_ERR"), std::string::npos);
+    const std::string text = log.Text();
+    EXPECT_NE(text.find("CREATEEX_ERR"), std::string::npos);
+    EXPECT_NE(text.find("SETDISPLAYMODE_ERR"), std::string::npos);
     for (int code : {1, 2, 3, 4, 5, 6, 7, 10, 11, 12}) EXPECT_FALSE(DDCheckInitResult(code)) << code;
     for (int code : {0, 8, 9, 13}) EXPECT_TRUE(DDCheckInitResult(code)) << code;
 }
@@ -85,7 +80,7 @@ TEST_F(GraphicsStartUp, Direct3DRefusesOldDrivers) {
     Direct3DSettings().ddiVersion = 9;
     Direct3DSettings().failHardwareVertexProcessing = true;
     EXPECT_TRUE(StartDirect3D(32));
-    EXPECT_NE(ReadAll("EC_Game.txt").find("Device HAL-SOFT"), std::string::npos);
+    EXPECT_NE(log.Text().find("Device HAL-SOFT"), std::string::npos);
 }
 
 TEST_F(GraphicsStartUp, TextureSizeRules) {

@@ -7,6 +7,7 @@
 #include "graphics/GraphicsGlobals.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -14,6 +15,13 @@ class PixelEffects : public EffectFaces {
 protected:
     void SetUp() override {
         EffectFaces::SetUp();
+        if (d3d) {
+            // The CPU's rules work on the system-memory copy of a texture; a
+            // texture in the device's memory is drawn by the device (below).
+            DDReleaseSurface(&pic);
+            ASSERT_EQ(DDCreateSurfaceFromFile(&pic, "pic.bmp", 1, bpp, 0, DTMEMORYTYPE_SYSTEM, 0, 0, 0, 0, 0),
+                      0);
+        }
         for (int y = 0; y < kSize; ++y)
             for (int x = 0; x < kSize; ++x) want[y][x] = At(dst, x, y);
     }
@@ -186,6 +194,20 @@ TEST_P(PixelEffects, BlurOfOneAveragesThePixelWithItsUpperLeftNeighbours) {
     Check();
     DDBltBlur(&dst, 1, 1, 4, 4, 0, 1, &pic, 0, 0, 1); // a strength of 0: nothing
     Check();
+}
+
+TEST_P(PixelEffects, BlurWiderThanThePictureAveragesAllOfItWhateverTheRadius) {
+    const DWORD grey = d3d ? 0xFF000000u | kGrey : Stored(kGrey);
+    DDFillRectColor(&dst, 0, 0, kSize, kSize, grey);
+    DDBltBlur(&dst, 1, 1, 4, 4, 4, 4, &pic, 0, 0, 1);
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x) want[y][x] = At(dst, x, y);
+    // A radius from a stored strength may be anything: past the rectangle it changes nothing.
+    for (int r : {5, 1000, std::numeric_limits<int>::max()}) {
+        DDFillRectColor(&dst, 0, 0, kSize, kSize, grey);
+        DDBltBlur(&dst, 1, 1, 4, 4, r, r, &pic, 0, 0, 1);
+        Check();
+    }
 }
 
 TEST_P(PixelEffects, EffectsClipToBothSurfaces) {

@@ -2,7 +2,7 @@
 // pictures, and the faults of texture creation this layer mends.
 #include "GraphicsFixture.h"
 
-#include "foundation/ErrorLog.h"
+#include "fixtures/ErrorLogCapture.h"
 #include <fstream>
 #include <sstream>
 
@@ -32,15 +32,14 @@ class PictureLoading : public GraphicsTest, public ::testing::WithParamInterface
 protected:
     void SetUp() override {
         SetReportFile("Report_Game.txt");
-        SetErrorLog(true, "EC_Game.txt");
         ASSERT_TRUE(GetParam() ? StartDirect3D(32) : StartDirectDraw(32));
     }
     void TearDown() override {
         for (auto& sd : table) DDReleaseSurface(&sd);
         DDReleaseSurface(&sd);
         GraphicsTest::TearDown();
-        SetErrorLog(false, "");
     }
+    cErrorLogCapture log;
     DDSURFACEDATA sd;
     DDSURFACEDATA table[3];
 };

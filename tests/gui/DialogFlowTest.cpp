@@ -109,7 +109,7 @@ TEST(NameEntryDialog, KeepsThreeCharactersAndClosingKeepsTheOldName) {
 }
 
 TEST(FileDialog, ModesAskForTheirFilesAndNames) {
-    const FileDialogRequest stage = cFileDlg::MakeRequest(FILEDLG_OPEN_STAGE, false, "");
+    const FileDialogRequest stage = MakeFileDialogRequest(FILEDLG_OPEN_STAGE, false, "");
     EXPECT_EQ(stage.title, "ステージファイルの読み込み");
     EXPECT_EQ(stage.folder, "data\\stg4\\");
     ASSERT_EQ(stage.filters.size(), 1u);
@@ -117,12 +117,12 @@ TEST(FileDialog, ModesAskForTheirFilesAndNames) {
     EXPECT_TRUE(FileDialogPatternMatches(stage.filters[0].pattern, "b.RPL4_700"));
     EXPECT_FALSE(FileDialogPatternMatches(stage.filters[0].pattern, "c.txt"));
 
-    const FileDialogRequest open = cFileDlg::MakeRequest(FILEDLG_OPEN_REPLAY, true, "");
+    const FileDialogRequest open = MakeFileDialogRequest(FILEDLG_OPEN_REPLAY, true, "");
     EXPECT_EQ(open.title, "load replay file");
     EXPECT_FALSE(FileDialogPatternMatches(open.filters[0].pattern, "a.stg4_818"));
 
     const FileDialogRequest save =
-        cFileDlg::MakeRequest(FILEDLG_SAVE_REPLAY, true, "user_data\\rpl4\\s1.rpl4_818");
+        MakeFileDialogRequest(FILEDLG_SAVE_REPLAY, true, "user_data\\rpl4\\s1.rpl4_818");
     EXPECT_TRUE(save.save);
     EXPECT_EQ(save.title, "save replay file");
     EXPECT_EQ(save.filters[0].name, "ReplayFile ( *.rpl4_818 )");
@@ -131,32 +131,58 @@ TEST(FileDialog, ModesAskForTheirFilesAndNames) {
     EXPECT_EQ(save.suggested, "user_data\\rpl4\\s1.rpl4_818");
 
     const std::string longName(400, 'n');
-    EXPECT_EQ(cFileDlg::MakeRequest(FILEDLG_SAVE_REPLAY, false, longName).suggested.size(),
+    EXPECT_EQ(MakeFileDialogRequest(FILEDLG_SAVE_REPLAY, false, longName).suggested.size(),
               kFileNameBuffer - 1)
         << "a long suggestion is cut to the name buffer";
 }
 
 TEST(FileDialog, EndsWithTheChosenPathOrACancel) {
     ScriptGuard guard;
-    cWnd main;
-    {
+    struct Case {
+        const char* what;
+        bool scripted;
+        std::string answer;
+        int mode;
+        bool ok;
+        std::string path;
+    } cases[] = {
+        {"a chosen stage", true, "data\\stg4\\demo.stg4_818", FILEDLG_OPEN_STAGE, true,
+         "data\\stg4\\demo.stg4_818"},
+        {"unscripted, the chooser is cancelled", false, "", FILEDLG_OPEN_REPLAY, false, ""},
+        {"a path longer than the program's buffers is no choice", true, std::string(300, 'p'),
+         FILEDLG_OPEN_STAGE, false, ""},
+    };
+    for (const Case& c : cases) {
+        if (c.scripted) PushScriptedFileDialog(c.answer);
         std::string path = "left over";
-        PushScriptedFileDialog("data\\stg4\\demo.stg4_818");
-        cFileDlg dlg(&main, nullptr, &path, FILEDLG_OPEN_STAGE, false);
-        EXPECT_EQ(dlg.DoModal(0), 1);
-        EXPECT_EQ(path, "data\\stg4\\demo.stg4_818");
+        EXPECT_EQ(ChooseFile(nullptr, c.mode, false, path), c.ok) << c.what;
+        EXPECT_EQ(path, c.path) << c.what;
     }
-    {
-        std::string path = "left over";
-        cFileDlg dlg(&main, nullptr, &path, FILEDLG_OPEN_REPLAY, false);
-        EXPECT_EQ(dlg.DoModal(0), 0) << "unscripted, the chooser is cancelled";
-        EXPECT_EQ(path, "");
-    }
-    {
-        std::string path = "s";
-        PushScriptedFileDialog(std::string(300, 'p'));
-        cFileDlg dlg(&main, nullptr, &path, FILEDLG_OPEN_STAGE, false);
-        EXPECT_EQ(dlg.DoModal(0), 0) << "a path longer than the program's buffers is no choice";
-        EXPECT_EQ(path, "");
-    }
+}
+
+TEST(FileDialog, ASuggestedNameIsCutBetweenCharacters) {
+    // 129 double-byte characters: 258 bytes fit the buffer, the next one would split.
+    std::string name;
+    for (int i = 0; i < 130; ++i) name += "\x82\xa0";
+    const FileDialogRequest save = MakeFileDialogRequest(FILEDLG_SAVE_REPLAY, false, name);
+    EXPECT_EQ(save.suggested.size(), 258u);
+    EXPECT_EQ(save.suggested, name.substr(0, 258));
+}
+
+TEST(FileDialog, TheInstalledPresenterAnswers) {
+    class cFixedAnswer : public cFileDialogPresenter {
+    public:
+        bool Choose(const FileDialogRequest& request, std::string& chosen, std::string& answered) override {
+            title = request.title;
+            chosen = "data\\stg4\\picked.stg4_818";
+            answered.clear();
+            return true;
+        }
+        std::string title;
+    } fixed;
+    cScopedFileDialogPresenter install(fixed);
+    std::string path;
+    EXPECT_TRUE(ChooseFile(nullptr, FILEDLG_OPEN_STAGE, true, path));
+    EXPECT_EQ(path, "data\\stg4\\picked.stg4_818");
+    EXPECT_EQ(fixed.title, "load stage file");
 }

@@ -131,3 +131,52 @@ TEST(Dlg, TheCloseBoxEndsWithZeroAndTheOwnersWindowsComeBack) {
     DestroyWindow(child.Handle());
     UnregisterWindowClass("DlgTestChild");
 }
+
+TEST(Dlg, AControlThatEndsTheDialogLeavesTheOthersToBeReadBack) {
+    ClearScriptedDialogs();
+    // The OK button's own control object ends the dialog when it is clicked;
+    // the dialog's command handler then reads every control's value.
+    struct Ender : cCtrl {
+        cDlg* dialog = nullptr;
+        void OnNotifyCode(WORD) override { dialog->End(9); }
+    };
+    struct EndingDlg : ProbeDlg {
+        Ender ender;
+        int OnInitDialog(WPARAM w, LPARAM l) override {
+            ProbeDlg::OnInitDialog(w, l);
+            ender.dialog = this;
+            ender.Attach(this, 14);
+            AddCtrl(&ender);
+            return 1;
+        }
+    } dlg;
+    dlg.Init(90, nullptr, 0, nullptr);
+    dlg.UseTemplate(&kProbeTemplate);
+    PushScriptedDialog(90, {{DialogStep::Click, 13}, {DialogStep::Click, 14}});
+    EXPECT_EQ(dlg.DoModal(0), 7);
+    EXPECT_EQ(dlg.ticked, 1) << "the check box was still read back";
+    EXPECT_TRUE(dlg.Ctrls().empty()) << "an ended dialog offers its controls nothing more";
+}
+
+TEST(Dlg, TheInstalledPresenterShowsTheDialog) {
+    ClearScriptedDialogs();
+    // A presenter as a user would answer: tick, then OK.
+    class cUser : public cDialogPresenter {
+    public:
+        void Run(cDialogRun& dialog, std::string& answered) override {
+            shown = dialog.Template().title;
+            dialog.Click(13);
+            dialog.Click(14);
+            answered.clear();
+        }
+        std::string shown;
+    } user;
+    cScopedDialogPresenter install(user);
+    ProbeDlg dlg;
+    dlg.Init(90, nullptr, 0, nullptr);
+    dlg.UseTemplate(&kProbeTemplate);
+    EXPECT_EQ(dlg.DoModal(0), 7);
+    EXPECT_EQ(user.shown, "probe");
+    EXPECT_EQ(dlg.ticked, 1);
+    EXPECT_TRUE(dlg.Answered().empty()) << "a user's answer is not reported as unattended";
+}

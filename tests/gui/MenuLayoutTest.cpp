@@ -1,34 +1,14 @@
 // Word menus drawn with the second system font: the framed box is as wide as
 // the longest word plus the cursor column and one row per word.
-#include "graphics/GraphicsFixture.h"
+#include "gui/TextScreenFixture.h"
 
-#include "graphics/Font.h"
 #include "gui/MenuLayout.h"
 
 namespace {
 
-class WordMenu : public GraphicsTest {
+class WordMenu : public TextScreenTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(StartDirectDraw(32));
-        Palette[0] = {0xFF, 0x00, 0xFF, 0};
-        Palette[240] = {0x00, 0xFF, 0x00, 0};
-        Palette[241] = {0xFF, 0xFF, 0xFF, 0};
-        DDSetTransmit(0xFF, 0x00, 0xFF);
-        ASSERT_TRUE(DDCreateSurface(&frame, 640, 480, 0, 1, 0, 0, 0));
-        DDFillSurfaceColor(&frame, 0x000080);
-        ASSERT_TRUE(DDCreateSurface(&screen, 200, 80, 0, 1, 0, 0, 0));
-        DDFillSurfaceColor(&screen, 0x404040);
-        SysFont[1].Create("ＭＳ ゴシック", 0, 16, 16, 16, 241, &frame, 1, 240, nullptr, 1);
-    }
-    void TearDown() override {
-        SysFont[1].Release();
-        DDReleaseSurface(&frame);
-        DDReleaseSurface(&screen);
-        GraphicsTest::TearDown();
-    }
-    std::uint32_t Rgb(int x, int y) { return At(screen, x, y) & 0xFFFFFF; }
-    DDSURFACEDATA frame, screen;
+    WordMenu() : TextScreenTest(200) {}
 };
 
 TEST_F(WordMenu, TheBoxFitsTheLongestWordAndTheCursorColumn) {

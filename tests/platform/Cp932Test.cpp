@@ -1,12 +1,9 @@
 #include "platform/Cp932.h"
+#include "fixtures/ReadAll.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string U8(const char8_t* s) {
-    return std::string(reinterpret_cast<const char*>(s));
-}
 
 TEST(Cp932, LiteralsAreCompiledToCp932) {
     // ソ is 83 5C: its trail byte is the backslash.

@@ -191,18 +191,20 @@ TEST(PeekMessage, RemoveFlagsAndFilters) {
 }
 
 TEST(PeekMessage, ArrivalHookAndTimedWaitLetAnotherPumpShareTheThread) {
-    std::atomic<int> wakes{0};
-    SetMessageArrivalHook([&] { ++wakes; });
+    struct cCountWakes : cMessageArrival {
+        std::atomic<int> wakes{0};
+        void MessageArrived() override { ++wakes; }
+    } hook;
+    cScopedMessageArrivalHook scoped(hook);
     EXPECT_FALSE(WaitForMessage(5));
     DWORD me = GetCurrentThreadId();
     std::thread poster([me] { PostThreadMessageA(me, WM_USER + 7, 0, 0); });
     poster.join();
-    EXPECT_EQ(wakes.load(), 1);
+    EXPECT_EQ(hook.wakes.load(), 1);
     EXPECT_TRUE(WaitForMessage(1000));
     MSG msg;
     EXPECT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.message, WM_USER + 7);
-    SetMessageArrivalHook(nullptr);
 }
 
 TEST(Windows, ClassesHandlesTitlesAndProperties) {

@@ -1,4 +1,5 @@
 #include "platform/PathResolver.h"
+#include "fixtures/ReadAll.h"
 
 #include "fixtures/TempDir.h"
 
@@ -12,10 +13,6 @@ namespace fs = std::filesystem;
 fs::path U8Path(const char8_t* s) {
     return fs::path(s);
 }
-std::string U8(const char8_t* s) {
-    return std::string(reinterpret_cast<const char*>(s));
-}
-
 void Touch(const fs::path& p) {
     fs::create_directories(p.parent_path());
     std::ofstream(p) << "x";

@@ -13,11 +13,16 @@ TEST(UiPump, MessagePostedFromAnotherThreadWakesAThreadWaitingOnSdlEvents) {
     ASSERT_EQ(SDL_Init(SDL_INIT_EVENTS), 0) << SDL_GetError();
     Uint32 wakeEvent = SDL_RegisterEvents(1);
     ASSERT_NE(wakeEvent, static_cast<Uint32>(-1));
-    SetMessageArrivalHook([wakeEvent] {
-        SDL_Event e{};
-        e.type = wakeEvent;
-        SDL_PushEvent(&e);
-    });
+    struct cPushWake : cMessageArrival {
+        Uint32 type = 0;
+        void MessageArrived() override {
+            SDL_Event e{};
+            e.type = type;
+            SDL_PushEvent(&e);
+        }
+    } hook;
+    hook.type = wakeEvent;
+    cScopedMessageArrivalHook scoped(hook);
     DWORD ui = GetCurrentThreadId();
     std::thread game([ui] {
         Sleep(20);
@@ -36,7 +41,6 @@ TEST(UiPump, MessagePostedFromAnotherThreadWakesAThreadWaitingOnSdlEvents) {
     EXPECT_EQ(msg.message, WM_USER + 5);
     EXPECT_EQ(msg.wParam, 3u);
     game.join();
-    SetMessageArrivalHook(nullptr);
     SDL_Quit();
 }
 

@@ -1,5 +1,6 @@
 #include "fixtures/PlayWorld.h"
 
+#include "engine/SceneLists.h"
 #include "engine/StageObjects.h"
 #include "play/CharaContacts.h"
 
@@ -131,12 +132,19 @@ TEST_F(CharaContactsTest, AttacksOfEqualStrengthRemoveEachOther) {
     }
 }
 
-TEST_F(CharaContactsTest, DeathsRemoveDefeatedCharactersAndReportTheHero) {
+TEST_F(CharaContactsTest, DeathsRemoveDefeatedCharactersAfterTheWalkAndReportTheHero) {
     AddHero(Def(10), 5, 13);
     cNpcChara& dead = Enemy(5, 13, 0);
     Enemy(7, 13, 0);
     dead.hp = 0;
+    // The main frame may be walking the list around the check: nothing goes yet.
     EXPECT_EQ(CheckDeaths(end), 0);
+    ASSERT_EQ(scene().CharaList.size(), 2u);
+    EXPECT_EQ(dead.bRemoveMark, 1);
+    EXPECT_EQ(dead.bPresent, 0) << "a leaving character takes no further part";
+    EXPECT_EQ(CheckDeaths(end), 0) << "marked once, defeated once";
+    EXPECT_EQ(std::count(test.sounds.begin(), test.sounds.end(), 9), 0);
+    RemoveMarkedCharas();
     EXPECT_EQ(scene().CharaList.size(), 1u);
     EXPECT_TRUE(scene().FactionCharas.At(1).size() == 1u);
 

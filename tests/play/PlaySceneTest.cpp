@@ -15,13 +15,6 @@ protected:
     cGameGlobalsGuard globals;
 };
 
-// A floor under the whole map.
-cStage FloorStage() {
-    cStage s = SmallStage(30, 15, 3, 12);
-    for (std::int16_t c = 0; c < 30; ++c) s.Blocks.push_back(SolidBlock(c, 14));
-    return s;
-}
-
 // Runs frames until the play scene reaches `state` (at most `limit` frames): the frame count.
 int RunUntil(cStageRunner& run, int state, int limit) {
     for (int n = 1; n <= limit; ++n) {

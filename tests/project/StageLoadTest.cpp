@@ -1,6 +1,7 @@
 #include "project/StageLoad.h"
 
 #include "StageFixture.h"
+#include "fixtures/ErrorLogCapture.h"
 #include "fixtures/ReadAll.h"
 #include "fixtures/TempDir.h"
 #include "foundation/ErrorLog.h"
@@ -16,10 +17,6 @@
 #include <sstream>
 
 namespace {
-
-std::string U8(const char8_t* text) {
-    return reinterpret_cast<const char*>(text);
-}
 
 void WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
     std::filesystem::path parent = std::filesystem::path(name).parent_path();
@@ -46,10 +43,10 @@ cStage PlayableStage(std::int32_t width, bool hero = true) {
 class StageLoading : public ::testing::Test {
 protected:
     TempDir dir;
+    cErrorLogCapture log;
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         SetReportFile("Report_Game.txt");
-        SetErrorLog(true, "EC_Game.txt");
         ClearScriptedMessageBoxAnswers();
         Stage.Init();
         Stage.nMapWidth = 5;
@@ -59,7 +56,6 @@ protected:
     void TearDown() override {
         Stage.Init();
         Stage.strPath.clear();
-        SetErrorLog(false, "");
     }
     bool StageUnchanged() const { return Stage.nMapWidth == 5 && Stage.strPath == "before"; }
     bool Reported(const char8_t* text) const {
@@ -164,7 +160,7 @@ TEST_F(StageLoading, QuitDuringTheLoadEndsTheLoaderAndKeepsTheQuit) {
     EXPECT_EQ(LoadStageForPlay("g.stg4_818", 0, nullptr), 0);
     EXPECT_TRUE(StageUnchanged());
     EXPECT_FALSE(thLoad.HasThread());
-    EXPECT_NE(ReadAll("EC_Game.txt").find("msg.message == WM_QUIT"), std::string::npos);
+    EXPECT_NE(log.Text().find("msg.message == WM_QUIT"), std::string::npos);
     // The quit is still there for the caller's own loop.
     MSG msg;
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));

@@ -1,4 +1,5 @@
 #include "project/WorldMap.h"
+#include "project/StageName.h"
 
 #include "fixtures/ByteBuilder.h"
 
@@ -203,10 +204,10 @@ TEST(WorldMap, ImpossibleSizeIsRefusedAndMapKept) {
 }
 
 TEST(WorldMap, FindEventEntryByStageName) {
-    EXPECT_EQ(WorldEntryStageName("stage-1.stg4_818"), "stage.");
-    EXPECT_EQ(WorldEntryStageName("abc.stg4_818"), "abc.");
-    EXPECT_EQ(WorldEntryStageName("a-1-1.stg4_818"), "a-1.");
-    EXPECT_EQ(WorldEntryStageName("noext"), "noext.");
+    EXPECT_EQ(SeriesStageName("stage-1.stg4_818"), "stage.");
+    EXPECT_EQ(SeriesStageName("abc.stg4_818"), "abc.");
+    EXPECT_EQ(SeriesStageName("a-1-1.stg4_818"), "a-1.");
+    EXPECT_EQ(SeriesStageName("noext"), "noext.");
 
     cWorldMap map;
     ASSERT_TRUE(map.LoadFromBytes(MapFile(

@@ -9,21 +9,21 @@
 
 namespace {
 
-template <class T> struct Field {
+template <class T> struct ItemField {
     const char* name;
     std::function<std::int64_t(const T&)> get;
 };
 
 #define F(T, x)                                                                                              \
-    Field<T> {                                                                                               \
+    ItemField<T> {                                                                                               \
 #x, [](const T& c) -> std::int64_t { return static_cast<std::int64_t>(c.x); }                        \
     }
 #define SIZE(T, x)                                                                                           \
-    Field<T> {                                                                                               \
+    ItemField<T> {                                                                                               \
 #x, [](const T& c) -> std::int64_t { return static_cast<std::int64_t>(c.x.size()); }                 \
     }
 
-const std::vector<Field<cEdBlock>> kBlockFields = {
+const std::vector<ItemField<cEdBlock>> kBlockFields = {
     F(cEdBlock, PaletteSource),  F(cEdBlock, PaletteIndex), F(cEdBlock, CondCombine),
     F(cEdBlock, CondOnce),       F(cEdBlock, GraphicIndex), F(cEdBlock, GraphicKind),
     F(cEdBlock, GraphicSetting), F(cEdBlock, Layer),        F(cEdBlock, Hidden),
@@ -34,7 +34,7 @@ const std::vector<Field<cEdBlock>> kBlockFields = {
     SIZE(cEdBlock, Conds),
 };
 
-const std::vector<Field<cEdItem>> kItemFields = {
+const std::vector<ItemField<cEdItem>> kItemFields = {
     F(cEdItem, PaletteSource), F(cEdItem, PaletteIndex),  F(cEdItem, CondCombine),
     F(cEdItem, CondOnce),      F(cEdItem, OffsetX),       F(cEdItem, OffsetY),
     F(cEdItem, GraphicIndex),  F(cEdItem, GraphicKind),   F(cEdItem, CellBase),
@@ -75,7 +75,7 @@ cEdItem ItemTemplate() {
 }
 
 template <class T>
-std::set<std::string> Changed(const std::vector<Field<T>>& fields, const T& a, const T& b) {
+std::set<std::string> Changed(const std::vector<ItemField<T>>& fields, const T& a, const T& b) {
     std::set<std::string> out;
     for (const auto& f : fields)
         if (f.get(a) != f.get(b)) out.insert(f.name);

@@ -2,6 +2,7 @@
 // pulls the mix itself, so every sample is known.
 #pragma once
 
+#include "fixtures/ReadAll.h"
 #include "platform/AudioDevice.h"
 #include "platform/AudioMixer.h"
 #include "sound/SoundEffects.h"
@@ -38,10 +39,6 @@ inline long long Loudness(const std::vector<std::int16_t>& mix) {
 #include <fstream>
 #include <sstream>
 #include <string>
-
-inline std::string U8(const char8_t* text) {
-    return reinterpret_cast<const char*>(text);
-}
 
 // A scratch folder with its own report file, for tests that check report lines.
 class ReportFolder {

@@ -26,6 +26,9 @@ Image PalettePicture() {
     Image img(128, 128, DemoPalette(), 0);
     for (int i = 0; i < 256; ++i)
         img.FillRect((i % 16) * 8, (i / 16) * 8, 8, 8, Rgb{static_cast<std::uint8_t>(i), 0, 0});
+    // The true-colour modes take the palette from the pixels of the 16 x 16
+    // block at (0, 8), colour i at (i mod 16, 8 + i div 16).
+    for (int i = 0; i < 256; ++i) img.Set(i % 16, 8 + i / 16, Rgb{static_cast<std::uint8_t>(i), 0, 0});
     return img;
 }
 

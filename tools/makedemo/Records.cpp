@@ -2,6 +2,7 @@
 // record classes and saved through their own writers.
 #include "tools/makedemo/DemoFolder.h"
 
+#include "tools/makedemo/Pictures.h"
 #include "tools/makedemo/Stages.h"
 
 #include "project/CommonPalette.h"
@@ -50,6 +51,10 @@ void FillSystemData(cSystemData& sys) {
         sys.SystemSounds[i] = "wave\\" + names[i % names.size()] + ".wav";
     for (std::size_t i = 0; i < sys.ScreenMusic.size(); ++i) sys.ScreenMusic[i] = 1;
     sys.nChallengeStages = 1;
+    // The key colour the pictures are drawn with, for pictures converted to 16 bits.
+    sys.TransparentColour[0] = kClear.r;
+    sys.TransparentColour[1] = kClear.g;
+    sys.TransparentColour[2] = kClear.b;
 }
 
 // A record as the player keeps it: saved, read back through the player's

@@ -12,6 +12,14 @@ constexpr std::uint8_t kFromCommonPalette = 1;
 constexpr std::int8_t kTurnAtLedgesMove = 3; // "地上折り返し移動"
 constexpr std::int8_t kJumpCommand = 10;     // "ジャンプ"
 constexpr std::int8_t kStageClearCommand = 17;
+constexpr std::int8_t kStraightMove = 2; // "直線移動"
+constexpr std::uint8_t kEnemyFaction = 1;
+// Move directions that do not depend on the facing.
+constexpr std::int8_t kLeft = 2, kRight = 3;
+// Key entries of a key condition: the direction lists, then the buttons.
+constexpr std::size_t kKeyEntryCount = 19;
+constexpr std::size_t kLeftKey = 1, kRightKey = 2, kButton1 = 11;
+constexpr std::uint8_t kKeyPressed = 1;
 
 cEdBlock PaletteBlock(const char* name, std::int16_t graphic) {
     cEdBlock b;
@@ -21,10 +29,14 @@ cEdBlock PaletteBlock(const char* name, std::int16_t graphic) {
     return b;
 }
 
-cEdCommand Command(std::int8_t kind) {
+// A command of the kind (of the flow-command table when `flow`), its
+// parameters given from 0 on.
+cEdCommand Command(std::int8_t kind, const std::vector<std::int32_t>& params = {}, bool flow = false) {
     cEdCommand c;
+    c.bFlow = flow ? 1 : 0;
     c.cKind = kind;
     c.FixParams(); // the parameter count of the kind
+    for (std::size_t i = 0; i < params.size(); ++i) c.vParam.At(i) = params[i];
     return c;
 }
 
@@ -45,6 +57,11 @@ cEdChara PaletteChara(const char* name, std::int16_t graphic, std::uint8_t contr
     c.Control = control;
     c.mhp = hp;
     c.Facing = 0;
+    // Enemies are of a faction of their own, so that they and the hero hurt each other.
+    if (control == 1) {
+        c.Faction = kEnemyFaction;
+        c.power = 1;
+    }
     return c;
 }
 
@@ -66,13 +83,11 @@ template <class T> T Placement(std::int16_t index, int column, int row) {
 }
 
 // A command of the kind lasting `tenths`, with its parameters given from 0 on.
-cEdCommand Timed(std::int8_t kind, std::int16_t tenths, std::initializer_list<std::int32_t> params = {},
+cEdCommand Timed(std::int8_t kind, std::int16_t tenths, const std::vector<std::int32_t>& params = {},
                  bool parallel = false) {
-    cEdCommand c = Command(kind);
+    cEdCommand c = Command(kind, params);
     c.sWait = tenths;
     c.bParallel = parallel ? 1 : 0;
-    std::size_t i = 0;
-    for (std::int32_t p : params) c.vParam.At(i++) = p;
     return c;
 }
 
@@ -92,6 +107,59 @@ cEdCommand Summon(std::int8_t kind, std::int16_t tenths) {
     c.pShot->sRange = 20;
     c.pShot->sLife = 50;
     c.pShot->nPower = 1;
+    return c;
+}
+
+// A flow started by a key held for any length: while it stays held
+// (`whileHeld`), or once each time it is pressed.
+cEdFlow KeyFlow(const char* name, std::size_t key, bool whileHeld, std::vector<cEdCommand> commands) {
+    cEdFlow f = AlwaysFlow(name, std::move(commands));
+    cEdKeyCond k;
+    k.cCombine = 0;
+    k.byOpt2 = 1; // any length
+    k.KeyStates.assign(kKeyEntryCount, 0);
+    k.KeyStates[key] = kKeyPressed;
+    f.vKeyCond.push_back(k);
+    f.bySet6 = whileHeld ? 1 : 0;
+    return f;
+}
+
+// The hero: walks while left or right is held and jumps with button 1
+// (higher the longer it is held); an enemy it runs into takes 3 points.
+cEdChara Hero() {
+    cEdChara c = PaletteChara("主人公", 0, 0, 10);
+    c.power = 3;
+    c.FixedFacing = 0;
+    cEdCommand right = Move(kStraightMove, 1, kRight);
+    right.pMove->sAmount = 30;
+    cEdCommand left = Move(kStraightMove, 1, kLeft);
+    left.pMove->sAmount = 30;
+    cEdCommand jump = Timed(kJumpCommand, 0, {1, 0, 9, 0, 0}); // variable height, up to 9 half-blocks
+    jump.sSe = 1;
+    c.Flows = {KeyFlow("右へ歩く", kRightKey, true, {right}), KeyFlow("左へ歩く", kLeftKey, true, {left}),
+               KeyFlow("ジャンプ", kButton1, false, {jump})};
+    // It glows when a power-up starts its flow of id 1 (started only by a flow change).
+    cEdCommand chime = Timed(35, 0, {1}, true);
+    chime.bSeVisibleOnly = 0;
+    cEdFlow glow = AlwaysFlow("光る", {chime, Timed(30, 0, {0, 0, 0}, true), Timed(1, 10)});
+    glow.cTrigger = 22;
+    glow.bySet1 = 1;
+    c.Flows.push_back(glow);
+    return c;
+}
+
+// A solid character that carries the hero to and fro over a pit: a platform
+// to ride, which nothing hurts.
+cEdChara Lift() {
+    cEdChara c = PaletteChara("動く床", 7, 1, 1);
+    c.Faction = 0;
+    c.power = 0;
+    c.Flying = 1;
+    c.BlockChara = 1;
+    c.Invincible = 2;
+    cEdCommand there = Move(kStraightMove, 20, kRight);
+    cEdCommand back = Move(kStraightMove, 20, kLeft);
+    c.Flows.push_back(AlwaysFlow("往復", {there, back}));
     return c;
 }
 
@@ -118,18 +186,42 @@ cEdChara Flyer() {
     return c;
 }
 
-// An enemy that stands, turns to the hero and shoots; its second flow walks
+// The eleven choices of the set-target command into target `slot` + 1, then
+// the nearest character of the hero's faction kept there.
+std::vector<std::vector<std::int32_t>> TargetChoices(std::int32_t slot) {
+    std::vector<std::vector<std::int32_t>> all;
+    for (std::int32_t choice = 0; choice <= 10; ++choice)
+        all.push_back({slot, choice, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1});
+    all.push_back({slot, 2, 0, 0, 0, 1});
+    return all;
+}
+
+// A power-up: the three flow changes on the hero (start what may start, start
+// flow 1, switch to flow 1), then every target choice of the hero's target 2
+// and a sound.
+cEdItem PowerUp() {
+    cEdItem i = PaletteItem("パワーアップ", 3);
+    i.Commands = {Command(1, {0, 0}, true), Command(1, {1, 1}, true), Command(1, {2, 1}, true)};
+    constexpr std::int8_t kFlowSetTarget = 6, kFlowSound = 20;
+    for (const auto& params : TargetChoices(1)) i.Commands.push_back(Command(kFlowSetTarget, params, true));
+    i.Commands.push_back(Command(kFlowSound, {1}, true));
+    return i;
+}
+
+// An enemy that stands, turns to the hero, shoots and swings a sword; its second flow walks
 // every choice of the set-target command into target 2, then keeps the
 // nearest character of the hero's faction there.
 cEdChara Turret() {
     cEdChara c = PaletteChara("砲台", 4, 1, 6);
     cEdCommand shot = Summon(11, 20);
     shot.sSe = 1;
-    c.Flows.push_back(AlwaysFlow("撃つ", {Timed(9, 1, {2}), shot}));
+    cEdCommand sword = Summon(12, 10);
+    sword.pShot->cMotion = 0; // the first sword type
+    c.Flows.push_back(AlwaysFlow("撃つ", {Timed(9, 1, {2}), shot, sword}));
     std::vector<cEdCommand> choices;
-    for (std::int32_t choice = 0; choice <= 10; ++choice)
-        choices.push_back(Timed(21, 0, {1, choice, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}, true));
-    choices.push_back(Timed(21, 10, {1, 2, 0, 0, 0, 1}));
+    for (const auto& params : TargetChoices(1)) choices.push_back(Timed(21, 0, params, true));
+    choices.back().bParallel = 0;
+    choices.back().sWait = 10;
     c.Flows.push_back(AlwaysFlow("狙う", choices));
     return c;
 }
@@ -181,13 +273,13 @@ const std::vector<DemoStage>& DemoStages() {
              "S                    c c c     F       S",
              "S                   BBBBBBB            S",
              "S      F                               S",
-             "S          c c                     c   S",
+             "S          c c             L       c   S",
              "S         BBBBB                   BBB  S",
              "S                                      S",
-             "S  H         W   T     J    M  W     G S",
+             "S  H   P     W   T     J    M  W     G S",
              "S######################   #############S",
              "S######################   #############S",
-             "S######################SSS#############S",
+             "S######################   #############S",
          }},
         {"w01-1.stg4_818",
          "はじめのステージ",
@@ -203,7 +295,7 @@ const std::vector<DemoStage>& DemoStages() {
              "S                 c c c        S",
              "S                BBBBBBB       S",
              "S                              S",
-             "S       c                      S",
+             "S       c           L          S",
              "S H    BBB      W        h   G S",
              "S##############################S",
              "S##############################S",
@@ -223,11 +315,11 @@ const std::vector<DemoStage>& DemoStages() {
              "S                 BBB              J         S",
              "S          c                      SSSS       S",
              "S         BBB                                S",
-             "S                                            S",
+             "S                        L                   S",
              "S H            W      J         W          G S",
              "S#########   ##########  ####################S",
              "S#########   ##########  ####################S",
-             "S#########SSS##########SS####################S",
+             "S#########   ##########  ####################S",
          }},
     };
     return stages;
@@ -247,12 +339,11 @@ void BuildCommonPalette(cCommonPalette& palette) {
     jump.sWait = 20;
     hopper.Flows.push_back(AlwaysFlow("跳ねる", {jump, Command(1)}));
 
-    palette.Charas = {cEdChara(), PaletteChara("主人公", 0, 0, 10), walker, hopper, Flyer(), Turret(),
-                      Summoner()};
+    palette.Charas = {cEdChara(), Hero(), walker, hopper, Flyer(), Turret(), Summoner(), Lift()};
 
     cEdItem goal = PaletteItem("ゴール", 4);
     goal.Commands.push_back(Command(kStageClearCommand));
-    palette.Items = {cEdItem(), PaletteItem("コイン", 1), PaletteItem("ハート", 2), goal};
+    palette.Items = {cEdItem(), PaletteItem("コイン", 1), PaletteItem("ハート", 2), goal, PowerUp()};
     palette.Normalize();
 }
 
@@ -293,6 +384,9 @@ void BuildStage(const DemoStage& layout, cStage& stage) {
             case 'M':
                 stage.Charas.push_back(Placement<cEdChara>(kSummoner, column, row));
                 break;
+            case 'L':
+                stage.Charas.push_back(Placement<cEdChara>(kLift, column, row));
+                break;
             case 'c':
                 stage.Items.push_back(Placement<cEdItem>(kCoin, column, row));
                 break;
@@ -301,6 +395,9 @@ void BuildStage(const DemoStage& layout, cStage& stage) {
                 break;
             case 'G':
                 stage.Items.push_back(Placement<cEdItem>(kGoal, column, row));
+                break;
+            case 'P':
+                stage.Items.push_back(Placement<cEdItem>(kPower, column, row));
                 break;
             default:
                 break;

@@ -12,8 +12,8 @@
 
 // Palette entries, by index in the common palette (0 is "none" in each table).
 enum DemoBlock { kGround = 1, kBrick = 2, kStone = 3 };
-enum DemoChara { kHero = 1, kWalker = 2, kHopper = 3, kFlyer = 4, kTurret = 5, kSummoner = 6 };
-enum DemoItem { kCoin = 1, kHeart = 2, kGoal = 3 };
+enum DemoChara { kHero = 1, kWalker = 2, kHopper = 3, kFlyer = 4, kTurret = 5, kSummoner = 6, kLift = 7 };
+enum DemoItem { kCoin = 1, kHeart = 2, kGoal = 3, kPower = 4 };
 
 struct DemoStage {
     std::string file; // under stg4\, with the version extension
@@ -21,7 +21,8 @@ struct DemoStage {
     std::int32_t bgm;
     // Rows of the map, top first: '#' ground, 'B' brick, 'S' stone, 'H' the
     // hero, 'W' a walker, 'J' a hopper, 'F' a flyer, 'T' a turret, 'M' a
-    // summoner, 'c' a coin, 'h' a heart, 'G' the goal.
+    // summoner, 'L' a moving platform, 'c' a coin, 'h' a heart, 'P' a
+    // power-up, 'G' the goal.
     std::vector<std::string> rows;
 };
 
