@@ -28,6 +28,19 @@ int NoteLoss(Display* display) {
     return 0;
 }
 
+// Requests that fail because the connection died come back as protocol
+// errors too (the GL library reports its own this way), and Xlib's default
+// answer to those is exit(): from inside the UI thread's drawing, with the
+// game thread waiting on it, the exit handlers would wait for ever. Once the
+// display is lost they are ignored; before, they go where they went.
+std::atomic<XErrorHandler> previousErrorHandler{nullptr};
+
+int IgnoreAfterLoss(Display* display, XErrorEvent* error) {
+    if (lost) return 0;
+    XErrorHandler previous = previousErrorHandler;
+    return previous ? previous(display, error) : 0;
+}
+
 // Called next, for a watched connection: returning keeps the process alive.
 void KeepRunning(Display*, void*) {
     lost = true;
@@ -36,6 +49,9 @@ void KeepRunning(Display*, void*) {
 void Watch(Display* display, int slot) {
     watched[slot] = display;
     XSetIOErrorHandler(NoteLoss);
+    // GTK, opening its display, puts its own handler first: it stays next in line.
+    XErrorHandler previous = XSetErrorHandler(IgnoreAfterLoss);
+    if (previous != IgnoreAfterLoss) previousErrorHandler = previous;
     XSetIOErrorExitHandler(display, KeepRunning, nullptr);
 }
 

@@ -87,8 +87,7 @@ TEST_F(PlayerWindowTest, TheFirstStartQuestionIsAGtkBoxAndItsAnswerIsFollowed) {
     }
 }
 
-// Disabled for now: after the server goes, the player does not end (being found).
-TEST_F(PlayerWindowTest, DISABLED_LosingTheDisplayClosesThePlayerInOrder) {
+TEST_F(PlayerWindowTest, LosingTheDisplayClosesThePlayerInOrder) {
     ASSERT_TRUE(WriteGameFolder(game));
     PlayerRun run;
     Prepare(run);
