@@ -3,11 +3,14 @@
 #include "app/App.h"
 #include "app/Game.h"
 #include "foundation/Fault.h"
+#include "foundation/Paths.h"
 #include "graphics/Graphics.h"
 #include "gui/FileDlg.h"
 #include "gui/NameEntryDlg.h"
 #include "project/IniSetting.h"
+#include "project/NewPlayData.h"
 #include "project/OptionData.h"
+#include "project/Stage.h"
 #include "project/StageLoad.h"
 
 std::atomic<int> bDialogDone{0};
@@ -33,11 +36,15 @@ public:
 } // namespace
 
 bool StartStageFromFile(const std::string& path, int bSearch) {
-    if (!LoadStageForPlay(path, bSearch, nullptr)) return false;
+    PlayData.Init();
+    if (!LoadStageForPlay(path, bSearch, &ReplayStage)) return false;
+    PlayData.nStageNumber = 1;
+    PlayData.nAreaNumber = 1;
+    SetStartLives(PlayData, GAME_FREE, bEditorStarted != 0);
+    std::string relative = path;
+    MakeRelativePathStr(relative);
+    PlayData.MakeStageName(relative, 0, 0, 0);
     IniSetting.FreeStage = path;
-    Game.nPlayMode = 3;
-    Game.nPlayStartA = 2;
-    Game.nPlayStartB = 1;
     Game.nNextScene = SCENE_PLAY;
     return true;
 }
@@ -62,11 +69,9 @@ LRESULT OnStageFileRequest(cWnd* mainWindow) {
                             IniSetting.English != 0, path);
     }
     if (chosen) {
-        // A file that fails to load has shown its message; the program then
-        // closes in order, and the sender is told of the failure, not a start.
-        const bool started = StartStageFromFile(path, 0);
-        if (!started) PostMessageA(hMainWnd.load(), WM_CLOSE, 0, 0);
-        bDialogResult = started ? 1 : 0;
+        // A file that fails to load has shown its message; the sender is told
+        // of the failure and stays where it was.
+        bDialogResult = StartStageFromFile(path, 0) ? 1 : 0;
     } else {
         bDialogResult = 0;
     }

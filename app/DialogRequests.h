@@ -14,6 +14,7 @@ class cWnd;
 
 constexpr UINT WM_NAME_ENTRY = WM_USER + 1;
 constexpr UINT WM_OPEN_STAGE_FILE = WM_USER + 2;
+constexpr UINT WM_OPEN_REPLAY_FILE = WM_USER + 3;
 
 extern std::atomic<int> bDialogDone;
 extern std::atomic<int> bDialogResult; // 1 confirmed and done, 0 cancelled or failed
@@ -25,9 +26,11 @@ extern std::string strEntryName;
 // edited, otherwise strEntryName.
 LRESULT OnNameEntryRequest(cWnd* mainWindow);
 // WM_USER+2: the stage or replay file to play. A chosen file that fails to
-// load shows its message and closes the program in order; the sender sees
-// bDialogResult 0, never a start.
+// load shows its message and the sender sees bDialogResult 0: the title
+// stays, the program goes on.
 LRESULT OnStageFileRequest(cWnd* mainWindow);
-// Starts play of the stage in `path` (a stage or a replay file); false after
-// the failure's message.
+// Loads the stage in `path` (a stage or a replay file) for free play with
+// fresh play data: stage 1, area 1, the free play's lives (unlimited in a test
+// play) and the stage name from the path relative to the game folder. False
+// after the failure's message, the play data left fresh.
 bool StartStageFromFile(const std::string& path, int bSearch);

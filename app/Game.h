@@ -79,7 +79,11 @@ public:
     int nNextScene = 0;
     int nPrevScene = 0;
     int nPlayMode = 0; // 4 = replay playback
+    // The game kind (0 story, 1 challenge, 2 free play, 3 replay) and its
+    // ranking switch, set when a mode is chosen on the title.
     int nPlayStartA = 0, nPlayStartB = 0;
+    // Where the challenge list was left: its cursor row and first row.
+    int nChallengeRow = 0, nChallengeTop = 0;
     int bKeepScenes = 0; // never set: idle scenes go at the next frame
     int nFrameRate = 0;  // 60, or the stage's own while a stage plays
     int nFadeLength = 0;

@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/Game.h"
 #include "app/GameRecordContext.h"
+#include "app/ScreenSceneMaker.h"
 #include "app/ScriptedInput.h"
 #include "engine/EngineScene.h"
 #include "graphics/GraphicsSeams.h"
@@ -46,11 +47,13 @@ private:
     cPlayScene play_;
 };
 
-// The screen scenes built so far: the play scene.
+// The screen scenes by number.
 class cPlayerSceneMaker : public cSceneMaker {
 public:
-    bool Makes(int scene) const override { return scene == SCENE_PLAY; }
-    cScene* Make(int scene) override { return scene == SCENE_PLAY ? new cPlaySceneSlot() : nullptr; }
+    bool Makes(int scene) const override { return MakesScreenScene(scene) || scene == SCENE_PLAY; }
+    cScene* Make(int scene) override {
+        return scene == SCENE_PLAY ? new cPlaySceneSlot() : MakeScreenScene(scene);
+    }
 };
 
 cPlayerSceneMaker PlayerSceneMaker;

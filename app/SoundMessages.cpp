@@ -1,5 +1,7 @@
 #include "app/SoundMessages.h"
 
+#include "app/Game.h"
+
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
 #include "platform/AudioDevice.h"
@@ -99,4 +101,22 @@ void StopSoundAndMusic() {
     SeList.clear();
     SeFileList.clear();
     CloseAudioDevice();
+}
+
+void ApplySoundVolume(int level) {
+    const std::int32_t volume = SoundVolumeForLevel(level);
+    for (DSSOUNDDATA& sound : SeList)
+        for (std::int32_t copy = 0; copy < sound.nCopies; ++copy) DS_SetVolume(sound, copy, volume, 0);
+}
+
+void ApplyMusicSwitch() {
+    const bool running = BgmPlayer.IsInitialised();
+    if (!running && OptionData.bMusic) {
+        BgmPlayer.Release();
+        BgmPlayer.Init(1, BgmSlotOgg, BgmSlotMidi, kBgmSlotCount);
+        Game.nRequestedBgm = 0;
+    } else if (running && !OptionData.bMusic) {
+        BgmPlayer.Release();
+        Game.nRequestedBgm = 0;
+    }
 }

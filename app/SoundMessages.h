@@ -16,3 +16,11 @@ LRESULT OnMusicRequest(WPARAM slot, LPARAM music);
 // Without an audio device the program goes on silent, with a report line.
 void StartSoundAndMusic();
 void StopSoundAndMusic();
+
+// The sound-effect volume of the options' level 0..10, set on every copy of
+// every loaded sound.
+void ApplySoundVolume(int level);
+// Starts the music manager when the options turn music on and it is not
+// running, or releases it when they turn it off; either way the last music
+// request is forgotten, so that the next screen asks for its music again.
+void ApplyMusicSwitch();

@@ -30,6 +30,7 @@ cShotObj::cShotObj(const cShotObj& other) : cStageObj(other) {
     nMarkRemove = other.nMarkRemove;
     bMoving = other.bMoving;
     nHitEffect = other.nHitEffect;
+    Motion = other.Motion;
     // The links name the original object; a copy starts unlinked.
 }
 
@@ -47,6 +48,7 @@ cShotObj& cShotObj::operator=(const cShotObj& other) {
     nMarkRemove = copy.nMarkRemove;
     bMoving = copy.bMoving;
     nHitEffect = copy.nHitEffect;
+    Motion = copy.Motion;
     return *this;
 }
 

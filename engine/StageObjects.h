@@ -40,6 +40,34 @@ struct SHOTLINK {
     bool operator==(const SHOTLINK&) const = default;
 };
 
+// The motion state of a shot: what its set-up fills and its motion kind
+// advances each sub-step (velocities and counters are per sub-step).
+struct cShotMotion {
+    std::int32_t nKind = 0;     // motion kind 0..9
+    std::int32_t bVertical = 1; // y moves by the velocity; 0 leaves y to falling
+    std::int32_t bFollowScroll = 0;
+    double dVelX = 0, dVelY = 0;
+    double dAccX = 0, dAccY = 0;
+    std::int32_t bInertia = 0;
+    double dAccSize = 0;
+    double dSpeed = 0;
+    std::int16_t sVolley = 0;
+    std::int32_t nFrame = 0;
+    std::int32_t nParam[3] = {};
+    std::int32_t nDelay = 0, nEnd = 0, bDone = 0;
+    // The shooter's target by id, looked up each time it is used, so that a
+    // target that has left play is simply not found.
+    std::int32_t nTargetId = -1;
+    std::int32_t bLifeLimit = 0, nLife = 0;
+    std::int32_t bRangeLimit = 0, nRange = 0, bKeepAtEnd = 0;
+    double dPhase = 0;
+    double dCrossX = 0, dCrossY = 0; // unit vector across the flight of a wave
+    // A sword's place in its sword type: frame entry and tick.
+    std::int32_t nSwordFrame = 0, nSwordTick = 0;
+    std::int32_t nUserId = 0; // the user, looked up by id
+    std::int32_t bNotifyOwner = 0, nOwnerFlow = 0;
+};
+
 // A shot or a sword.
 class cShotObj : public cStageObj {
 public:
@@ -70,4 +98,5 @@ public:
     std::int32_t nMarkRemove = 0;    // 1: stage play removes it at the next safe point
     std::int32_t bMoving = 1;        // moves by itself (swords do not)
     std::int32_t nHitEffect = 0;     // Effect record run where it hits
+    cShotMotion Motion;
 };

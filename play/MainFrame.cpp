@@ -299,6 +299,7 @@ int cPlayScene::SubStep() {
             c.DecayKnockbackY();
         }
     }
+    StepShots();
     if (hero->bDying) return STEP_ON;
 
     if (const int r = TouchBlockItem(*hero)) return r == 1 ? STEP_CLEAR : STEP_HERO_DIES;

@@ -70,11 +70,13 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
         if (hero && inLayer(*hero)) DrawHero(target, frozen);
         for (cNpcChara& c : scene.CharaList)
             if (inLayer(c) && DrawChara(c, target, frozen)) MarkCharaRemoved(c);
+        DrawLayerObjects(target, layer, layers, frozen);
     }
     // Characters whose defeat display ended leave after the walk.
     RemoveMarkedCharas();
     DrawMapLayer(target, 1);
     DrawBackgrounds(target, Stage.Backgrounds, 1);
+    DrawEffectsAndMessages(target, frozen);
     DrawStatusBar(target);
     DrawCountdown(target, time);
 }

@@ -203,25 +203,11 @@ int cPlayScene::ApplyItem(cItemObj* item, cChara& chara) {
     return ::ApplyItem(item, chara);
 }
 
-void cPlayScene::StartHitEffect(std::int32_t, const cRectD&, const cRectD&, std::int32_t) {}
-
 void cPlayScene::SetAutoScroll(int axis, std::int32_t on, std::int32_t speedValue) {
     ::SetAutoScroll(axis == 0 ? scene.ScrollX : scene.ScrollY, on, speedValue);
 }
 
 void cPlayScene::CreateSightMask() {}
-
-void cPlayScene::ShowItemMessage(const cEdItem&, std::int32_t) {}
-
-void cPlayScene::EraseMessageAt(std::int64_t) {}
-
-void cPlayScene::SpawnShots(cChara&, cFlowCommand&, cEdShot&) {}
-
-void cPlayScene::SpawnBlocks(cChara&, cFlowCommand&, cEdShot&) {}
-
-void cPlayScene::SpawnCharas(cChara&, cFlowCommand&, cEdShot&) {}
-
-void cPlayScene::SpawnItems(cChara&, cFlowCommand&, cEdShot&) {}
 
 void cPlayScene::PlaySe(std::int32_t n) {
     ::PlaySe(n);

@@ -7,7 +7,8 @@
 // The scene's work is spread over files by topic: PlayScene.cpp (states and
 // the engine's requests), StageSetup.cpp (SetStage), MainFrame.cpp (the main
 // game frame and its sub-steps), PlayDraw.cpp (the world drawing's order),
-// Workers.cpp (the pause and page threads), Camera.cpp (scrolling).
+// Workers.cpp (the pause and page threads), Camera.cpp (scrolling),
+// PlayObjects.cpp (shots, swords and summons).
 #pragma once
 
 #include "engine/EngineScene.h"
@@ -16,6 +17,8 @@
 #include "engine/StageObjects.h"
 #include "foundation/Containers.h"
 #include "play/CharaContacts.h"
+#include "play/EffectObj.h"
+#include "play/MessageWindow.h"
 
 #include <cstdint>
 
@@ -86,6 +89,23 @@ public:
     void PlayDbSe(std::int32_t n) override;
     void PlayBgm(std::int32_t bgm, std::int32_t mode) override;
     std::int32_t DefeatWait() override;
+    void SetupShot(cShotObj& shot, cChara& user, std::int32_t kind, const cEdShot& part,
+                   const std::array<std::int32_t, 26>& record) override;
+    std::int64_t FindMessage(std::int32_t id) override;
+    int MessageFits(std::int64_t k, const std::string& text, std::int32_t controlCodes) override;
+    std::int64_t PutMessage(const cMessageArgs& args, std::int64_t k, int reuse) override;
+    void AddEffect(const cEffectPlacement& effect) override;
+    void ClearEffects() override;
+
+    // Drawing of the objects (ObjectDraw.cpp): the items and shots of one
+    // layer, then over the world the effects and the message windows, each
+    // erased when it reports its end.
+    void DrawLayerObjects(DDSURFACEDATA* target, int layer, int layers, int frozen);
+    void DrawEffectsAndMessages(DDSURFACEDATA* target, int frozen);
+
+    // Shots and swords of one sub-step (PlayObjects.cpp): moved, fallen,
+    // stepped, and erased when they end or meet a block.
+    void StepShots();
 
     // The hero (element 0 of the hero list), or none before the first set-up.
     cHeroChara* Hero();
@@ -118,6 +138,8 @@ public:
     cSceneState scene;
     cList<cHeroChara> Heroes; // the heroes HeroList points at
     cList<cItemObj> ItemList; // items lying on the stage
+    cList<cEffectObj> Effects;
+    cList<cMessageWindow> Messages;
     std::int32_t nSubStepTotal = 0;
     cVector<std::int32_t> SubStepFlags;
     std::int32_t bTimeStop = 0;

@@ -67,6 +67,8 @@ void cPlayScene::SetStage(int bLoadStage, int bFirst) {
         scene.FactionShots.assign(kFactionCount, cList<cShotObj*>());
         scene.CharaList.clear();
         ItemList.clear();
+        Effects.clear();
+        Messages.clear();
         scene.Pictures.clear();
 
         // The settings as they were when the attempt started: status commands

@@ -4,6 +4,7 @@
 #include "app/DialogRequests.h"
 #include "app/App.h"
 #include "app/Game.h"
+#include "fixtures/GameGlobals.h"
 #include "fixtures/TempDir.h"
 #include "foundation/Fault.h"
 #include "foundation/MessageBox.h"
@@ -75,7 +76,7 @@ TEST(NameEntryRequest, TheProgramMessageRunsTheDialogAndSaysItIsDone) {
     UnregisterWindowClass("NameEntryRequestTest");
 }
 
-TEST(StageFileRequest, AChosenStageStartsAndACancelOrAFailedLoadStartsNothing) {
+TEST(StageFileRequest, AChosenStageStartsAndACancelOrAFailedLoadStartsNothingAndClosesNothing) {
     TempDir dir;
     cStage stage;
     stage.nMapWidth = 40;
@@ -101,8 +102,8 @@ TEST(StageFileRequest, AChosenStageStartsAndACancelOrAFailedLoadStartsNothing) {
     } cases[] = {
         {"a chosen stage starts", true, "data\\stg4\\a.stg4_818", 1, true, false},
         {"a cancel starts nothing", false, "", 0, false, false},
-        {"a file that fails to load is told as a failure, and the program closes in order", true,
-         "data\\stg4\\none.stg4_818", 0, false, true},
+        {"a file that fails to load is told as a failure; the program goes on", true,
+         "data\\stg4\\none.stg4_818", 0, false, false},
     };
     for (const Case& c : cases) {
         if (c.scripted) PushScriptedFileDialog(c.answer);
@@ -128,4 +129,47 @@ TEST(StageFileRequest, AChosenStageStartsAndACancelOrAFailedLoadStartsNothing) {
     DestroyWindow(window);
     hMainWnd = before;
     UnregisterWindowClass("StageFileRequestTest");
+}
+
+TEST(StartStageFromFile, FreePlayStartsFreshWithTheFreePlayLivesAndTheStageName) {
+    TempDir dir;
+    cGameGlobalsGuard globals;
+    cStage stage;
+    stage.Charas.resize(1);
+    stage.Charas[0].Control = 0;
+    const std::vector<std::uint8_t> bytes = stage.SaveToBytes();
+    std::filesystem::create_directories("data/stg4");
+    std::ofstream("data/stg4/b-1.stg4_818", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    const std::string absolute = (std::filesystem::current_path() / "data/stg4/b-1.stg4_818").string();
+    struct Case {
+        const char* what;
+        int testPlay;
+        std::int32_t unlimited, start;
+        std::int32_t startLives, lives;
+    } cases[] = {
+        {"three lives: two left in play", 0, 0, 3, 3, 2},
+        {"unlimited free-play lives", 0, 1, 3, 999999, 999999},
+        {"a test play", 1, 0, 3, 999999, 999999},
+        {"a start of the smallest int does not overflow", 0, 0, INT32_MIN, INT32_MIN, INT32_MIN},
+    };
+    for (const Case& c : cases) {
+        SystemData.UnlimitedLives[2] = c.unlimited;
+        SystemData.StartLives[2] = c.start;
+        bEditorStarted = c.testPlay;
+        PlayData.ClearFlags[5] = 1;
+        PlayData.nStageNumber = 9;
+        ASSERT_TRUE(StartStageFromFile(absolute, 0)) << c.what;
+        EXPECT_EQ(PlayData.nStartLives, c.startLives) << c.what;
+        EXPECT_EQ(PlayData.nLives, c.lives) << c.what;
+        EXPECT_EQ(PlayData.ClearFlags[5], 0) << c.what;
+        EXPECT_EQ(PlayData.nStageNumber, 1) << c.what;
+        EXPECT_EQ(PlayData.nAreaNumber, 1) << c.what;
+        EXPECT_EQ(PlayData.strPlayerName, "aaa") << c.what;
+        EXPECT_EQ(PlayData.strStageName, ".\\data\\stg4\\b.")
+            << c.what << ": named relative to the game folder";
+    }
+    bEditorStarted = 0;
+    IniSetting.FreeStage.clear();
+    Game.nNextScene = 0;
 }

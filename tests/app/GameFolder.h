@@ -1,6 +1,7 @@
 // A small game folder for runs of the real player: the ten databases, the
 // system data, world map and common palette as a new project has them, a
-// System.ini for a DirectDraw window, and the debug font picture.
+// System.ini for a DirectDraw window, the debug font picture and the title
+// screen's pictures.
 #pragma once
 
 #include "foundation/RecordFile.h"
@@ -51,5 +52,18 @@ inline bool WriteGameFolder(const std::filesystem::path& root, const std::string
     // 16 x 6 cells of 8 x 16 pixels.
     std::vector<std::uint32_t> font(128 * 96, 0x00FFFFFFu);
     WriteFile((root / "bmp" / "Debug.bmp").string(), MakeBmp(128, 96, 24, font));
+    // The pictures of the title screen, in plain colours.
+    struct Picture {
+        const char* name;
+        int width, height;
+        std::uint32_t colour;
+    } pictures[] = {{"Title.bmp", 640, 480, 0x00203060u},
+                    {"GameMode.bmp", 192, 224, 0x00FFFFFFu},
+                    {"Accessory.bmp", 128, 128, 0x00FFC000u},
+                    {"Window.bmp", 64, 64, 0x00000080u}};
+    for (const Picture& p : pictures) {
+        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(p.width * p.height), p.colour);
+        WriteFile((root / "bmp" / p.name).string(), MakeBmp(p.width, p.height, 24, pixels));
+    }
     return ok && ini.good();
 }

@@ -1,0 +1,8 @@
+// What the object drawing of stage play works out on its own.
+#pragma once
+
+#include <cstdint>
+
+// The source cell of overlay frame `frame` on the mark sheet: columns of 15
+// frames, 32 pixels each way.
+void OverlaySource(std::int32_t frame, std::int32_t& x, std::int32_t& y);
