@@ -104,6 +104,10 @@ public:
         return bits_[0][(pixel >> shift_[0]) & max_[0]] | bits_[1][(pixel >> shift_[1]) & max_[1]] |
                bits_[2][(pixel >> shift_[2]) & max_[2]] | alpha_;
     }
+    // The same for channels already taken apart (each within its maximum).
+    std::uint32_t operator()(std::uint32_t r, std::uint32_t g, std::uint32_t b) const {
+        return bits_[0][r] | bits_[1][g] | bits_[2][b] | alpha_;
+    }
 
 private:
     int shift_[3] = {};
@@ -117,11 +121,27 @@ class cTransparentTest {
 public:
     explicit cTransparentTest(const cSurface& s);
     bool operator()(std::uint32_t pixel) const { return (pixel & mask_) == value_; }
+    // For loops that test many pixels at once.
+    std::uint32_t Mask() const { return mask_; }
+    std::uint32_t Value() const { return value_; }
 
 private:
     // A pixel is transparent when its masked bits equal the value.
     std::uint32_t mask_ = 0, value_ = 0;
 };
+
+// Calls f with a value of the unsigned type one pixel of `format` is stored
+// in, so row walks read and write pixels at their own width.
+template <class F> decltype(auto) WithPixelType(PixelFormat format, F f) {
+    switch (BytesPerPixel(format)) {
+    case 1:
+        return f(std::uint8_t{});
+    case 2:
+        return f(std::uint16_t{});
+    default:
+        return f(std::uint32_t{});
+    }
+}
 
 // Visits the pixels of the w x h rectangle read at (sx, sy) of s and written
 // at (x, y) of d that lie on both: f(source pixel, target pixel&) returns

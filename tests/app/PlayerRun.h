@@ -1,6 +1,8 @@
-// The real player run as a child process from a test: in a game folder, with
-// a chosen environment, its stderr kept in a file, and optionally as an
-// unprivileged user or with a limit on the size of the files it writes.
+// The real player run as a child process from a test: in a game folder,
+// headless (or on a display), with a close after a number of frames and
+// optionally a key script, a chosen environment, its stderr kept in a file,
+// and optionally as an unprivileged user or with a limit on the size of the
+// files it writes; the test waits for it and reads what it left.
 #pragma once
 
 #include "fixtures/ReadAll.h"
@@ -26,6 +28,8 @@ constexpr uid_t kUnprivilegedUid = 65534;
 
 struct PlayerRun {
     pid_t pid = -1;
+    // A key script for the run (BRINDLE4_KEY_SCRIPT); none when empty.
+    std::string keyScript;
     int status = -1;
     DWORD started = 0;
     std::filesystem::path stderrPath;
@@ -58,6 +62,10 @@ struct PlayerRun {
             }
             ::setenv("SDL_AUDIODRIVER", audio, 1);
             ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+            if (keyScript.empty())
+                ::unsetenv("BRINDLE4_KEY_SCRIPT");
+            else
+                ::setenv("BRINDLE4_KEY_SCRIPT", keyScript.c_str(), 1);
             if (closeAfter > 0)
                 ::setenv("BRINDLE4_CLOSE_AFTER_FRAMES", std::to_string(closeAfter).c_str(), 1);
             else
