@@ -12,6 +12,8 @@
 class cSdlPresenter;
 
 extern int bEditorStarted;
+// 1 when the program was started on a stage file (command line or System.ini).
+extern int bTestPlay;
 extern std::atomic<BYTE> bAppRunning;
 extern std::atomic<int> bActive;
 // The main window's picture: the SDL window the graphics layer draws into.

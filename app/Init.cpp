@@ -5,6 +5,7 @@
 
 #include "app/DialogRequests.h"
 #include "app/Game.h"
+#include "app/HbtPalette.h"
 #include "app/MainWnd.h"
 #include "app/ScreenMode.h"
 #include "app/SoundMessages.h"
@@ -43,6 +44,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+
+int bTestPlay = 0;
 
 namespace {
 
@@ -91,7 +94,8 @@ bool StartGraphics(int nCmdShow) {
                    SystemBmp, kSystemBmpCount))
             return true;
     }
-    ErrorLogPuts("DDInit失敗");
+    // The error log is off in a normal run: the report says why the start ended.
+    ReportError("DDInit失敗");
     return false;
 }
 
@@ -106,7 +110,11 @@ bool SetPaletteAndTransparentColour() {
     if (!(DDIsDirect3D() || DDIsDirectDraw())) return true;
     const bool needed = DDIsDirect3D() || DDScreenBpp() == 8;
     if (!DDLoadPaletteFromFile(BasePalette, SystemBmp[0].szFile)) {
-        ErrorLogPuts("DDLoadPaletteFromFile失敗");
+        // Fatal only where the mode can't draw without it; then the report says why.
+        if (!needed)
+            ErrorLogPuts("DDLoadPaletteFromFile失敗");
+        else
+            ReportError("DDLoadPaletteFromFile失敗");
         return !needed;
     }
     std::memcpy(Palette, BasePalette, sizeof Palette);
@@ -120,7 +128,11 @@ bool SetPaletteAndTransparentColour() {
         DDSetTransmit(rgb[0], rgb[1], rgb[2]);
     }
     if (!set) {
-        ErrorLogPuts("DDSetTransmit失敗");
+        // Fatal only where the mode can't draw without it; then the report says why.
+        if (!needed)
+            ErrorLogPuts("DDSetTransmit失敗");
+        else
+            ReportError("DDSetTransmit失敗");
         return !needed;
     }
     return true;
@@ -137,6 +149,7 @@ bool PrepareDirectStart() {
         IniSetting.FreeStage.clear();
         return true;
     }
+    bTestPlay = 1;
     if (!StartStageFromFile(path, 1)) return false;
     Game.nPlayMode = 3;
     Game.nPlayStartA = 2;
@@ -157,6 +170,9 @@ bool CreateFonts() {
             def.nValue[9] = IniSetting.Direct3D ? IniSetting.D3D_FontCache : IniSetting.DD_FontCache;
     }
     if (!DDCreateFonts(SysFont, SystemFont, kSysFontCount)) return false;
+    // A font that found no face has reported it; nothing could be drawn with it.
+    for (const cFont& font : SysFont)
+        if (!font.HasFace()) return false;
     SysFont[1].bCenter = SystemData.nTextSettingA;
     SysFont[1].bSymbol = SystemData.nTextSettingB;
     return DDCreateDigitSurfaces(DigitSD, ExtraBmp, kSysFontCount, SysFont, SystemFont);
@@ -262,7 +278,9 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
     ErrorLogPuts("3");
     for (cInput& input : InputList) input.SetDefaultButtonMasks();
     if (!LoadKeyConfig("user_data\\KeyConfig.dat", &KeyConfig)) SetDefaultKeyConfig(&KeyConfig);
+    // A missing or damaged file keeps the defaults; the stored numbers are brought into their ranges.
     OptionData.LoadFromFile(DataPath.At(DP_OPTION));
+    if (!LoadHbtPalette(OptionData.nPalette)) return false;
     StartSoundAndMusic();
     const std::string& worldMap = DataPath.At(DP_WORLD_MAP);
     if (!WorldMap.LoadFromFile(worldMap)) {
@@ -279,7 +297,6 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
 }
 
 void ShutdownProgram() {
-    UnhookKeyboard();
     if (DDIsRunning()) {
         if (SysFont[0].m_lpFastFont_FullAdd) ReportPrintf("Font10 : %d", SysFont[0].CachedFullChars());
         if (SysFont[1].m_lpFastFont_FullAdd) ReportPrintf("Font16 : %d", SysFont[1].CachedFullChars());
@@ -290,4 +307,5 @@ void ShutdownProgram() {
     for (cFont& font : SysFont) font.Release();
     for (DDSURFACEDATA& digits : DigitSD) DDReleaseSurface(&digits);
     DDRelease();
+    UnhookKeyboard();
 }

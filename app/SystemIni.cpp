@@ -94,7 +94,9 @@ int ReadSystemIni(const std::string& path, INISETTING& s, const cVector<cIniKey>
         std::string value;
         for (;;) {
             c = std::fgetc(fp);
-            if (c == EOF || c == 0 || c == ' ' || c == '\t' || c == '/' || c == '\n') break;
+            // A carriage return of a Windows line end ends the value too: kept,
+            // it would become part of the stage's file name.
+            if (c == EOF || c == 0 || c == ' ' || c == '\t' || c == '/' || c == '\r' || c == '\n') break;
             if (value.size() < kItemBuffer - 1) value.push_back(static_cast<char>(c));
         }
         // Reading goes on after the character that ended the value; the end

@@ -121,6 +121,8 @@ public:
     cFastFont* m_lpFastFont_Half = nullptr;
     cFastFont* m_lpFastFont_FullAdd = nullptr;
 
+    // False when Create found no font to draw with.
+    bool HasFace() const;
 private:
     friend class cGlyphPen;
     void ReleaseCaches();

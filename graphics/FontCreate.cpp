@@ -178,6 +178,10 @@ void cFont::RestoreCaches() {
     }
 }
 
+bool cFont::HasFace() const {
+    return face_ && face_->IsOpen();
+}
+
 bool DDCreateFonts(cFont* fonts, const SYSTEMFONTDATA* defs, int count) {
     for (int i = 0; i < count; ++i) {
         const std::int32_t* v = defs[i].nValue;

@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <optional>

@@ -31,6 +31,8 @@ TEST(SystemIni, ReadsTheFileAsTheKeyTableSays) {
         {"unknown keys and case", "windowmode=1\nFoo=3\nExit\n", 1, 2, 0, 1, ""},
         {"signs and junk", "Direct3D=-1x\nShowFps=abc\nExit\n", 1, -1, 0, 0, ""},
         {"stage name of 2 or more", "FreeStage=a.stg4\nExit\n", 1, 2, 0, 1, "a.stg4"},
+        {"Windows line ends", "FreeStage=a.stg4\r\nWindowMode=1\r\nExit\r\n", 1, 2, 1, 1, "a.stg4"},
+        {"blank after the equals sign", "Direct3D= 1\nExit\n", 1, 0, 0, 1, ""},
         {"stage name too short", "FreeStage=a\nExit\n", 1, 2, 0, 1, ""},
         {"stage name too long", "FreeStage=" + std::string(260, 'x') + "\nExit\n", 1, 2, 0, 1, ""},
     };
