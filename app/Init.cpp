@@ -213,7 +213,13 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
     InitCmdParamTable();
 
     HWND window = FindWindowA("Brindlecraft4", nullptr);
-    if (!CreateDefaultData(window)) {
+    switch (MakeDefaultData(window)) {
+    case DefaultDataResult::Ready:
+        break;
+    case DefaultDataResult::NoSpace:
+        ReportErrorBox("「data」フォルダの作成に失敗…\nディスクの空き容量が足りません。");
+        return false;
+    case DefaultDataResult::Failed:
         ReportErrorBox("「data」フォルダの作成に失敗…\n「default」フォルダに問題がある可能性があります。");
         return false;
     }

@@ -12,6 +12,7 @@
 #include "play/PlayHost.h"
 #include "play/PlayPictureDraw.h"
 #include "play/PlayScene.h"
+#include "platform/GtkMessageBox.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ void InstallSeams() {
     SetDisplayFactsSource(&GraphicsDisplayFacts());
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
+    SetMessageBoxPresenter(&GtkMessageBoxPresenter());
     SetEngineScene(&CurrentPlayScene());
 }
 

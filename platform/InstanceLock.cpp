@@ -230,10 +230,12 @@ cInstanceLock::AskResult cInstanceLock::AskHolderToClose(pid_t* holderPid) {
         ::close(fd);
         return AskResult::NotThisProgram;
     }
-    bool asked =
-        WriteAll(fd, kCloseRequest, sizeof kCloseRequest - 1) && ReadSome(fd, 8, 2000) == kCloseAnswer;
+    // A stopped or hung holder still has its connection accepted by the
+    // kernel; only the missing answer tells it apart from one that listens.
+    bool sent = WriteAll(fd, kCloseRequest, sizeof kCloseRequest - 1);
+    bool answered = sent && ReadSome(fd, 8, 2000) == kCloseAnswer;
     ::close(fd);
-    return asked ? AskResult::Asked : AskResult::NoListener;
+    return answered ? AskResult::Asked : AskResult::NoAnswer;
 }
 
 bool cInstanceLock::ForceEnd(pid_t pid) {

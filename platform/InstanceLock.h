@@ -40,6 +40,7 @@ public:
         NoListener,     // nobody answers on the socket: nothing was asked
         NotThisProgram, // the one listening is another program or user: left alone
         Asked,          // the holder, this same program, was asked to close
+        NoAnswer,       // the holder, this same program, took the request but never answered (hung)
     };
     // A later copy's side. `holderPid` gets the listening process when known.
     AskResult AskHolderToClose(pid_t* holderPid);

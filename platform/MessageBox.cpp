@@ -12,9 +12,11 @@ namespace {
 
 struct BoxState {
     std::mutex m;
-    MessageBoxPresenter presenter;
     std::deque<int> scripted;
 };
+
+cNullMessageBoxPresenter NullPresenter;
+cMessageBoxPresenter* Presenter = &NullPresenter;
 
 BoxState& State() {
     static BoxState s;
@@ -35,6 +37,29 @@ int DefaultMessageBoxAnswer(UINT type) {
     return buttons[kind][def];
 }
 
+std::vector<MessageBoxButton> MessageBoxButtons(UINT type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+        return {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
+    case MB_ABORTRETRYIGNORE:
+        return {{IDABORT, "Abort"}, {IDRETRY, "Retry"}, {IDIGNORE, "Ignore"}};
+    case MB_YESNOCANCEL:
+        return {{IDYES, "Yes"}, {IDNO, "No"}, {IDCANCEL, "Cancel"}};
+    case MB_YESNO:
+        return {{IDYES, "Yes"}, {IDNO, "No"}};
+    case MB_RETRYCANCEL:
+        return {{IDRETRY, "Retry"}, {IDCANCEL, "Cancel"}};
+    default:
+        return {{IDOK, "OK"}};
+    }
+}
+
+int ClosedMessageBoxAnswer(UINT type) {
+    for (const MessageBoxButton& b : MessageBoxButtons(type))
+        if (b.id == IDCANCEL || b.id == IDNO) return b.id;
+    return DefaultMessageBoxAnswer(type);
+}
+
 bool IsHeadlessDisplay() {
     const char* driver = std::getenv("SDL_VIDEODRIVER");
     if (driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0)) return true;
@@ -45,22 +70,16 @@ bool IsHeadlessDisplay() {
 
 MessageBoxOutcome ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
     MessageBoxOutcome outcome;
-    MessageBoxPresenter presenter;
     {
         std::lock_guard<std::mutex> lock(State().m);
         if (!State().scripted.empty()) {
             outcome.answer = State().scripted.front();
             State().scripted.pop_front();
             outcome.unattended = true;
-        } else {
-            presenter = State().presenter;
         }
     }
     if (!outcome.unattended) {
-        if (presenter && !IsHeadlessDisplay()) {
-            outcome.answer = presenter(owner, text, caption, type);
-            return outcome;
-        }
+        if (!IsHeadlessDisplay() && Presenter->Show(owner, text, caption, type, outcome.answer)) return outcome;
         outcome.answer = DefaultMessageBoxAnswer(type);
         outcome.unattended = true;
     }
@@ -73,9 +92,12 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
     return ShowMessageBox(owner, text ? text : "", caption ? caption : "", type).answer;
 }
 
-void SetMessageBoxPresenter(MessageBoxPresenter presenter) {
-    std::lock_guard<std::mutex> lock(State().m);
-    State().presenter = std::move(presenter);
+cMessageBoxPresenter& MessageBoxPresenter() {
+    return *Presenter;
+}
+
+void SetMessageBoxPresenter(cMessageBoxPresenter* presenter) {
+    Presenter = presenter ? presenter : &NullPresenter;
 }
 
 void PushScriptedMessageBoxAnswer(int answer) {

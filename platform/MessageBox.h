@@ -7,9 +7,10 @@
 #pragma once
 
 #include "platform/Messages.h"
+#include "platform/Seam.h"
 
-#include <functional>
 #include <string>
+#include <vector>
 
 constexpr UINT MB_OK = 0x0000;
 constexpr UINT MB_OKCANCEL = 0x0001;
@@ -44,15 +45,40 @@ struct MessageBoxOutcome {
 };
 MessageBoxOutcome ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
 
+struct MessageBoxButton {
+    int id;
+    const char* label;
+};
+// The box's buttons in their order on screen.
+std::vector<MessageBoxButton> MessageBoxButtons(UINT type);
+// The answer when the box is closed without a button (Escape, the close box):
+// Cancel where there is one, No for Yes/No, else the default button.
+int ClosedMessageBoxAnswer(UINT type);
 // The answer of the box's default button.
 int DefaultMessageBoxAnswer(UINT type);
 // True when no user can answer a box: SDL_VIDEODRIVER is "dummy" or
 // "offscreen", or neither DISPLAY nor WAYLAND_DISPLAY is set.
 bool IsHeadlessDisplay();
 
-using MessageBoxPresenter =
-    std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT type)>;
-void SetMessageBoxPresenter(MessageBoxPresenter presenter);
+// Shows a box to a user. The program installs one at start-up (the GTK box,
+// platform/GtkMessageBox.h); the null one has no user, so every box takes its
+// default answer.
+class cMessageBoxPresenter {
+public:
+    virtual ~cMessageBoxPresenter() = default;
+    // Shows the box (texts in code page 932) and puts the button chosen in
+    // `answer`. False when the box could not be shown to anyone.
+    virtual bool Show(HWND owner, const std::string& text, const std::string& caption, UINT type,
+                      int& answer) = 0;
+};
+class cNullMessageBoxPresenter : public cMessageBoxPresenter {
+public:
+    bool Show(HWND, const std::string&, const std::string&, UINT, int&) override { return false; }
+};
+cMessageBoxPresenter& MessageBoxPresenter();
+void SetMessageBoxPresenter(cMessageBoxPresenter* presenter);
+using cScopedMessageBoxPresenter =
+    cScopedSeam<cMessageBoxPresenter, MessageBoxPresenter, SetMessageBoxPresenter>;
 
 // Answers for the next boxes, in order (tests and scripted runs).
 void PushScriptedMessageBoxAnswer(int answer);

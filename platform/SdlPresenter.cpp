@@ -1,14 +1,23 @@
 #include "platform/SdlPresenter.h"
 
+#include "platform/DisplayLoss.h"
+
 #include <SDL.h>
-
+#include <algorithm>
 #include <cstdio>
-
-cSdlPresenter::~cSdlPresenter() {
-    Close();
-}
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
 namespace {
+
+// A driver that shows no window is only right when it was asked for.
+bool IsUsableVideoDriver(const char* driver) {
+    if (!driver) return false;
+    if (std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0) return true;
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    return asked && std::strcmp(asked, "dummy") == 0 && std::strcmp(driver, "dummy") == 0;
+}
 
 // Says on stderr why the window can't be made: the caller's box may have no
 // display to show on.
@@ -17,31 +26,53 @@ bool Refused(const char* step) {
     return false;
 }
 
+bool NoDisplay(const char* detail) {
+    const char* display = std::getenv("DISPLAY");
+    std::string where = display && *display ? "DISPLAY=" + std::string(display) : "DISPLAY is not set";
+    std::fprintf(stderr,
+                 "brindle4: the window can't be made: no display (%s: %s); SDL_VIDEODRIVER=dummy runs without a "
+                 "window\n",
+                 where.c_str(), detail);
+    return false;
+}
+
 } // namespace
+
+cSdlPresenter::~cSdlPresenter() {
+    Close();
+}
 
 bool cSdlPresenter::Open(const std::string& titleUtf8, int width, int height, bool fullScreen) {
     Close();
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return Refused("video");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return NoDisplay(SDL_GetError());
     initedVideo_ = true;
+    if (!IsUsableVideoDriver(SDL_GetCurrentVideoDriver())) {
+        Close();
+        return NoDisplay("no window system could be reached");
+    }
     Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
     window_ = SDL_CreateWindow(titleUtf8.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                                height, flags);
     if (!window_) {
+        Refused("window");
         Close();
-        return Refused("window");
+        return false;
     }
+    WatchDisplayLoss(window_);
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_) {
+        Refused("renderer");
         Close();
-        return Refused("renderer");
+        return false;
     }
     SDL_RenderSetLogicalSize(renderer_, width, height);
     texture_ =
         SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
     if (!texture_) {
+        Refused("texture");
         Close();
-        return Refused("texture");
+        return false;
     }
     width_ = width;
     height_ = height;
@@ -56,12 +87,23 @@ bool cSdlPresenter::Open(const std::string& titleUtf8, int width, int height, bo
 }
 
 void cSdlPresenter::Close() {
+    if (DisplayLost()) {
+        // Taking the window down talks to a server that is gone; the
+        // process ends soon after without it (app/main.cpp).
+        texture_ = nullptr;
+        renderer_ = nullptr;
+        window_ = nullptr;
+        shown_ = false;
+        initedVideo_ = false;
+        return;
+    }
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
     texture_ = nullptr;
     renderer_ = nullptr;
     window_ = nullptr;
+    shown_ = false;
     if (initedVideo_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
     initedVideo_ = false;
 }
@@ -75,10 +117,13 @@ bool cSdlPresenter::SetFullScreen(bool fullScreen) {
 
 void cSdlPresenter::Present(const std::uint32_t* xrgb, int width, int height) {
     if (!window_ || width != width_ || height != height_) return;
+    const std::uint32_t* end = xrgb + static_cast<std::size_t>(width) * height;
     std::lock_guard<std::mutex> lock(mutex_);
-    frame_.assign(xrgb, xrgb + static_cast<std::size_t>(width) * height);
-    pending_ = true;
     ++frames_;
+    if (shown_ && !pending_ && std::equal(xrgb, end, frame_.begin())) return;
+    frame_.assign(xrgb, end);
+    pending_ = true;
+    shown_ = false;
     if (std::this_thread::get_id() == owner_) {
         RenderLocked();
     } else if (frameEvent_) {
@@ -93,6 +138,11 @@ void cSdlPresenter::RenderPending() {
     if (pending_) RenderLocked();
 }
 
+void cSdlPresenter::Redraw() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    RenderLocked();
+}
+
 void cSdlPresenter::RenderLocked() {
     pending_ = false;
     if (!texture_) return;
@@ -100,6 +150,7 @@ void cSdlPresenter::RenderLocked() {
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
+    shown_ = true;
 }
 
 std::vector<std::uint32_t> cSdlPresenter::LastFrame() {

@@ -2,7 +2,10 @@
 // opened the window (the UI thread): a frame presented there is drawn at once;
 // a frame presented from another thread is kept and drawn by the UI thread's
 // next RenderPending(). Under SDL's dummy video driver no window is visible
-// but every call works, which is how headless runs use it.
+// but every call works, which is how headless runs use it. That driver must
+// be asked for (SDL_VIDEODRIVER=dummy): when SDL finds no display and falls
+// back to a windowless driver by itself, Open fails instead of running a
+// program nobody can see.
 #pragma once
 
 #include "platform/Presenter.h"
@@ -35,7 +38,12 @@ public:
     // Draws the newest frame handed over by another thread; UI thread only.
     // Such a frame also pushes an SDL event of FrameEventType(), so a UI
     // thread waiting on SDL events wakes up to draw it.
+    // The window keeps what it shows: a frame equal to the one shown is
+    // counted but not drawn again, so an idle screen costs a comparison, not
+    // a conversion and a copy to the display. Redraw() draws the shown frame
+    // again where the window lost it (uncovered); UI thread only.
     void RenderPending();
+    void Redraw();
     std::uint32_t FrameEventType() const { return frameEvent_; }
     SDL_Window* Window() const { return window_; }
     // A copy of the newest frame (for tests and screenshots).
@@ -54,6 +62,7 @@ private:
     std::mutex mutex_;
     std::vector<std::uint32_t> frame_;
     bool pending_ = false;
+    bool shown_ = false; // frame_ is what the window shows
     bool initedVideo_ = false;
     std::uint32_t frameEvent_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/WindowEvents.h"
 
 #include "platform/Cp932.h"
+#include "platform/DisplayLoss.h"
 #include "platform/InputDevices.h"
 #include "platform/SdlPresenter.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 std::atomic<Uint32> wakeEvent{0};
 bool started = false;
+bool closedForLostDisplay = false;
 
 // A message for the UI thread ends its wait on the window's events.
 class cSdlWake : public cMessageArrival {
@@ -111,6 +113,7 @@ int PumpWindowEvents(HWND target, cSdlPresenter* presenter) {
             break;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) post(WM_CLOSE, 0, 0);
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED && presenter) presenter->Redraw();
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) post(WM_ACTIVATEAPP, 1, 0);
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
                 ReleaseLiveKeys(); // their key-up events go to another window
@@ -136,6 +139,11 @@ int PumpWindowEvents(HWND target, cSdlPresenter* presenter) {
         default:
             break; // wake-ups and frame notices only end the wait
         }
+    }
+    // A lost display closes the program as its close box would, once.
+    if (DisplayLost() && !closedForLostDisplay) {
+        closedForLostDisplay = true;
+        post(WM_CLOSE, 0, 0);
     }
     RefreshLiveJoysticks();
     if (presenter) presenter->RenderPending();

@@ -4,7 +4,15 @@
 
 #include "platform/Messages.h"
 
-// 1 when "data\" is ready, 0 when the program can't go on. The question is a
-// Yes/No box over `window`. A copy that fails leaves no "data\" behind: it is
-// made under a temporary name and renamed.
+enum class DefaultDataResult {
+    Ready,   // "data\" is there (it was, or the copy made it)
+    Failed,  // no "default\", the answer was No, or the copy failed
+    NoSpace, // the copy ran out of room on the disk
+};
+
+// The question is a Yes/No box over `window`. The copy is made under a
+// temporary name beside "data\" and renamed when whole, with the folder modes
+// of "default\"; a copy that fails leaves nothing behind.
+DefaultDataResult MakeDefaultData(HWND window);
+// 1 when "data\" is ready, 0 when the program can't go on.
 int CreateDefaultData(HWND window);

@@ -9,7 +9,8 @@ packages=(
   libsdl2-dev libvorbis-dev libfluidsynth-dev timgm6mb-soundfont
   libfreetype-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho
   clang libclang-rt-14-dev python3
-  xvfb x11-utils imagemagick
+  libgtk-3-dev libx11-dev
+  xvfb x11-utils imagemagick xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

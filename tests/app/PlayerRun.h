@@ -1,7 +1,8 @@
-// The real player started as its own process in a game folder, headless
-// (or on a display), with a close after a number of frames and optionally a
-// key script and a chosen environment, its stderr kept in a file; the test
-// waits for it and reads what it left.
+// The real player run as a child process from a test: in a game folder,
+// headless (or on a display), with a close after a number of frames and
+// optionally a key script, a chosen environment, its stderr kept in a file,
+// and optionally as an unprivileged user or with a limit on the size of the
+// files it writes; the test waits for it and reads what it left.
 #pragma once
 
 #include "fixtures/ReadAll.h"
@@ -13,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,6 +22,10 @@
 inline std::filesystem::path PlayerPath() {
     return std::filesystem::read_symlink("/proc/self/exe").parent_path() / "brindle4";
 }
+
+// The uid the player runs as when a test needs permissions to count (root
+// ignores them): "nobody".
+constexpr uid_t kUnprivilegedUid = 65534;
 
 struct PlayerRun {
     pid_t pid = -1;
@@ -31,6 +37,8 @@ struct PlayerRun {
     // Variables set (a value) or removed (nullopt) for the child, over the
     // headless defaults below.
     std::map<std::string, std::optional<std::string>> env;
+    bool unprivileged = false; // run as kUnprivilegedUid when started as root
+    rlim_t fileSizeLimit = RLIM_INFINITY;
 
     // Starts the player in `folder` with the headless drivers, the runtime
     // folder of the single-instance lock, and `closeAfter` frames (0: none).
@@ -70,6 +78,14 @@ struct PlayerRun {
                     ::unsetenv(name.c_str());
             }
             if (!std::freopen(stderrPath.c_str(), "w", stderr)) _exit(122);
+            if (fileSizeLimit != RLIM_INFINITY) {
+                std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
+                rlimit limit{fileSizeLimit, fileSizeLimit};
+                if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(123);
+            }
+            if (unprivileged && ::geteuid() == 0 &&
+                (::setgid(kUnprivilegedUid) != 0 || ::setuid(kUnprivilegedUid) != 0))
+                _exit(124);
             ::execl(player.c_str(), player.c_str(), static_cast<char*>(nullptr));
             _exit(121);
         }

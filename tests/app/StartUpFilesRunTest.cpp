@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // What a failed start ends with.
-constexpr int kFailedStartStatus = 0;
+constexpr int kFailedStartStatus = 1;
 constexpr char kFramesRan[] = "Scripted close done: threads ended";
 
 void Remove(const fs::path& file) {

@@ -12,6 +12,20 @@
 
 namespace {
 
+// Stands in for the user: answers every box it is shown and keeps the last caption.
+struct FixedAnswer : cMessageBoxPresenter {
+    explicit FixedAnswer(int a) : answer(a) {}
+    bool Show(HWND, const std::string&, const std::string& caption, UINT, int& out) override {
+        ++calls;
+        seenCaption = caption;
+        out = answer;
+        return true;
+    }
+    int answer;
+    int calls = 0;
+    std::string seenCaption;
+};
+
 // A report file, the display setting of the test, and no leftovers.
 struct BoxFixture : ::testing::Test {
     TempDir dir;
@@ -38,7 +52,6 @@ struct BoxFixture : ::testing::Test {
             else
                 unsetenv(e.name);
         }
-        SetMessageBoxPresenter(nullptr);
         ClearScriptedMessageBoxAnswers();
         SetErrorLog(false, "");
     }
@@ -47,15 +60,12 @@ struct BoxFixture : ::testing::Test {
 using MessageBoxes = BoxFixture;
 
 TEST_F(MessageBoxes, HeadlessBoxTakesItsDefaultButtonAndGoesToTheReport) {
-    int presenterCalls = 0;
-    SetMessageBoxPresenter([&](HWND, const std::string&, const std::string&, UINT) {
-        ++presenterCalls;
-        return IDCANCEL;
-    });
+    FixedAnswer user(IDCANCEL);
+    cScopedMessageBoxPresenter installed(user);
     EXPECT_TRUE(IsHeadlessDisplay());
     EXPECT_EQ(MesBox("既に起動しています。", "二重起動", MB_YESNO | MB_DEFBUTTON2), IDNO);
     EXPECT_EQ(ErrorBox("ウインドウが生成出来ません！"), IDOK);
-    EXPECT_EQ(presenterCalls, 0);
+    EXPECT_EQ(user.calls, 0);
     EXPECT_EQ(ReadAll("Report_Game.txt"), U8(u8"MessageBox [二重起動] 既に起動しています。 -> 7\n"
                                              u8"MessageBox [エラー] ウインドウが生成出来ません！ -> 1\n"));
 }
@@ -71,13 +81,10 @@ TEST_F(MessageBoxes, ScriptedAnswersComeFirstInOrder) {
 TEST_F(MessageBoxes, WithADisplayThePresenterAnswersAndNothingIsReported) {
     unsetenv("SDL_VIDEODRIVER");
     setenv("DISPLAY", ":99", 1);
-    std::string seenCaption;
-    SetMessageBoxPresenter([&](HWND, const std::string&, const std::string& caption, UINT) {
-        seenCaption = caption;
-        return IDRETRY;
-    });
+    FixedAnswer user(IDRETRY);
+    cScopedMessageBoxPresenter installed(user);
     EXPECT_EQ(ErrorBoxPrintf("oggの初期化に失敗！%d", 2), IDRETRY);
-    EXPECT_EQ(seenCaption, "エラー");
+    EXPECT_EQ(user.seenCaption, "エラー");
     EXPECT_EQ(ReadAll("Report_Game.txt"), "");
 }
 

@@ -46,10 +46,11 @@ void Put(DataPathIndex i, const std::vector<std::uint8_t>& bytes) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // A scratch folder of our own holds data\database\.
-    char tmpl[] = "/tmp/fuzz-database-XXXXXX";
-    FuzzRequire(::mkdtemp(tmpl) && ::chdir(tmpl) == 0, "no scratch folder");
-    FuzzRequire(::system("mkdir -p data/database") == 0, "no data folder");
+    // One scratch folder under the working folder holds data\database\; a
+    // later run takes it over, so runs leave nothing more behind.
+    FuzzRequire(::system("rm -rf fuzz-database-scratch && mkdir -p fuzz-database-scratch/data/database") == 0 &&
+                    ::chdir("fuzz-database-scratch") == 0,
+                "no scratch folder");
     for (const Slot& s : Slots()) Put(s.path, kEmptyDatabase);
     return 0;
 }

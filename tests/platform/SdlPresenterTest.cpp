@@ -28,8 +28,17 @@ TEST(SdlPresenter, OpensPresentsAndTakesFramesFromAnotherThread) {
     EXPECT_TRUE(woke) << "the UI thread is told a frame waits";
     p.RenderPending();
     EXPECT_EQ(p.LastFrame()[5], 0x00ABCDEFu);
+    // The same picture again is counted, but the window shows it already:
+    // nothing is handed over to draw.
+    std::thread same([&] { p.Present(frame.data(), 640, 480); });
+    same.join();
+    woke = false;
+    while (SDL_PollEvent(&e))
+        if (e.type == p.FrameEventType()) woke = true;
+    EXPECT_FALSE(woke);
+    EXPECT_EQ(p.FramesPresented(), 3u);
     p.Present(frame.data(), 320, 240); // the wrong size is ignored
-    EXPECT_EQ(p.FramesPresented(), 2u);
+    EXPECT_EQ(p.FramesPresented(), 3u);
     EXPECT_TRUE(p.SetFullScreen(true));
     EXPECT_TRUE(p.FullScreen());
     EXPECT_EQ(p.ShowCursor(false), -1);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-class BoxCapture {
+class BoxCapture : public cMessageBoxPresenter {
 public:
     struct Box {
         std::string text, caption;
@@ -21,17 +21,19 @@ public:
         unsetenv("SDL_VIDEODRIVER");
         setenv("DISPLAY", ":99", 1);
         ClearScriptedMessageBoxAnswers();
-        SetMessageBoxPresenter([this](HWND, const std::string& text, const std::string& caption, UINT type) {
-            boxes.push_back({text, caption, type});
-            return answer_;
-        });
+        SetMessageBoxPresenter(this);
     }
-    ~BoxCapture() {
+    ~BoxCapture() override {
         SetMessageBoxPresenter(nullptr);
         Restore("SDL_VIDEODRIVER", video_);
         Restore("DISPLAY", display_);
     }
     void Answer(int answer) { answer_ = answer; }
+    bool Show(HWND, const std::string& text, const std::string& caption, UINT type, int& answer) override {
+        boxes.push_back({text, caption, type});
+        answer = answer_;
+        return true;
+    }
 
     std::vector<Box> boxes;
 
