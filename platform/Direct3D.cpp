@@ -151,9 +151,9 @@ HRESULT cDirect3DDevice::Present(const RECT*, const RECT*, void*, const void*) {
     if (inScene_ || !backBuffer_) return D3DERR_INVALIDCALL;
     if (window_) {
         const cSurface& px = backBuffer_->Pixels();
-        std::vector<std::uint32_t> frame(static_cast<std::size_t>(px.Width()) * px.Height());
-        px.ToXrgb(frame.data(), nullptr);
-        window_->Present(frame.data(), px.Width(), px.Height());
+        frame_.resize(static_cast<std::size_t>(px.Width()) * px.Height());
+        px.ToXrgb(frame_.data(), nullptr);
+        window_->Present(frame_.data(), px.Width(), px.Height());
     }
     return D3D_OK;
 }

@@ -11,6 +11,7 @@
 #include "platform/Direct3DTypes.h"
 
 #include <array>
+#include <vector>
 
 class cPresenter;
 
@@ -130,4 +131,6 @@ private:
     bool resettable_ = false;
     std::int64_t videoUsed_ = 0;
     int defaultResources_ = 0;
+    // The presented frame in 32 bits, kept so that a frame costs no allocation.
+    std::vector<std::uint32_t> frame_;
 };

@@ -292,7 +292,7 @@ void cDirectDrawSurface::PresentIfPrimary() {
     std::array<std::uint32_t, 256> palette{};
     if (palette_)
         for (int i = 0; i < 256; ++i) palette[i] = palette_->Rgb(i);
-    std::vector<std::uint32_t> frame(static_cast<std::size_t>(pixels_.Width()) * pixels_.Height());
-    pixels_.ToXrgb(frame.data(), &palette);
-    owner_->Window()->Present(frame.data(), pixels_.Width(), pixels_.Height());
+    frame_.resize(static_cast<std::size_t>(pixels_.Width()) * pixels_.Height());
+    pixels_.ToXrgb(frame_.data(), &palette);
+    owner_->Window()->Present(frame_.data(), pixels_.Width(), pixels_.Height());
 }

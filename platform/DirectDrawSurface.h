@@ -6,6 +6,9 @@
 #include "platform/Surface.h"
 #include "platform/SurfaceRefCounted.h"
 
+#include <cstdint>
+#include <vector>
+
 class cDirectDraw;
 class cDirectDrawPalette;
 class cDirectDrawClipper;
@@ -56,6 +59,8 @@ private:
 
     cDirectDraw* owner_ = nullptr;
     cSurface pixels_;
+    // The presented frame in 32 bits, kept so that a frame costs no allocation.
+    std::vector<std::uint32_t> frame_;
     bool system_ = false;
     bool primary_ = false;
     bool flippable_ = false;
