@@ -7,12 +7,12 @@
 #include "app/ScriptedInput.h"
 #include "engine/EngineScene.h"
 #include "graphics/GraphicsSeams.h"
+#include "platform/GtkMessageBox.h"
 #include "platform/InputDevices.h"
 #include "play/CurrentPlayScene.h"
 #include "play/PlayHost.h"
 #include "play/PlayPictureDraw.h"
 #include "play/PlayScene.h"
-#include "platform/GtkMessageBox.h"
 
 namespace {
 

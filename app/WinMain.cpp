@@ -71,7 +71,8 @@ bool TakeOverFromRunningCopy(cInstanceLock& lock) {
         return false;
     case cInstanceLock::AskResult::NoAnswer:
         // Hung or stopped: it can't close in order, so it is ended at once.
-        std::fprintf(stderr, "brindle4: another copy of the player (process %d) is not responding; ending it\n",
+        std::fprintf(stderr,
+                     "brindle4: another copy of the player (process %d) is not responding; ending it\n",
                      static_cast<int>(holder));
         break;
     case cInstanceLock::AskResult::Asked:
@@ -82,7 +83,8 @@ bool TakeOverFromRunningCopy(cInstanceLock& lock) {
     }
     // It is this same program of this same user (the lock checked): end it.
     if (cInstanceLock::ForceEnd(holder) && lock.AcquireWithin(kForcedEndMs)) return true;
-    std::fprintf(stderr, "brindle4: another copy of the player (process %d) is not responding and can't be ended\n",
+    std::fprintf(stderr,
+                 "brindle4: another copy of the player (process %d) is not responding and can't be ended\n",
                  static_cast<int>(holder));
     TwiceStartedFailure();
     return false;
@@ -155,7 +157,7 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
         // the terminal is the one place left to say why.
         int error = errno;
         return EndWithFailure("can't write the report file " + reportPath + " (" + std::strerror(error) +
-                            "); the game folder must be writable");
+                              "); the game folder must be writable");
     }
     ReportPrintf("App : ver %s", kVersion);
     ReportSystemInfo();
@@ -167,7 +169,8 @@ int WinMain(const std::string& commandLine, int nCmdShow) {
     if (!lock.TryAcquire() && !TakeOverFromRunningCopy(lock))
         return EndWithFailure("another copy of the player is running and did not close");
 
-    if (!RegisterWindowClass(kClassName, MainWndProc)) return EndWithFailure("the window class can't be registered");
+    if (!RegisterWindowClass(kClassName, MainWndProc))
+        return EndWithFailure("the window class can't be registered");
     HWND hwnd = CreateWindowA(kClassName, "");
     cSdlPresenter presenter;
     if (!hwnd || !presenter.Open("", kClientWidth, kClientHeight, false) || !StartWindowEvents()) {

@@ -123,6 +123,7 @@ public:
 
     // False when Create found no font to draw with.
     bool HasFace() const;
+
 private:
     friend class cGlyphPen;
     void ReleaseCaches();

@@ -34,10 +34,11 @@ gboolean CloseIfDisplayLost(gpointer dialog) {
 
 // On the GTK thread.
 int RunBox(const std::string& textUtf8, const std::string& captionUtf8, UINT type) {
-    GtkWidget* dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, MessageTypeOf(type), GTK_BUTTONS_NONE,
-                                               "%s", textUtf8.c_str());
+    GtkWidget* dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, MessageTypeOf(type),
+                                               GTK_BUTTONS_NONE, "%s", textUtf8.c_str());
     gtk_window_set_title(GTK_WINDOW(dialog), captionUtf8.c_str());
-    for (const MessageBoxButton& b : MessageBoxButtons(type)) gtk_dialog_add_button(GTK_DIALOG(dialog), b.label, b.id);
+    for (const MessageBoxButton& b : MessageBoxButtons(type))
+        gtk_dialog_add_button(GTK_DIALOG(dialog), b.label, b.id);
     int def = DefaultMessageBoxAnswer(type);
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), def);
     // Return presses the focused button: the default one starts with the focus.
@@ -60,7 +61,8 @@ int RunBox(const std::string& textUtf8, const std::string& captionUtf8, UINT typ
 
 class cGtkMessageBoxPresenter : public cMessageBoxPresenter {
 public:
-    bool Show(HWND owner, const std::string& text, const std::string& caption, UINT type, int& answer) override {
+    bool Show(HWND owner, const std::string& text, const std::string& caption, UINT type,
+              int& answer) override {
         std::string body = Cp932ToUtf8(text);
         std::string title = Cp932ToUtf8(caption);
         if (StartGtkSession() && RunInGtk([&] { answer = RunBox(body, title, type); })) return true;

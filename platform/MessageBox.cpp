@@ -79,7 +79,8 @@ MessageBoxOutcome ShowMessageBox(HWND owner, const std::string& text, const std:
         }
     }
     if (!outcome.unattended) {
-        if (!IsHeadlessDisplay() && Presenter->Show(owner, text, caption, type, outcome.answer)) return outcome;
+        if (!IsHeadlessDisplay() && Presenter->Show(owner, text, caption, type, outcome.answer))
+            return outcome;
         outcome.answer = DefaultMessageBoxAnswer(type);
         outcome.unattended = true;
     }

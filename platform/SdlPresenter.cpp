@@ -29,10 +29,11 @@ bool Refused(const char* step) {
 bool NoDisplay(const char* detail) {
     const char* display = std::getenv("DISPLAY");
     std::string where = display && *display ? "DISPLAY=" + std::string(display) : "DISPLAY is not set";
-    std::fprintf(stderr,
-                 "brindle4: the window can't be made: no display (%s: %s); SDL_VIDEODRIVER=dummy runs without a "
-                 "window\n",
-                 where.c_str(), detail);
+    std::fprintf(
+        stderr,
+        "brindle4: the window can't be made: no display (%s: %s); SDL_VIDEODRIVER=dummy runs without a "
+        "window\n",
+        where.c_str(), detail);
     return false;
 }
 

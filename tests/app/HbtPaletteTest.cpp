@@ -67,7 +67,8 @@ TEST_F(HbtPalette, TheNumberTurnsOrRepaintsTheTwelveRowsAndLoadsItsTable) {
         ASSERT_NE(lpDDPalette, nullptr);
         // The first and last ten entries are the system's own on the screen.
         if (c.entry >= 10 && c.entry < 246) {
-            EXPECT_EQ(lpDDPalette->Rgb(c.entry) >> 16, static_cast<std::uint32_t>(c.source)) << "on the screen";
+            EXPECT_EQ(lpDDPalette->Rgb(c.entry) >> 16, static_cast<std::uint32_t>(c.source))
+                << "on the screen";
         }
     }
 }

@@ -34,7 +34,8 @@ bool RunFor(int frames, const fs::path& root, const std::string& display, Usage&
     rusage ru{};
     if (::wait4(run.pid, &run.status, 0, &ru) != run.pid || !run.EndedNormallyWith(0)) return false;
     out.wallSeconds = run.Seconds();
-    out.cpuSeconds = ru.ru_utime.tv_sec + ru.ru_utime.tv_usec / 1e6 + ru.ru_stime.tv_sec + ru.ru_stime.tv_usec / 1e6;
+    out.cpuSeconds =
+        ru.ru_utime.tv_sec + ru.ru_utime.tv_usec / 1e6 + ru.ru_stime.tv_sec + ru.ru_stime.tv_usec / 1e6;
     std::string report = ReadAll(game / "Report_Game.txt");
     std::size_t at = report.find("threads ended, ");
     if (at == std::string::npos) return false;

@@ -48,7 +48,8 @@ void Put(DataPathIndex i, const std::vector<std::uint8_t>& bytes) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // One scratch folder under the working folder holds data\database\; a
     // later run takes it over, so runs leave nothing more behind.
-    FuzzRequire(::system("rm -rf fuzz-database-scratch && mkdir -p fuzz-database-scratch/data/database") == 0 &&
+    FuzzRequire(::system("rm -rf fuzz-database-scratch && mkdir -p fuzz-database-scratch/data/database") ==
+                        0 &&
                     ::chdir("fuzz-database-scratch") == 0,
                 "no scratch folder");
     for (const Slot& s : Slots()) Put(s.path, kEmptyDatabase);

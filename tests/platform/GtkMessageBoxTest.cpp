@@ -1,8 +1,8 @@
 // Message boxes as GTK dialogs on a throwaway X display, answered with the
 // keyboard as a user would: the answers follow the buttons, the default
 // button and the close key, from the UI thread and from another thread alike.
-#include "fixtures/Xvfb.h"
 #include "platform/GtkMessageBox.h"
+#include "fixtures/Xvfb.h"
 #include "platform/GtkSession.h"
 #include "platform/MessageBox.h"
 
