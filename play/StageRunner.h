@@ -39,6 +39,10 @@ public:
     // scene's Run. The play-state hash after it.
     std::uint64_t Frame();
 
+    // The game's play mode for the run: 3 free play (the default), 4 the
+    // playback of the replay in `Replay`.
+    void SetPlayMode(int mode) { host_.playMode = mode; }
+
     cPlayScene& Play() { return play_; }
     // Where the play scene handed over to (-1 while it plays).
     int SwitchedTo() const { return host_.switchedTo; }
@@ -50,7 +54,7 @@ private:
     // What the game object would be for a free-play run of one stage.
     class cRunnerHost : public cPlayHost {
     public:
-        int PlayMode() override { return 3; }
+        int PlayMode() override { return playMode; }
         int PreviousScene() override { return previous; }
         int FadeLength() override { return 10; }
         void SetFrameRate(int fps) override { frameRate = fps; }
@@ -62,6 +66,7 @@ private:
         void Present() override { ++presented; }
         int IsActive() override { return 1; }
 
+        int playMode = 3;
         int previous = 0;
         int switchedTo = -1;
         int frameRate = 60;
