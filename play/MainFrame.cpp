@@ -108,7 +108,8 @@ void cPlayScene::RemoveChara(cNpcChara& chara) {
 }
 
 void cPlayScene::RestartReplay() {
-    PlayData.RestoreStageStart(1, GAME_FREE, false);
+    cPlayHost& host = PlayHost();
+    PlayData.RestoreStageStart(1, host.GameKind(), host.TestPlay() != 0);
     SetStage(1, 1);
     nSubState = 0;
     nState = PLAY_READY;
@@ -134,16 +135,7 @@ void cPlayScene::StateMain() {
         PostMainWindowClose();
         return;
     }
-    const bool space = (GetAsyncKeyState(VK_SPACE) & 0x8000) != 0;
-    const bool pause = space && !bPauseKeyHeld;
-    bPauseKeyHeld = space ? 1 : 0;
-    if (pause) {
-        nSavedState = nState;
-        nSavedSubState = nSubState;
-        nSubState = 0;
-        nState = PLAY_PAUSE;
-        return;
-    }
+    if (CheckPauseKey()) return;
     ++nFrameCounter;
 
     cInput& in = InputList.At(0);

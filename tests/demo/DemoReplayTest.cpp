@@ -84,7 +84,7 @@ TEST_P(DemoReplay, ASavedAttemptPlaysBackFrameByFrame) {
     ReplayPlayData = PlayData;
 
     cStageRunner view;
-    view.SetPlayMode(4);
+    view.Host().playMode = 4;
     SystemData.bReplay = 1; // viewing never records, whatever the switch says
     // The keyboard says something else all along: the recording stands.
     ASSERT_TRUE(view.SetScript("2000: LEFT X", &error)) << error;
@@ -128,7 +128,7 @@ TEST_F(DemoReplayRestart, AtItsEndAReplayPlaysAgainFromTheReadyState) {
     ASSERT_GT(readyFrame, 0);
 
     cStageRunner view;
-    view.SetPlayMode(4);
+    view.Host().playMode = 4;
     PlayData = ReplayPlayData; // as a replay file would give it
     for (std::size_t i = 0; i < recorded.size(); ++i) ASSERT_EQ(view.Frame(), recorded[i]) << "frame " << i;
     // The recording is over: the stage is set up again and the replay rewound.
