@@ -19,6 +19,7 @@
 #include "play/CharaContacts.h"
 #include "play/EffectObj.h"
 #include "play/MessageWindow.h"
+#include "play/ScreenEffects.h"
 
 #include <cstdint>
 
@@ -96,6 +97,13 @@ public:
     std::int64_t PutMessage(const cMessageArgs& args, std::int64_t k, int reuse) override;
     void AddEffect(const cEffectPlacement& effect) override;
     void ClearEffects() override;
+    void StartScreenEffect(std::int32_t effect, std::int32_t mode, std::int32_t loop) override;
+
+    // The running screen effect once (PlayScreenEffect.cpp); when it ends the
+    // effect number becomes 0 and drawing leaves the virtual back buffer.
+    void RunScreenEffect(DDSURFACEDATA* target, int hold);
+    // Stops the screen effect (every stage set-up).
+    void StopScreenEffect();
 
     // Drawing of the objects (ObjectDraw.cpp): the items and shots of one
     // layer, then over the world the effects and the message windows, each
@@ -140,6 +148,7 @@ public:
     cList<cItemObj> ItemList; // items lying on the stage
     cList<cEffectObj> Effects;
     cList<cMessageWindow> Messages;
+    cScreenEffectRun ScreenEffect;
     std::int32_t nSubStepTotal = 0;
     cVector<std::int32_t> SubStepFlags;
     std::int32_t bTimeStop = 0;
