@@ -25,11 +25,7 @@ void cPlayScene::DrawHero(DDSURFACEDATA* target, int frozen) {
     if (!hero) return;
     if (hero->bDying) {
         if (!hero->DrawDefeated(target, frozen)) return;
-        // The defeat display has ended: with no lives kept here yet, the
-        // attempt is over.
-        nSubState = 0;
-        nNextScene = 0;
-        nState = PLAY_GAME_OVER;
+        AfterHeroDefeat();
         return;
     }
     if (!target) return;
