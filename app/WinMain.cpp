@@ -38,6 +38,9 @@ constexpr int kClientHeight = 480;
 // How long the running copy is given to close in order before it is ended.
 constexpr DWORD kOrderlyCloseMs = 5000;
 constexpr DWORD kForcedEndMs = 2000;
+// How long a thread idling while the program is inactive waits at most
+// before it looks again.
+constexpr DWORD kInactiveWaitMs = 100;
 
 // A start that fails says so on stderr and ends with a non-zero status, so a
 // launcher or script can tell it from an ordinary close.
@@ -115,7 +118,9 @@ DWORD GameLoop(void*) {
             continue; // nothing else is for this thread
         }
         if (!bActive) {
-            Sleep(1);
+            // The activation posts this thread a message (MainWnd); the
+            // limit only bounds a missed one.
+            WaitForMessage(kInactiveWaitMs);
             continue;
         }
         if (!Game.RunFrame()) {

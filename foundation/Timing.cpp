@@ -40,6 +40,16 @@ struct FrameGrid {
         }
         return true;
     }
+
+    // Milliseconds from now until the next frame is due (0: due now or a
+    // grid not yet started), so a wait can sleep once instead of polling.
+    DWORD MsUntilDue(DWORD now, DWORD rate) const {
+        if (!started || rate != fps || rate == 0) return 0;
+        // Frame k is due at the first whole millisecond with ms * fps >= k * 1000.
+        std::uint64_t offset = (std::uint64_t{frame} * 1000u + fps - 1) / fps;
+        std::int64_t wait = static_cast<std::int64_t>(offset) - static_cast<std::int32_t>(now - start);
+        return wait > 0 ? static_cast<DWORD>(wait) : 0;
+    }
 };
 
 struct TimingState {
@@ -123,7 +133,12 @@ bool LimitFrameRate(DWORD fps) {
 }
 
 void WaitNextFrame(DWORD fps) {
-    while (!LimitFrameRate(fps)) Sleep(1);
+    // One sleep to the due time; the clock only counts whole milliseconds, so
+    // a wake-up a moment early sleeps the last one again.
+    while (!LimitFrameRate(fps)) {
+        DWORD wait = State().limitGrid.MsUntilDue(timeGetTime(), fps);
+        Sleep(wait > 0 ? wait : 1);
+    }
 }
 
 bool IsNextFrameDue(DWORD fps, bool show, const void* font) {
@@ -145,6 +160,13 @@ bool IsNextFrameDue(DWORD fps, bool show, const void* font) {
         s.shown = true;
     }
     return true;
+}
+
+void WaitUntilNextFrameDue(DWORD fps, bool show, const void* font) {
+    while (!IsNextFrameDue(fps, show, font)) {
+        DWORD wait = State().presentGrid.MsUntilDue(timeGetTime(), fps);
+        Sleep(wait > 0 ? wait : 1);
+    }
 }
 
 void ResetTimingState() {

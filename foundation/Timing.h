@@ -22,11 +22,14 @@ int EveryNthCall(int mode, int n);
 DWORD CountFPS(int count);
 // True when the next frame is due (fps 0: always).
 bool LimitFrameRate(DWORD fps);
-// Sleeps 1 ms at a time until LimitFrameRate gives true.
+// Sleeps until LimitFrameRate gives true: once, to the frame's due time, not
+// a millisecond at a time.
 void WaitNextFrame(DWORD fps);
 // The pacing test of the Direct3D-like presentation; with show and a font
 // picture it also draws the timing text (PresentationTiming()).
 bool IsNextFrameDue(DWORD fps, bool show, const void* font);
+// Sleeps until IsNextFrameDue gives true, in the same way.
+void WaitUntilNextFrameDue(DWORD fps, bool show, const void* font);
 
 // The last 16 samples of a frame measure (frame times, frame rates) and their
 // average, recomputed only when the ring wraps.

@@ -6,7 +6,6 @@
 
 #include "foundation/ErrorLog.h"
 #include "foundation/Timing.h"
-#include "platform/Clock.h"
 #include "platform/Presenter.h"
 
 void DDSetVirtualBackBuffer(int bOn) {
@@ -38,8 +37,7 @@ void DDFlushVirtualBackBuffer(DDSURFACEDATA* lpDstSD, DDSURFACEDATA* lpSrcSD) {
 int DDPresent(int nFps, int a, void* b) {
     if (!lpDTCon || !lpDevice) return 1;
     if (lpDTCon->bVirBackBuffer) DDFlushVirtualBackBuffer(&BackBuffer, &VirBackBuffer);
-    if (nVSync == 0)
-        while (!IsNextFrameDue(static_cast<DWORD>(nFps), a != 0, b)) Sleep(1);
+    if (nVSync == 0) WaitUntilNextFrameDue(static_cast<DWORD>(nFps), a != 0, b);
     DDEndScene();
     HRESULT hr = lpDevice->Present(nullptr, nullptr, nullptr, nullptr);
     if (hr == D3DERR_DEVICELOST) {

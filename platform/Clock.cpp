@@ -16,6 +16,7 @@ struct VirtualClock {
     std::atomic<bool> sleepAdvances{true};
     std::atomic<DWORD> now{0};
     std::atomic<int> sleepers{0};
+    std::atomic<int> sleeps{0};
 };
 
 VirtualClock& Virtual() {
@@ -32,6 +33,7 @@ const std::chrono::steady_clock::time_point& ProcessStart() {
 
 void VirtualSleep(DWORD ms) {
     VirtualClock& v = Virtual();
+    v.sleeps.fetch_add(1);
     if (v.sleepAdvances.load()) {
         AdvanceVirtualClock(ms);
         std::this_thread::yield();
@@ -101,6 +103,10 @@ void UseRealClock() {
 
 int VirtualClockSleepers() {
     return Virtual().sleepers.load();
+}
+
+int VirtualClockSleeps() {
+    return Virtual().sleeps.load();
 }
 
 bool IsVirtualClock() {

@@ -25,5 +25,7 @@ void UseRealClock();
 bool IsVirtualClock();
 // How many threads wait in Sleep for the virtual clock to move on.
 int VirtualClockSleepers();
+// How many times Sleep has been called on the virtual clock (by any thread).
+int VirtualClockSleeps();
 void AdvanceVirtualClock(DWORD milliseconds);
 void SetVirtualClock(DWORD nowMs);

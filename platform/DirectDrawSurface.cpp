@@ -51,6 +51,7 @@ HRESULT cDirectDrawSurface::Restore() {
     if (lost_) {
         lost_ = false;
         pixels_.FillRect(0, 0, pixels_.Width(), pixels_.Height(), 0); // contents are gone
+        unshown_ = true;
     }
     return DD_OK;
 }
@@ -138,11 +139,20 @@ HRESULT cDirectDrawSurface::Copy(RECT d, cDirectDrawSurface* src, RECT s, bool k
         // Same size: the part inside this surface, whole rows at a time.
         const int i0 = std::max(0, -d.left), i1 = std::min(dw, pixels_.Width() - d.left);
         const int j0 = std::max(0, -d.top), j1 = std::min(dh, pixels_.Height() - d.top);
+        // The screen mostly gets the frame it already shows: rows are
+        // compared first, so an unchanged frame is neither copied nor converted.
+        const bool compare = primary_ && !keyed;
+        bool changed = false;
         for (int j = j0; j < j1 && i0 < i1; ++j) {
             std::uint8_t* to = pixels_.Row(d.top + j) + static_cast<std::size_t>(d.left + i0) * bpp;
             const std::uint8_t* from =
                 src->pixels_.Row(s.top + j) + static_cast<std::size_t>(s.left + i0) * bpp;
-            if (bpp == 1)
+            const std::size_t bytes = static_cast<std::size_t>(i1 - i0) * bpp;
+            if (compare && std::memcmp(to, from, bytes) == 0) continue;
+            changed = true;
+            if (compare)
+                std::memcpy(to, from, bytes);
+            else if (bpp == 1)
                 CopyRow(to, from, i1 - i0, keyed, low, high);
             else if (bpp == 2)
                 CopyRow(reinterpret_cast<std::uint16_t*>(to), reinterpret_cast<const std::uint16_t*>(from),
@@ -151,7 +161,7 @@ HRESULT cDirectDrawSurface::Copy(RECT d, cDirectDrawSurface* src, RECT s, bool k
                 CopyRow(reinterpret_cast<std::uint32_t*>(to), reinterpret_cast<const std::uint32_t*>(from),
                         i1 - i0, keyed, low, high);
         }
-        PresentIfPrimary();
+        PresentIfPrimary(changed);
         return DD_OK;
     }
     // A copy within one surface reads from a snapshot so overlaps stay right.
@@ -287,12 +297,18 @@ HRESULT cDirectDrawSurface::Flip(cDirectDrawSurface*, DWORD) {
     return DD_OK;
 }
 
-void cDirectDrawSurface::PresentIfPrimary() {
+void cDirectDrawSurface::PresentIfPrimary(bool changed) {
+    if (changed) unshown_ = true;
     if (!primary_ || !owner_ || !owner_->Window()) return;
+    cPresenter* window = owner_->Window();
     std::array<std::uint32_t, 256> palette{};
     if (palette_)
         for (int i = 0; i < 256; ++i) palette[i] = palette_->Rgb(i);
+    if (!unshown_ && shownOn_ == window && palette == shownPalette_ && window->PresentAgain()) return;
     frame_.resize(static_cast<std::size_t>(pixels_.Width()) * pixels_.Height());
     pixels_.ToXrgb(frame_.data(), &palette);
-    owner_->Window()->Present(frame_.data(), pixels_.Width(), pixels_.Height());
+    window->Present(frame_.data(), pixels_.Width(), pixels_.Height());
+    unshown_ = false;
+    shownOn_ = window;
+    shownPalette_ = palette;
 }

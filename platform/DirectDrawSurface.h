@@ -6,12 +6,14 @@
 #include "platform/Surface.h"
 #include "platform/SurfaceRefCounted.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 class cDirectDraw;
 class cDirectDrawPalette;
 class cDirectDrawClipper;
+class cPresenter;
 
 class cDirectDrawSurface : public cRefCounted {
 public:
@@ -53,7 +55,8 @@ protected:
 
 private:
     cDirectDrawSurface() = default;
-    void PresentIfPrimary();
+    // `changed`: this surface's pixels may differ from the last frame shown.
+    void PresentIfPrimary(bool changed = true);
     HRESULT ColorFill(RECT r, DWORD value);
     HRESULT Copy(RECT d, cDirectDrawSurface* src, RECT s, bool keyed);
 
@@ -61,6 +64,12 @@ private:
     cSurface pixels_;
     // The presented frame in 32 bits, kept so that a frame costs no allocation.
     std::vector<std::uint32_t> frame_;
+    // What the window was last given, so that an unchanged frame is shown
+    // again without converting it: the pixels went unchanged since, to this
+    // window, with this palette.
+    bool unshown_ = true;
+    cPresenter* shownOn_ = nullptr;
+    std::array<std::uint32_t, 256> shownPalette_{};
     bool system_ = false;
     bool primary_ = false;
     bool flippable_ = false;

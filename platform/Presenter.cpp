@@ -19,3 +19,9 @@ void cMemoryPresenter::Present(const std::uint32_t* xrgb, int width, int height)
     frame_.assign(xrgb, xrgb + static_cast<std::size_t>(width) * height);
     ++frames_;
 }
+
+bool cMemoryPresenter::PresentAgain() {
+    if (frame_.empty()) return false;
+    ++frames_;
+    return true;
+}

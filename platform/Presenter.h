@@ -17,6 +17,10 @@ public:
     virtual bool SetFullScreen(bool fullScreen) = 0;
     // `xrgb` holds width x height pixels, row after row, top byte unused.
     virtual void Present(const std::uint32_t* xrgb, int width, int height) = 0;
+    // The frame of the last Present once more: counted as presented, nothing
+    // converted or copied. False when there is no such frame to repeat; the
+    // caller then presents in full.
+    virtual bool PresentAgain() { return false; }
     virtual void Minimise() {}
     virtual void Restore() {}
 
@@ -49,6 +53,7 @@ public:
         return true;
     }
     void Present(const std::uint32_t* xrgb, int width, int height) override;
+    bool PresentAgain() override;
     void Minimise() override { minimised_ = true; }
     void Restore() override { minimised_ = false; }
 

@@ -84,6 +84,7 @@ bool cSdlPresenter::Open(const std::string& titleUtf8, int width, int height, bo
         frameEvent_ = type == static_cast<Uint32>(-1) ? 0 : type;
     }
     frame_.assign(static_cast<std::size_t>(width) * height, 0);
+    hasFrame_ = false;
     return true;
 }
 
@@ -95,6 +96,7 @@ void cSdlPresenter::Close() {
         renderer_ = nullptr;
         window_ = nullptr;
         shown_ = false;
+        hasFrame_ = false;
         initedVideo_ = false;
         return;
     }
@@ -105,6 +107,7 @@ void cSdlPresenter::Close() {
     renderer_ = nullptr;
     window_ = nullptr;
     shown_ = false;
+    hasFrame_ = false;
     if (initedVideo_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
     initedVideo_ = false;
 }
@@ -117,10 +120,14 @@ bool cSdlPresenter::SetFullScreen(bool fullScreen) {
 }
 
 void cSdlPresenter::Present(const std::uint32_t* xrgb, int width, int height) {
-    if (!window_ || width != width_ || height != height_) return;
-    const std::uint32_t* end = xrgb + static_cast<std::size_t>(width) * height;
     std::lock_guard<std::mutex> lock(mutex_);
+    if (!window_ || width != width_ || height != height_) {
+        hasFrame_ = false;
+        return;
+    }
+    const std::uint32_t* end = xrgb + static_cast<std::size_t>(width) * height;
     ++frames_;
+    hasFrame_ = true;
     if (shown_ && !pending_ && std::equal(xrgb, end, frame_.begin())) return;
     frame_.assign(xrgb, end);
     pending_ = true;
@@ -132,6 +139,13 @@ void cSdlPresenter::Present(const std::uint32_t* xrgb, int width, int height) {
         e.type = frameEvent_;
         SDL_PushEvent(&e);
     }
+}
+
+bool cSdlPresenter::PresentAgain() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!window_ || !hasFrame_) return false;
+    ++frames_;
+    return true;
 }
 
 void cSdlPresenter::RenderPending() {

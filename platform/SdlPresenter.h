@@ -25,6 +25,7 @@ public:
     void Close() override;
     bool SetFullScreen(bool fullScreen) override;
     void Present(const std::uint32_t* xrgb, int width, int height) override;
+    bool PresentAgain() override;
     void Minimise() override;
     void Restore() override;
 
@@ -62,7 +63,8 @@ private:
     std::mutex mutex_;
     std::vector<std::uint32_t> frame_;
     bool pending_ = false;
-    bool shown_ = false; // frame_ is what the window shows
+    bool shown_ = false;    // frame_ is what the window shows
+    bool hasFrame_ = false; // frame_ holds the last frame presented
     bool initedVideo_ = false;
     std::uint32_t frameEvent_ = 0;
 };

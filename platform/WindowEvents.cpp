@@ -7,6 +7,9 @@
 
 #include <SDL.h>
 #include <atomic>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
 
 namespace {
 
@@ -24,6 +27,33 @@ public:
     }
 };
 cSdlWake sdlWake;
+
+// SDL waits for events without polling only where the video driver can (X11);
+// under the dummy driver of headless runs SDL_WaitEventTimeout looks every
+// millisecond. There the wait is on this signal instead, which every event
+// pushed into SDL's queue raises (a posted message's wake-up, a frame handed
+// over by the game thread, anything SDL queues itself).
+struct EventSignal {
+    std::mutex m;
+    std::condition_variable cv;
+    bool raised = false;
+    bool used = false;
+};
+EventSignal eventSignal;
+
+int RaiseEventSignal(void*, SDL_Event*) {
+    {
+        std::lock_guard<std::mutex> lock(eventSignal.m);
+        eventSignal.raised = true;
+    }
+    eventSignal.cv.notify_one();
+    return 1;
+}
+
+bool DriverWaitsByPolling() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return !driver || std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0;
+}
 
 LPARAM KeyLParam(const SDL_KeyboardEvent& k, bool down) {
     LPARAM l = 1; // repeat count
@@ -46,6 +76,8 @@ bool StartWindowEvents() {
     }
     wakeEvent = type;
     OpenLiveJoysticks();
+    eventSignal.used = DriverWaitsByPolling();
+    if (eventSignal.used) SDL_AddEventWatch(RaiseEventSignal, nullptr);
     SetMessageArrivalHook(&sdlWake);
     started = true;
     return true;
@@ -54,6 +86,8 @@ bool StartWindowEvents() {
 void StopWindowEvents() {
     if (!started) return;
     SetMessageArrivalHook(nullptr);
+    if (eventSignal.used) SDL_DelEventWatch(RaiseEventSignal, nullptr);
+    eventSignal.used = false;
     CloseLiveJoysticks();
     ReleaseLiveKeys();
     SDL_QuitSubSystem(SDL_INIT_EVENTS);
@@ -151,7 +185,19 @@ int PumpWindowEvents(HWND target, cSdlPresenter* presenter) {
 }
 
 void WaitWindowEvents(DWORD timeoutMs) {
-    SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
+    if (!eventSignal.used) {
+        SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(eventSignal.m);
+        eventSignal.raised = false;
+    }
+    // What the driver has (a signal, a joystick) comes into the queue here.
+    SDL_PumpEvents();
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
+    std::unique_lock<std::mutex> lock(eventSignal.m);
+    eventSignal.cv.wait_for(lock, std::chrono::milliseconds(timeoutMs), [] { return eventSignal.raised; });
 }
 
 void SetPresenterTitle(cSdlPresenter* presenter, const std::string& titleCp932) {

@@ -12,6 +12,7 @@ namespace {
 
 constexpr UINT kWorkerHello = 0x8000;
 constexpr DWORD kQuitDelayMs = 2000;
+constexpr DWORD kInactiveWaitMs = 100;
 constexpr int kSeMessageClosed = 12;
 constexpr int kSeConfirm = 1;
 
@@ -76,7 +77,9 @@ DWORD PauseThreadProc(void* argument) {
             if (msg.message == WM_QUIT) quit = true;
         if (quit) break;
         if (!host.IsActive()) {
-            Sleep(1);
+            // The activation posts this thread a message; the limit only
+            // bounds a missed one.
+            WaitForMessage(kInactiveWaitMs);
             continue;
         }
         if (scene.scene.nQuit) {

@@ -10,6 +10,7 @@
 #include "foundation/Thread.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
+#include "platform/WindowEvents.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -30,7 +31,10 @@ TEST(CloseSequence, GameThreadRunsWhileActiveAndTheCloseEndsItInOrder) {
     ASSERT_TRUE(thGame.Start(GameLoop, nullptr));
     Sleep(50);
     EXPECT_EQ(dwFrameCount, before) << "no frames while inactive";
-    bActive = 1;
+    // The activation comes as the main window's message, which wakes the
+    // game thread from its wait.
+    SendMessageA(window, WM_ACTIVATEAPP, 1, 0);
+    EXPECT_EQ(bActive.load(), 1);
     for (int i = 0; i < 500 && dwFrameCount == before; ++i) Sleep(1);
     EXPECT_GT(dwFrameCount, before) << "frames once active";
 

@@ -40,12 +40,15 @@ TEST_F(FramePacing, FramesComeAtTheTrueRateNotAFixedIntegerStep) {
     for (DWORD fps : {30u, 50u, 60u, 75u, 144u}) {
         ResetTimingState();
         DWORD start = timeGetTime();
+        int sleepsBefore = VirtualClockSleeps();
         std::vector<DWORD> times;
         for (DWORD i = 0; i <= fps * 3; ++i) {
             WaitNextFrame(fps);
             times.push_back(timeGetTime());
         }
         EXPECT_EQ(times.front(), start) << fps; // the first frame is due at once
+        // One sleep to each frame's due time, not one per millisecond.
+        EXPECT_EQ(VirtualClockSleeps() - sleepsBefore, static_cast<int>(fps * 3)) << fps;
         // fps frames take exactly one second, every second.
         EXPECT_EQ(times[fps] - start, 1000u) << fps;
         EXPECT_EQ(times[fps * 3] - start, 3000u) << fps;
@@ -110,6 +113,31 @@ TEST_F(FramePacing, PresentationGridDrawsTheTimingTextAfterShownFrames) {
     EXPECT_TRUE(IsNextFrameDue(60, false, nullptr));
     EXPECT_TRUE(IsNextFrameDue(0, false, nullptr));
     EXPECT_EQ(texts.size(), 60u);
+}
+
+TEST_F(FramePacing, PresentationWaitSleepsOnceToEachFrameOfItsGrid) {
+    cRecordingTiming timing;
+    int drawn = 0;
+    timing.draw = [&](const void*, int, int, const std::string&) { ++drawn; };
+    cScopedPresentationTiming guard(timing);
+    int font = 0;
+    DWORD start = timeGetTime();
+    int sleepsBefore = VirtualClockSleeps();
+    std::vector<DWORD> times;
+    for (int i = 0; i <= 120; ++i) {
+        WaitUntilNextFrameDue(60, true, &font);
+        times.push_back(timeGetTime() - start);
+    }
+    EXPECT_EQ(VirtualClockSleeps() - sleepsBefore, 120);
+    EXPECT_EQ(drawn, 121);
+    EXPECT_EQ(times[1], 17u);
+    EXPECT_EQ(times[60], 1000u);
+    EXPECT_EQ(times[120], 2000u);
+    // Not paced by the grid: no wait at all.
+    timing.pacedByGrid = false;
+    sleepsBefore = VirtualClockSleeps();
+    WaitUntilNextFrameDue(60, false, nullptr);
+    EXPECT_EQ(VirtualClockSleeps(), sleepsBefore);
 }
 
 TEST_F(VirtualTime, CountFpsGivesTheFramesOfTheLastFullSecond) {

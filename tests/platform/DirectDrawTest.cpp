@@ -2,18 +2,34 @@
 #include "platform/DirectDrawSurface.h"
 #include "platform/Presenter.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
+// Tells frames converted and handed over in full from frames shown again.
+class cCountingPresenter : public cMemoryPresenter {
+public:
+    int full = 0, again = 0;
+    void Present(const std::uint32_t* xrgb, int width, int height) override {
+        ++full;
+        cMemoryPresenter::Present(xrgb, width, height);
+    }
+    bool PresentAgain() override {
+        ++again;
+        return cMemoryPresenter::PresentAgain();
+    }
+};
+
 class DirectDrawFace : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Start(16); }
+    void Start(int bpp) {
         DirectDrawSettings() = {};
         window.Open("t", 640, 480, false);
         ASSERT_EQ(DirectDrawCreateEx(&dd), DD_OK);
         ASSERT_EQ(dd->SetCooperativeLevel(&window, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
-        ASSERT_EQ(dd->SetDisplayMode(640, 480, 16, 0, 0), DD_OK);
+        ASSERT_EQ(dd->SetDisplayMode(640, 480, bpp, 0, 0), DD_OK);
     }
     void TearDown() override {
         for (auto* s : made) s->Release();
@@ -30,7 +46,15 @@ protected:
         if (dd->CreateSurface(&d, &s) == DD_OK) made.push_back(s);
         return s;
     }
-    cMemoryPresenter window;
+    cDirectDrawSurface* Primary() {
+        DDSURFACEDESC2 d{};
+        d.dwFlags = DDSD_CAPS;
+        d.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE;
+        cDirectDrawSurface* s = nullptr;
+        if (dd->CreateSurface(&d, &s) == DD_OK) made.push_back(s);
+        return s;
+    }
+    cCountingPresenter window;
     cDirectDraw* dd = nullptr;
     std::vector<cDirectDrawSurface*> made;
 };
@@ -106,6 +130,97 @@ TEST_F(DirectDrawFace, FlipShowsTheBackBufferAndReleaseReportsLeaks) {
     EXPECT_GT(dd->Release(), 1u);
     back->Release();
     primary->Release();
+}
+
+TEST_F(DirectDrawFace, AFrameEqualToTheShownOneIsShownAgainWithoutConverting) {
+    auto* primary = Primary();
+    auto* back = Offscreen(640, 480);
+    ASSERT_TRUE(primary && back);
+    back->Pixels().FillRect(0, 0, 640, 480, 0x001F); // blue in 565
+    auto show = [&] { return primary->Blt(nullptr, back, nullptr, DDBLT_WAIT, nullptr); };
+    ASSERT_EQ(show(), DD_OK);
+    EXPECT_EQ(window.full, 1);
+    EXPECT_EQ(window.LastFrame()[0] & 0xFFFFFFu, 0x0000FFu);
+    // The same picture again: counted as a frame, nothing converted.
+    ASSERT_EQ(show(), DD_OK);
+    ASSERT_EQ(show(), DD_OK);
+    EXPECT_EQ(window.full, 1);
+    EXPECT_EQ(window.FramesPresented(), 3u);
+    struct Change {
+        const char* what;
+        std::function<void()> make;
+        std::uint32_t pixel; // at (639, 479) afterwards
+    } changes[] = {
+        {"one pixel of the picture",
+         [&] {
+             back->Pixels().Set(639, 479, 0xF800);
+             show();
+         },
+         0xFF0000u},
+        {"a fill of the screen itself",
+         [&] {
+             RECT r{639, 479, 640, 480};
+             DDBLTFX fx{sizeof(DDBLTFX), 0x07E0};
+             primary->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
+         },
+         0x00FF00u},
+        {"the picture after the fill", [&] { show(); }, 0xFF0000u},
+        {"a write through a lock",
+         [&] {
+             DDSURFACEDESC2 desc{};
+             ASSERT_EQ(primary->Lock(nullptr, &desc, 0, nullptr), DD_OK);
+             primary->Pixels().Set(639, 479, 0xFFFF);
+             primary->Unlock(nullptr);
+         },
+         0xFFFFFFu},
+        {"a keyed copy of the picture",
+         [&] {
+             DDCOLORKEY key{0x1234, 0x1234};
+             back->SetColorKey(DDCKEY_SRCBLT, &key);
+             primary->BltFast(0, 0, back, nullptr, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT);
+         },
+         0xFF0000u},
+    };
+    int full = window.full;
+    for (const Change& c : changes) {
+        c.make();
+        EXPECT_EQ(window.full, ++full) << c.what;
+        EXPECT_EQ(window.LastFrame()[640 * 480 - 1] & 0xFFFFFFu, c.pixel) << c.what;
+    }
+    ASSERT_EQ(show(), DD_OK);
+    EXPECT_EQ(window.full, full);
+    // A lost and restored screen has lost its picture: it is converted again.
+    dd->LoseSurfaces();
+    primary->Restore();
+    back->Restore();
+    ASSERT_EQ(show(), DD_OK);
+    EXPECT_EQ(window.full, full + 1);
+    EXPECT_EQ(window.LastFrame()[0] & 0xFFFFFFu, 0u);
+}
+
+TEST_F(DirectDrawFace, ANewPaletteIsShownEvenWhenThePixelsStayTheSame) {
+    for (auto* s : made) s->Release();
+    made.clear();
+    ASSERT_EQ(dd->Release(), 0u);
+    Start(8);
+    auto* primary = Primary();
+    auto* back = Offscreen(640, 480);
+    ASSERT_TRUE(primary && back);
+    PALETTEENTRY entries[256] = {};
+    entries[5] = {0x10, 0x20, 0x30, 0};
+    cDirectDrawPalette* palette = nullptr;
+    ASSERT_EQ(dd->CreatePalette(DDPCAPS_8BIT | DDPCAPS_ALLOW256, entries, &palette), DD_OK);
+    ASSERT_EQ(primary->SetPalette(palette), DD_OK);
+    back->Pixels().FillRect(0, 0, 640, 480, 5);
+    ASSERT_EQ(primary->Blt(nullptr, back, nullptr, DDBLT_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(window.LastFrame()[7] & 0xFFFFFFu, 0x102030u);
+    int full = window.full;
+    PALETTEENTRY red{0xFF, 0, 0, 0};
+    ASSERT_EQ(palette->SetEntries(0, 5, 1, &red), DD_OK);
+    ASSERT_EQ(primary->Blt(nullptr, back, nullptr, DDBLT_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(window.full, full + 1);
+    EXPECT_EQ(window.LastFrame()[7] & 0xFFFFFFu, 0xFF0000u);
+    palette->Release();
 }
 
 } // namespace

@@ -13,6 +13,7 @@ TEST(SdlPresenter, OpensPresentsAndTakesFramesFromAnotherThread) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     cSdlPresenter p;
     ASSERT_TRUE(p.Open("Brindle4", 640, 480, false)) << SDL_GetError();
+    EXPECT_FALSE(p.PresentAgain()) << "no frame yet to show again";
     std::vector<std::uint32_t> frame(640 * 480, 0x00123456u);
     p.Present(frame.data(), 640, 480);
     EXPECT_EQ(p.FramesPresented(), 1u);
@@ -37,8 +38,11 @@ TEST(SdlPresenter, OpensPresentsAndTakesFramesFromAnotherThread) {
         if (e.type == p.FrameEventType()) woke = true;
     EXPECT_FALSE(woke);
     EXPECT_EQ(p.FramesPresented(), 3u);
+    EXPECT_TRUE(p.PresentAgain());
+    EXPECT_EQ(p.FramesPresented(), 4u);
     p.Present(frame.data(), 320, 240); // the wrong size is ignored
-    EXPECT_EQ(p.FramesPresented(), 3u);
+    EXPECT_EQ(p.FramesPresented(), 4u);
+    EXPECT_FALSE(p.PresentAgain()) << "the last frame was not taken";
     EXPECT_TRUE(p.SetFullScreen(true));
     EXPECT_TRUE(p.FullScreen());
     EXPECT_EQ(p.ShowCursor(false), -1);

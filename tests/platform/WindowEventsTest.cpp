@@ -5,7 +5,10 @@
 #include "platform/Clock.h"
 
 #include <SDL.h>
+#include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -83,6 +86,41 @@ TEST(WindowEvents, EventsBecomeTheMessagesOfTheMainWindow) {
     DestroyWindow(window);
     UnregisterWindowClass("WindowEventsTest");
     StopWindowEvents();
+}
+
+// Voluntary context switches of the calling thread: each wait that blocks is one.
+long VoluntarySwitches() {
+    std::ifstream status("/proc/thread-self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("voluntary_ctxt_switches:", 0) == 0) return std::stol(line.substr(24));
+    return -1;
+}
+
+TEST(WindowEvents, WithoutAWindowSystemTheWaitBlocksInsteadOfPollingAndAnyEventEndsIt) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    ASSERT_TRUE(StartWindowEvents());
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    // SDL itself would look every millisecond here: some hundred wake-ups.
+    long before = VoluntarySwitches();
+    ASSERT_GE(before, 0);
+    WaitWindowEvents(300);
+    EXPECT_LT(VoluntarySwitches() - before, 20);
+    // An event pushed from another thread (as a frame handed over is) ends it.
+    Uint32 type = SDL_RegisterEvents(1);
+    std::thread other([type] {
+        Sleep(20);
+        SDL_Event e{};
+        e.type = type;
+        SDL_PushEvent(&e);
+    });
+    DWORD start = timeGetTime();
+    WaitWindowEvents(5000);
+    EXPECT_LT(timeGetTime() - start, 2500u);
+    other.join();
+    StopWindowEvents();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 } // namespace
