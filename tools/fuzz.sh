@@ -25,7 +25,7 @@ CC=clang CXX=clang++ cmake -S "$dir/src" -B "$dir/out" -G Ninja -DCMAKE_BUILD_TY
   "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -gline-tables-only -DNDEBUG" -DBRINDLE_FUZZ=ON -DBRINDLE_BENCH=OFF >/dev/null
 targets=${FUZZ_TARGETS:-$(cd tests/fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')}
 # Only the targets that run are built, with as many jobs as run.
-cmake --build "$dir/out" --target $targets -j "$jobs"
+cmake --build "$dir/out" -j "$jobs" --target $targets
 
 run_one() {
     local name=$1 work=$dir/run/$1
