@@ -40,12 +40,10 @@ bool RunPlayWorker(cThread& thread, THREADPROC proc, cPlayScene& scene) {
         ReportError("A worker thread of the play scene could not be started");
         return false;
     }
-    // The worker's queue exists from its start; the hello tells it so, as the
-    // workers expect a first message.
-    while (!PostThreadMessageA(thread.GetThreadId(), kWorkerHello, 0, 0)) {
-        if (!thread.HasThread()) break;
-        Sleep(0);
-    }
+    // The worker's queue exists from its start, so the hello the workers expect
+    // as a first message can only fail to post when the worker has already
+    // ended; waiting for it to succeed then would wait for ever.
+    PostThreadMessageA(thread.GetThreadId(), kWorkerHello, 0, 0);
     thread.Wait();
     return true;
 }
