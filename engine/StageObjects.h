@@ -91,7 +91,7 @@ public:
     std::int32_t nParts[4] = {};
     std::int32_t nBaseParts[4] = {};
     double dPartLeft = 0, dPartTop = 0, dPartRight = 0, dPartBottom = 0;
-    cList<cChara*> HitList;          // characters already hit (each is hit once)
+    cVector<cChara*> HitList;        // characters already hit (each is hit once), in order
     cEdShot Shot;                    // the shot record of the command that made it
     cChara* lpTargetOwner = nullptr; // holds this shot with tag 0
     cChara* lpUserOwner = nullptr;   // holds this shot with tag 4

@@ -80,6 +80,8 @@ public:
     // The characters whose hit rectangle may meet `r`, in list order.
     void Query(const cRectD& r, std::vector<std::uint32_t>& out) const { grid_.Query(r, out); }
     cList<cChara*>::iterator Node(std::uint32_t i) const { return nodes_[i]; }
+    // Where the character stood when taken (where it stands until a hit).
+    const cRectD& Rect(std::uint32_t i) const { return rects_[i]; }
 
 private:
     std::vector<cList<cChara*>::iterator> nodes_;
@@ -162,9 +164,13 @@ int AttacksAgainstCharas(cStageEnd& end) {
                     snapshot.Refresh(charas);
                 }
                 moved = false;
-                snapshot.Query(AttackRect(*s), near);
+                const cRectD reach = AttackRect(*s);
+                snapshot.Query(reach, near);
                 for (const std::uint32_t i : near) {
                     auto node = snapshot.Node(i);
+                    // Until a hit nothing moves: the places taken are the
+                    // places now, and the shot's own list is at hand.
+                    if (!snapshot.Rect(i).IsOverlap(reach) || InHitList(*s, *node)) continue;
                     const eMeet m = meet(*node);
                     if (m == eMeet::Ended) return result;
                     if (m == eMeet::Missed) continue;

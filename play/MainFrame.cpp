@@ -204,6 +204,8 @@ int cPlayScene::SubStep() {
     cHeroChara* hero = Hero();
     if (!hero) return STEP_END;
     cList<cNpcChara>& charas = scene.CharaList;
+    // Nobody leaves the list before the sub-step is over.
+    const cSolidCharaIndex solids(charas);
 
     UpdateActiveObjects();
 

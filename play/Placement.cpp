@@ -150,13 +150,12 @@ void SummonCharas(cList<cNpcChara>& list, double x, double y, std::uint8_t setti
         if (!c.IsInStage(1)) continue;
         c.ClampX(2);
         c.ClampY(2);
+        // Tested before it joins the list: the test never counts the
+        // character itself, and no one walking the list sees it come and go.
+        c.UpdateScreenRect();
+        if (IsPlaceBlocked(c)) continue;
         list.push_back(c);
         cNpcChara& placed = list.back();
-        placed.UpdateScreenRect();
-        if (IsPlaceBlocked(placed)) {
-            list.pop_back();
-            continue;
-        }
         placed.InitTargets(summoner);
         if (settings.bLifeLimit) placed.nLifeTimer = LifeSubSteps(settings);
         placed.bReportToParent = settings.bNotifyParent;

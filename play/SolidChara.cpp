@@ -53,16 +53,32 @@ cNpcChara* FindBySerial(cList<cNpcChara>& list, std::int32_t serial) {
     return nullptr;
 }
 
-template <class Visit> void ForEachSolid(cList<cNpcChara>& list, std::int32_t ownSerial, Visit visit) {
+// The solid characters of `list` in list order, through the index when one
+// lives for it; the first for which `visit` answers true, or none.
+template <class Visit> cNpcChara* FindSolid(cList<cNpcChara>& list, Visit visit) {
+    if (const cVector<cNpcChara*>* solids = cSolidCharaIndex::SolidsOf(list)) {
+        // By place: a visit never adds to the index, but a walk must not
+        // trust an iterator across a call it does not control.
+        for (std::size_t i = 0; i < solids->size(); ++i)
+            if (visit(*(*solids)[i])) return (*solids)[i];
+        return nullptr;
+    }
     for (cNpcChara& s : list)
+        if (s.Def.BlockChara != 0 && visit(s)) return &s;
+    return nullptr;
+}
+
+template <class Visit> void ForEachSolid(cList<cNpcChara>& list, std::int32_t ownSerial, Visit visit) {
+    FindSolid(list, [&](cNpcChara& s) {
         if (IsSolidOther(s, ownSerial)) visit(s);
+        return false;
+    });
 }
 
 // The first solid character meeting `rect`.
 cNpcChara* FirstSolidMeeting(cList<cNpcChara>& list, std::int32_t ownSerial, const cRectD& rect) {
-    for (cNpcChara& s : list)
-        if (IsSolidOther(s, ownSerial) && Meets(rect, PositionOf(s))) return &s;
-    return nullptr;
+    return FindSolid(list,
+                     [&](cNpcChara& s) { return IsSolidOther(s, ownSerial) && Meets(rect, PositionOf(s)); });
 }
 
 void PutX(cChara& c, double x) {
@@ -92,9 +108,9 @@ bool HeadBumpPlaceFree(cChara& c, double top, std::int32_t ceilingSerial, cList<
     const cRectD moved{c.dX, top, c.dRight, top + c.nHeight - 1};
     if (CornersSolid(c, BlockOf(moved.left), BlockOf(moved.top), BlockOf(moved.right), BlockOf(moved.bottom)))
         return false;
-    for (cNpcChara& s : list)
-        if (IsSolidOther(s, c.nId) && s.nId != ceilingSerial && Meets(moved, PositionOf(s))) return false;
-    return true;
+    return !FindSolid(list, [&](cNpcChara& s) {
+        return IsSolidOther(s, c.nId) && s.nId != ceilingSerial && Meets(moved, PositionOf(s));
+    });
 }
 
 void KeepSupport(cChara& c, const cNpcChara& s) {
@@ -385,17 +401,17 @@ bool IsTouchingSolidChara(const cStageObj& obj) {
 bool IsOverlapSolidChara(const cStageObj& obj, std::int32_t excludedSerial) {
     if (PassesBlocks(obj)) return false;
     const cRectD r = PositionOf(obj);
-    for (cNpcChara& s : Scene().CharaList)
-        if (IsSolidOther(s, obj.nId) && s.nId != excludedSerial && Meets(r, PositionOf(s))) return true;
-    return false;
+    return FindSolid(Scene().CharaList, [&](cNpcChara& s) {
+        return IsSolidOther(s, obj.nId) && s.nId != excludedSerial && Meets(r, PositionOf(s));
+    });
 }
 
 bool IsOnSolidChara(const cChara& c) {
     if (PassesBlocks(c)) return false;
     const cRectD band = FootBand(c);
-    for (cNpcChara& s : Scene().CharaList)
-        if (IsSolidOther(s, c.nId) && s.nId == c.nRiddenId && Meets(band, PositionOf(s))) return true;
-    return false;
+    return FindSolid(Scene().CharaList, [&](cNpcChara& s) {
+        return IsSolidOther(s, c.nId) && s.nId == c.nRiddenId && Meets(band, PositionOf(s));
+    });
 }
 
 bool IsSqueezedBySolidChara(const cChara& c, const cRectD& rect) {
@@ -403,12 +419,11 @@ bool IsSqueezedBySolidChara(const cChara& c, const cRectD& rect) {
     cRectD own = PositionOf(c), given = rect;
     own.bottom -= 1;
     given.bottom -= 1;
-    for (cNpcChara& s : Scene().CharaList) {
-        if (!IsSolidOther(s, c.nId)) continue;
+    return FindSolid(Scene().CharaList, [&](cNpcChara& s) {
+        if (!IsSolidOther(s, c.nId)) return false;
         const cRectD r = PositionOf(s);
-        if (Meets(own, r) || Meets(given, r)) return true;
-    }
-    return false;
+        return Meets(own, r) || Meets(given, r);
+    });
 }
 
 cNpcChara* FindSupportingChara(const cChara& c) {
@@ -421,12 +436,11 @@ void ResolveSolidCharaAxis(cChara& c, int axis) {
     const cRectD p = PositionOf(c);
     std::optional<double> first, second; // top (left), bottom (right)
     std::int32_t firstSerial = 0, secondSerial = 0;
-    for (cNpcChara& s : Scene().CharaList) {
-        if (!IsSolidOther(s, c.nId)) continue;
+    ForEachSolid(Scene().CharaList, c.nId, [&](cNpcChara& s) {
         const cRectD r = PositionOf(s);
-        if (!Meets(p, r)) continue;
+        if (!Meets(p, r)) return;
         if (axis != 0) {
-            if (DepthY(p, r) == 0) continue;
+            if (DepthY(p, r) == 0) return;
             if (Meets({p.left + 1, p.top, p.right - 1, p.top}, r)) {
                 c.bContact[2] = 1;
                 if (!first || r.bottom + 1 > *first) first = r.bottom + 1;
@@ -436,7 +450,7 @@ void ResolveSolidCharaAxis(cChara& c, int axis) {
                 if (!second || r.top - c.nHeight < *second) second = r.top - c.nHeight;
             }
         } else {
-            if (DepthX(p, r) == 0) continue;
+            if (DepthX(p, r) == 0) return;
             if (Meets({p.left, p.top + 1, p.left, p.bottom - 1}, r)) {
                 c.bContact[0] = 1;
                 if (!first || r.right + 1.0 > *first) first = r.right + 1.0, firstSerial = s.nId;
@@ -446,7 +460,7 @@ void ResolveSolidCharaAxis(cChara& c, int axis) {
                 if (!second || r.left - c.nWidth < *second) second = r.left - c.nWidth, secondSerial = s.nId;
             }
         }
-    }
+    });
     if (axis != 0) {
         if (first) PutY(c, *first);
         if (second) PutY(c, *second);
@@ -460,4 +474,36 @@ void ResolveSolidCharaAxis(cChara& c, int axis) {
         if (!(secondSerial == c.nRiddenId && c.bOnObject)) c.bObjectBump = 1;
         PutX(c, *second);
     }
+}
+
+namespace {
+thread_local cSolidCharaIndex* activeIndex = nullptr;
+} // namespace
+
+cSolidCharaIndex::cSolidCharaIndex(cList<cNpcChara>& list) : list_(list), previous_(activeIndex) {
+    Update();
+    activeIndex = this;
+}
+
+cSolidCharaIndex::~cSolidCharaIndex() {
+    activeIndex = previous_;
+}
+
+void cSolidCharaIndex::Update() {
+    const cNpcChara* last = list_.empty() ? nullptr : &list_.back();
+    if (list_.size() == seen_ && last == lastSeen_) return;
+    solids_.clear();
+    for (cNpcChara& c : list_)
+        if (c.Def.BlockChara != 0) solids_.push_back(&c);
+    seen_ = list_.size();
+    lastSeen_ = last;
+}
+
+const cVector<cNpcChara*>* cSolidCharaIndex::SolidsOf(const cList<cNpcChara>& list) {
+    for (cSolidCharaIndex* i = activeIndex; i; i = i->previous_) {
+        if (&i->list_ != &list) continue;
+        i->Update();
+        return &i->solids_;
+    }
+    return nullptr;
 }

@@ -38,3 +38,29 @@ void ResolveSolidCharaAxis(cChara& chara, int axis);
 
 // A stage object's position rectangle.
 cRectD PositionOf(const cStageObj& obj);
+
+// While one lives, the walks above of `list` look only at its solid
+// characters, kept in list order, instead of the whole list: a sub-step
+// with many characters and few solid ones is no longer a walk of every pair.
+// Characters may join the list meanwhile (the index takes them in at its next
+// use) but not leave it: they leave by their removal mark after the sub-step.
+class cSolidCharaIndex {
+public:
+    explicit cSolidCharaIndex(cList<cNpcChara>& list);
+    ~cSolidCharaIndex();
+    cSolidCharaIndex(const cSolidCharaIndex&) = delete;
+    cSolidCharaIndex& operator=(const cSolidCharaIndex&) = delete;
+
+    // The index in force for `list` on this thread, brought up to date; none
+    // when no index lives for that list.
+    static const cVector<cNpcChara*>* SolidsOf(const cList<cNpcChara>& list);
+
+private:
+    void Update();
+
+    cList<cNpcChara>& list_;
+    cVector<cNpcChara*> solids_;
+    std::size_t seen_ = 0;                // the list's size when last taken
+    const cNpcChara* lastSeen_ = nullptr; // and its last character then
+    cSolidCharaIndex* previous_;
+};

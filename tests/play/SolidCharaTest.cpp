@@ -144,4 +144,24 @@ TEST_F(SolidCharaTest, TheTestsLookOnlyAtLiveSolidCharactersOfAnotherSerial) {
     EXPECT_FALSE(IsTouchingSolidChara(h));
 }
 
+TEST_F(SolidCharaTest, AnIndexFindsWhatTheWholeListWouldInListOrderNewcomersIncluded) {
+    cEdChara plain = Def();
+    plain.Faction = 1;
+    AddNpc(plain, 5, 9); // not solid, where the hero stands
+    cNpcChara& first = Platform(5, 10);
+    cNpcChara& second = Platform(5, 10);
+    cHeroChara& h = Walker(5, 9);
+    h.dY = first.dY - h.nHeight;
+    h.RecomputeY();
+    const cSolidCharaIndex index(scene().CharaList);
+    EXPECT_EQ(FindSupportingChara(h), &first) << "the first in list order";
+    first.bDying = 1;
+    EXPECT_EQ(FindSupportingChara(h), &second) << "states are read at the walk, not when indexed";
+    EXPECT_FALSE(IsTouchingSolidChara(h));
+    const cNpcChara& late = Platform(5, 9); // joins while the index lives
+    EXPECT_TRUE(IsTouchingSolidChara(h));
+    EXPECT_TRUE(IsOverlapSolidChara(h, second.nId));
+    EXPECT_FALSE(IsOverlapSolidChara(h, late.nId));
+}
+
 } // namespace
