@@ -7,6 +7,7 @@
 #include "app/ScriptedInput.h"
 #include "engine/EngineScene.h"
 #include "graphics/GraphicsSeams.h"
+#include "platform/GtkDialogPresenter.h"
 #include "platform/GtkMessageBox.h"
 #include "platform/InputDevices.h"
 #include "play/CurrentPlayScene.h"
@@ -72,7 +73,10 @@ void InstallSeams() {
     SetDisplayFactsSource(&GraphicsDisplayFacts());
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
+    // On a display, message boxes and dialogs are GTK's; headless they are answered by script.
     SetMessageBoxPresenter(&GtkMessageBoxPresenter());
+    SetDialogPresenter(&GtkDialogPresenter());
+    SetFileDialogPresenter(&GtkFileDialogPresenter());
     SetEngineScene(&CurrentPlayScene());
 }
 
