@@ -35,6 +35,13 @@ void OnResponse(GtkDialog* dialog, gint response, gpointer data) {
     PostThreadMessageA(c->uiThread, WM_NULL, 0, 0);
 }
 
+// Escape and the close box: an answer like any other, the window kept until
+// the asker is done with it (left alone, GTK would destroy it here).
+gboolean OnDelete(GtkWidget* dialog, GdkEvent*, gpointer) {
+    gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_DELETE_EVENT);
+    return TRUE;
+}
+
 void AddFilters(GtkFileChooser* chooser, const std::vector<FileDialogFilter>& filters) {
     for (const FileDialogFilter& f : filters) {
         GtkFileFilter* filter = gtk_file_filter_new();
@@ -73,6 +80,7 @@ void Open(Chooser& c, const FileDialogRequest& request, const std::filesystem::p
         gtk_file_chooser_set_current_name(chooser, Cp932ToUtf8(name).c_str());
     }
     g_signal_connect(c.dialog, "response", G_CALLBACK(OnResponse), &c);
+    g_signal_connect(c.dialog, "delete-event", G_CALLBACK(OnDelete), nullptr);
     gtk_widget_show_all(c.dialog);
     // Left to itself the chooser takes a size made for a large screen, its
     // buttons off a small one. Set once it is shown: showing sets its own.
