@@ -9,6 +9,7 @@
 #include "engine/EngineScene.h"
 #include "foundation/Fault.h"
 #include "graphics/GraphicsSeams.h"
+#include "platform/GtkDialogPresenter.h"
 #include "platform/GtkMessageBox.h"
 #include "platform/InputDevices.h"
 #include "play/CurrentPlayScene.h"
@@ -87,7 +88,10 @@ void InstallSeams() {
     SetDisplayFactsSource(&GraphicsDisplayFacts());
     SetPlayHost(&GamePlayHost);
     SetSceneMaker(&PlayerSceneMaker);
+    // On a display, message boxes and dialogs are GTK's; headless they are answered by script.
     SetMessageBoxPresenter(&GtkMessageBoxPresenter());
+    SetDialogPresenter(&GtkDialogPresenter());
+    SetFileDialogPresenter(&GtkFileDialogPresenter());
     SetEngineScene(&CurrentPlayScene());
 }
 

@@ -2,6 +2,7 @@
 // keyboard as a user would: the answers follow the buttons, the default
 // button and the close key, from the UI thread and from another thread alike.
 #include "platform/GtkMessageBox.h"
+#include "fixtures/XWindows.h"
 #include "fixtures/Xvfb.h"
 #include "platform/GtkSession.h"
 #include "platform/MessageBox.h"
@@ -11,21 +12,14 @@
 
 namespace {
 
-std::string FindWindow(const XvfbServer& x, const std::string& title) {
-    for (int i = 0; i < 600; ++i) {
-        std::string ids = x.Run("xdotool search --name '^" + title + "$' 2>/dev/null");
-        if (!ids.empty()) return ids.substr(0, ids.find('\n'));
-        ::usleep(100000);
-    }
-    return {};
-}
-
 TEST(GtkMessageBox, AnswersFollowTheButtonsTheDefaultButtonAndTheCloseKey) {
     XvfbServer x;
     ASSERT_TRUE(x.Start()) << "no Xvfb could be started (tools/setup.sh installs it)";
     ::setenv("DISPLAY", x.Display().c_str(), 1);
     ::unsetenv("SDL_VIDEODRIVER");
     ::setenv("NO_AT_BRIDGE", "1", 1);
+    // GTK opens one display per process: a run of every test in one process reaches here once.
+    if (!StartGtkSession()) GTEST_SKIP() << "GTK was opened and closed in this process already";
     cScopedMessageBoxPresenter gtk(GtkMessageBoxPresenter());
     struct Case {
         UINT type;
@@ -45,7 +39,7 @@ TEST(GtkMessageBox, AnswersFollowTheButtonsTheDefaultButtonAndTheCloseKey) {
         std::string title = "box" + std::to_string(++n);
         SCOPED_TRACE(title);
         std::thread user([&] {
-            std::string id = FindWindow(x, title);
+            std::string id = FindWindowNamed(x, title);
             if (!id.empty()) x.Run("xdotool windowfocus --sync " + id + " key " + c.key);
         });
         MessageBoxOutcome outcome;
