@@ -172,7 +172,7 @@ int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DD
                                top < newTop ? pictureRow(top++) : nullptr);
                     const int v = sy + j;
                     if (transparent == 1 && (v < 0 || v >= s.Height())) continue; // no centre on the source
-                    const S* centres = transparent == 1 ? reinterpret_cast<const S*>(s.Row(v)) : nullptr;
+                    const S* centres = transparent == 1 ? reinterpret_cast<const S*>(picture.Row(v)) : nullptr;
                     D* out = reinterpret_cast<D*>(d.Row(y + j));
                     // The window's columns, [left, right), and their sums;
                     // past the edges a step adds or takes away no column.
