@@ -95,19 +95,21 @@ TEST_P(BlurRule, EveryPixelIsTheAverageOfTheOpaquePixelsOfItsWindow) {
         DWORD transparent;
     };
     const Case cases[] = {
-        {0, 0, kW, kH, 1, 1, 0, 0, 1},       // the smallest window over the whole picture
-        {4, 0, kW, kH, 4, 4, 0, 0, 1},       // a square window
-        {-5, -3, kW, 60, 3, 7, 2, 1, 1},     // off the target's top and left, read from within
-        {10, 6, 40, 50, 5, 2, -3, -2, 0},    // reading past the picture's top and left, no key
-        {1, 200, 44, 90, 2, 9, 7, 230, 1},   // past the picture's right and bottom, and the target's
-        {0, 0, 30, 40, 100, 3, 8, 5, 1},     // a window wider than the rectangle
-        {3, 0, 7, kH, 2, 200, 1, 0, 1},      // a window of 400 rows: sums of over 65,535
-        {0, 0, 13, kH, 1, kH, 30, 0, 0},     // every row of a column
+        {0, 0, kW, kH, 1, 1, 0, 0, 1},      // the smallest window over the whole picture
+        {4, 0, kW, kH, 4, 4, 0, 0, 1},      // a square window
+        {-5, -3, kW, 60, 3, 7, 2, 1, 1},    // off the target's top and left, read from within
+        {10, 6, 40, 50, 5, 2, -3, -2, 0},   // reading past the picture's top and left, no key
+        {1, 200, 44, 90, 2, 9, 7, 230, 1},  // past the picture's right and bottom, and the target's
+        {0, 0, 30, 40, 100, 3, 8, 5, 1},    // a window wider than the rectangle
+        {3, 0, 7, kH, 2, 200, 1, 0, 1},     // a window of 400 rows: sums of over 65,535
+        {0, 0, 13, kH, 1, kH, 30, 0, 0},    // every row of a column
+        {2, 1, 32, 256, 16, 128, 6, 4, 1},  // 8,192 pixels a window, counts up to that
+        {0, 7, 35, 250, 30, 130, 3, 12, 1}, // over 8,192 pixels a window
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "blur at " << c.x << "," << c.y << " of " << c.w << "x" << c.h
-                                          << " radius " << c.rx << "," << c.ry << " from " << c.sx << ","
-                                          << c.sy);
+        SCOPED_TRACE(::testing::Message()
+                     << "blur at " << c.x << "," << c.y << " of " << c.w << "x" << c.h << " radius " << c.rx
+                     << "," << c.ry << " from " << c.sx << "," << c.sy);
         DDFillRectColor(&out, 0, 0, kW + 8, kH, d3d ? 0xFF000000u | kGrey : Stored(kGrey));
         std::vector<std::uint32_t> want = Copy(Pixels(out));
         Expect(Pixels(big), want, kW + 8, kH, c.x, c.y, c.w, c.h, c.rx, c.ry, c.sx, c.sy, c.transparent);
