@@ -1,11 +1,13 @@
 #include "app/Seams.h"
 
 #include "app/App.h"
+#include "app/DialogRequests.h"
 #include "app/Game.h"
 #include "app/GameRecordContext.h"
 #include "app/ScreenSceneMaker.h"
 #include "app/ScriptedInput.h"
 #include "engine/EngineScene.h"
+#include "foundation/Fault.h"
 #include "graphics/GraphicsSeams.h"
 #include "platform/GtkMessageBox.h"
 #include "platform/InputDevices.h"
@@ -30,6 +32,19 @@ public:
     void WaitNextFrame() override { Game.WaitNextFrame(); }
     void Present() override { Game.FlipScreen(); }
     int IsActive() override { return bActive.load(); }
+    int GameKind() override { return Game.nPlayStartA; }
+    int RankingsOn() override { return Game.nPlayStartB; }
+    int TestPlay() override { return bTestPlay; }
+    int EditorStarted() override { return bEditorStarted; }
+    void EnterRankingName(std::string& name) override {
+        const HWND window = hMainWnd.load();
+        if (!window || !IsWindow(window)) return;
+        strEntryName = name;
+        bNameEntryDone = 0;
+        // The send returns once the main window's dialog has ended.
+        SendMessageA(window, WM_NAME_ENTRY, 0, 0);
+        if (bNameEntryDone.load()) name = strEntryName;
+    }
 };
 
 cGamePlayHost GamePlayHost;

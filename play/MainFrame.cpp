@@ -124,16 +124,7 @@ void cPlayScene::StateMain() {
         PostMainWindowClose();
         return;
     }
-    const bool space = (GetAsyncKeyState(VK_SPACE) & 0x8000) != 0;
-    const bool pause = space && !bPauseKeyHeld;
-    bPauseKeyHeld = space ? 1 : 0;
-    if (pause) {
-        nSavedState = nState;
-        nSavedSubState = nSubState;
-        nSubState = 0;
-        nState = PLAY_PAUSE;
-        return;
-    }
+    if (CheckPauseKey()) return;
     ++nFrameCounter;
 
     cInput& in = InputList.At(0);

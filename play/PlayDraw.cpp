@@ -25,11 +25,7 @@ void cPlayScene::DrawHero(DDSURFACEDATA* target, int frozen) {
     if (!hero) return;
     if (hero->bDying) {
         if (!hero->DrawDefeated(target, frozen)) return;
-        // The defeat display has ended: with no lives kept here yet, the
-        // attempt is over.
-        nSubState = 0;
-        nNextScene = 0;
-        nState = PLAY_GAME_OVER;
+        AfterHeroDefeat();
         return;
     }
     if (!target) return;
@@ -55,6 +51,9 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     (void)running;
     (void)captions;
     DDSURFACEDATA* target = Target();
+    // A screen effect distorts the finished picture: in Direct3D the world is
+    // drawn into the virtual back buffer, which the effect can read back.
+    if (target && ScreenEffect.Running()) DDSetVirtualBackBuffer(1);
     if (target) DDFillSurfaceColor(target, DDIsDirect3D() ? 0xFF000000u : 0u);
     // Behind the objects: backgrounds of layer 0, then map layer 0; in front of
     // them map layer 1, backgrounds of layer 1, then the status bar and countdown.
@@ -77,6 +76,7 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     DrawMapLayer(target, 1);
     DrawBackgrounds(target, Stage.Backgrounds, 1);
     DrawEffectsAndMessages(target, frozen);
+    RunScreenEffect(target, frozen);
     DrawStatusBar(target);
     DrawCountdown(target, time);
 }

@@ -3,10 +3,12 @@
 // rate, the hand-over to the next scene and the presentation of a frame that
 // a worker thread draws. The game object lives above stage play, so it is
 // reached through this interface; until one is installed a null host stands
-// in (free play, entered from the title, nothing presented).
+// in (free play, entered from the title, nothing presented, no rankings).
 #pragma once
 
 #include "platform/Seam.h"
+
+#include <string>
 
 class cPlayHost {
 public:
@@ -26,6 +28,17 @@ public:
     virtual void Present() = 0;
     // The program is the active application (workers idle while it is not).
     virtual int IsActive() = 0;
+    // 0 story, 1 challenge, 2 free play, 3 replay: the rules of the play-through.
+    virtual int GameKind() = 0;
+    // Non-zero when the rankings run for this game kind.
+    virtual int RankingsOn() = 0;
+    // The program was started on one stage file to try it out (test play), and
+    // by the editor.
+    virtual int TestPlay() = 0;
+    virtual int EditorStarted() = 0;
+    // Asks the player for the name to enter into the rankings, starting from
+    // `name`; blocks until the entry is done and leaves the entered name there.
+    virtual void EnterRankingName(std::string& name) = 0;
 };
 
 cPlayHost& PlayHost();
@@ -43,6 +56,11 @@ public:
     void WaitNextFrame() override {}
     void Present() override {}
     int IsActive() override { return 1; }
+    int GameKind() override { return 2; }
+    int RankingsOn() override { return 0; }
+    int TestPlay() override { return 0; }
+    int EditorStarted() override { return 0; }
+    void EnterRankingName(std::string&) override {}
 };
 
 using cScopedPlayHost = cScopedSeam<cPlayHost, PlayHost, SetPlayHost>;

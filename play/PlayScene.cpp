@@ -5,11 +5,13 @@
 #include "foundation/Input.h"
 #include "graphics/Graphics.h"
 #include "graphics/SystemSurfaces.h"
+#include "gui/MenuCursor.h"
 #include "play/BlockContacts.h"
 #include "play/BlockGrid.h"
 #include "play/Camera.h"
 #include "play/CharaContacts.h"
 #include "play/PlayHost.h"
+#include "play/StageEnd.h"
 #include "project/PlayData.h"
 #include "project/Stage.h"
 #include "project/StageLoad.h"
@@ -77,10 +79,16 @@ void cPlayScene::Run() {
         StateMain();
         break;
     case PLAY_PAUSE:
+        StatePause();
+        break;
     case PLAY_CLEAR:
+        StateClear();
+        break;
     case PLAY_CONTINUE:
+        StateContinue();
+        break;
     case PLAY_GAME_OVER:
-        StateMenu();
+        StateGameOver();
         break;
     case PLAY_LEAVE:
         StateLeave();
@@ -124,7 +132,15 @@ void cPlayScene::Enter() {
             return;
         }
     }
+    // The life in play is paid on entering; a stage entered again from
+    // itself (the next of a series, or the same one again) goes on with the
+    // play-through's results.
+    if (!fromItself) {
+        ResetStageResults();
+        UseLife(PlayData, host.TestPlay() != 0);
+    }
     SetStage(fromItself ? 1 : 0, 1);
+    WorldPos.Reset();
     nSubState = 0;
     if (!bSetUp) {
         // The stage could not be set up (reported there): back to the title.
@@ -149,12 +165,6 @@ void cPlayScene::StateReady() {
     nState = PLAY_MAIN;
 }
 
-void cPlayScene::StateMenu() {
-    // The menus and end displays hand over to the fade-out for now.
-    nSubState = 0;
-    nState = PLAY_LEAVE;
-}
-
 void cPlayScene::StateLeave() {
     if (nSubState < PlayHost().FadeLength()) {
         ++nSubState;
@@ -163,26 +173,22 @@ void cPlayScene::StateLeave() {
     if (DDIsRunning()) DDFillSurfaceColor(&BackBuffer, 0);
     cPlayHost& host = PlayHost();
     int next = nNextScene;
-    // A free-play stage with no stage after it starts again; a stage loaded
-    // from a file is read again first. One that could not be set up would
-    // only fail again: it goes where the scene was sent.
-    if (bSetUp && host.PlayMode() == 3 && !PlayData.bNextStage) {
+    // A free-play stage with no stage after it (and any stage of a test play)
+    // starts again; a stage loaded from a file is read again first. One that
+    // could not be set up would only fail again: it goes where the scene was
+    // sent, and so does a player who chose to quit.
+    const bool again = host.TestPlay() || (host.PlayMode() == 3 && !PlayData.bNextStage);
+    if (bSetUp && again && !bQuitChosen) {
         PlayData.bNextStage = 0;
         if (!Stage.strPath.empty() && LoadStageForPlay(Stage.strPath, 0, &ReplayStage) != 1)
             PostMainWindowClose();
         next = kPlayScene;
     }
+    bQuitChosen = 0;
     host.SetFrameRate(60);
     host.SwitchTo(next);
     nState = PLAY_NOT_ENTERED;
     nSubState = 0;
-}
-
-void cPlayScene::OnStageClear() {
-    PlaySe(14);
-    nNextScene = 0;
-    nSubState = 0;
-    nState = PLAY_CLEAR;
 }
 
 void cPlayScene::StageClear() {

@@ -8,7 +8,9 @@
 // the engine's requests), StageSetup.cpp (SetStage), MainFrame.cpp (the main
 // game frame and its sub-steps), PlayDraw.cpp (the world drawing's order),
 // Workers.cpp (the pause and page threads), Camera.cpp (scrolling),
-// PlayObjects.cpp (shots, swords and summons).
+// PlayObjects.cpp (shots, swords and summons), StageEnd.cpp (lives, the
+// clear's bonus and rankings, the scene after a clear), PlayMenus.cpp (the
+// pause and continue menus, the clear and game-over displays).
 #pragma once
 
 #include "engine/EngineScene.h"
@@ -19,8 +21,12 @@
 #include "play/CharaContacts.h"
 #include "play/EffectObj.h"
 #include "play/MessageWindow.h"
+#include "play/ScreenEffects.h"
+#include "project/RankSet.h"
+#include "records/Cmd.h"
 
 #include <cstdint>
+#include <string>
 
 struct DDSURFACEDATA;
 
@@ -65,8 +71,35 @@ public:
     void StateFadeIn();
     void StateReady();
     void StateMain();
-    void StateMenu(); // pause, clear, continue, game over: hand over for now
     void StateLeave();
+
+    // The menus and end displays over the frozen world (PlayMenus.cpp).
+    void StatePause();
+    void StateClear();
+    void StateContinue();
+    void StateGameOver();
+    // Space opens the pause menu over the current state: true when it did.
+    bool CheckPauseKey();
+    // Buttons held as a menu or display opens wait for their release there.
+    void HoldPressedButtons();
+
+    // Around a stage's end (StageEnd.cpp).
+    // The results of the play-through start again: entered from another scene.
+    void ResetStageResults();
+    // The stage's score, times, HP and SP added to the totals, extra lives.
+    void TallyStageBonus();
+    // The file of stage `number` of the series in `name`: 1 when it exists.
+    int MakeNextStageName(std::string& name, std::int32_t number);
+    int IsLastStage(std::int32_t number);
+    // The name entry, the ranking file and the ranking pages of a clear that
+    // reached a place.
+    void EnterRankingAndShowPages();
+    // The scene after a clear: 0 title, 1 world map, 3 challenge list, 4 play
+    // on (the next stage of a series, or the same stage again).
+    int NextSceneAfterClear();
+    // The hero's defeat display has ended: a life is paid for the retry, the
+    // continue menu opens, or the game is over.
+    void AfterHeroDefeat();
 
     // Draws one frame of the world into the back buffer.
     void DrawWorld(int running, int frozen, int time, int captions);
@@ -96,6 +129,13 @@ public:
     std::int64_t PutMessage(const cMessageArgs& args, std::int64_t k, int reuse) override;
     void AddEffect(const cEffectPlacement& effect) override;
     void ClearEffects() override;
+    void StartScreenEffect(std::int32_t effect, std::int32_t mode, std::int32_t loop) override;
+
+    // The running screen effect once (PlayScreenEffect.cpp); when it ends the
+    // effect number becomes 0 and drawing leaves the virtual back buffer.
+    void RunScreenEffect(DDSURFACEDATA* target, int hold);
+    // Stops the screen effect (every stage set-up).
+    void StopScreenEffect();
 
     // Drawing of the objects (ObjectDraw.cpp): the items and shots of one
     // layer, then over the world the effects and the message windows, each
@@ -140,6 +180,7 @@ public:
     cList<cItemObj> ItemList; // items lying on the stage
     cList<cEffectObj> Effects;
     cList<cMessageWindow> Messages;
+    cScreenEffectRun ScreenEffect;
     std::int32_t nSubStepTotal = 0;
     cVector<std::int32_t> SubStepFlags;
     std::int32_t bTimeStop = 0;
@@ -154,6 +195,17 @@ public:
     std::int32_t nPlaced[3] = {}; // characters, items, a third kind placed so far
     std::int32_t nPrevMusic = -1;
     std::int32_t bSetUp = 0; // a stage is set up: the main frame may run
+
+    // The rankings of the last clear: the place reached in each table (-1
+    // none), the values ranked, the name entered, whether any place was
+    // reached and whether the entry has been made.
+    int nRankPlaces[cRankSet::kTables] = {-1, -1, -1, -1, -1};
+    std::int32_t nRankValues[cRankSet::kTables] = {};
+    std::string strRankName;
+    std::int32_t bNewRank = 0;
+    std::int32_t bRankingsDone = 0;
+    cVector<cCmd> PauseMenu;      // quit, resume, retry, give up
+    std::int32_t bQuitChosen = 0; // the pause menu's quit: the fade-out goes where it was sent
 };
 
 // The play scene while one exists (the game object keeps it), else null.

@@ -43,14 +43,10 @@ public:
     // Where the play scene handed over to (-1 while it plays).
     int SwitchedTo() const { return host_.switchedTo; }
     int FrameRate() const { return host_.frameRate; }
-
-private:
-    static void NoRecording();
-
     // What the game object would be for a free-play run of one stage.
     class cRunnerHost : public cPlayHost {
     public:
-        int PlayMode() override { return 3; }
+        int PlayMode() override { return playMode; }
         int PreviousScene() override { return previous; }
         int FadeLength() override { return 10; }
         void SetFrameRate(int fps) override { frameRate = fps; }
@@ -61,12 +57,33 @@ private:
         void WaitNextFrame() override {}
         void Present() override { ++presented; }
         int IsActive() override { return 1; }
+        int GameKind() override { return gameKind; }
+        int RankingsOn() override { return rankings; }
+        int TestPlay() override { return testPlay; }
+        int EditorStarted() override { return 0; }
+        void EnterRankingName(std::string& name) override {
+            ++nameEntries;
+            if (!enteredName.empty()) name = enteredName;
+        }
 
+        int playMode = 3;
+        int gameKind = 2;
+        int rankings = 0;
+        int testPlay = 0;
+        int nameEntries = 0;
+        std::string enteredName; // the answer of the name entry; empty keeps the offered name
         int previous = 0;
         int switchedTo = -1;
         int frameRate = 60;
         int presented = 0;
     };
+
+    // The game object the runner stands in for: play mode, game kind,
+    // rankings, test play and the name entry's answer may be set before play.
+    cRunnerHost& Host() { return host_; }
+
+private:
+    static void NoRecording();
 
     cRunnerHost host_;
     cScopedPlayHost hostGuard_{host_};

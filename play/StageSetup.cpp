@@ -70,6 +70,7 @@ void cPlayScene::SetStage(int bLoadStage, int bFirst) {
         Effects.clear();
         Messages.clear();
         scene.Pictures.clear();
+        StopScreenEffect();
 
         // The settings as they were when the attempt started: status commands
         // may have changed them. Play never changes the placement tables.

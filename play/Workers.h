@@ -19,3 +19,6 @@ bool RunPauseJob(cPlayScene& scene, const cPauseJob& job);
 // The pause thread: draws frames until the job ends (1), or returns 0 at
 // once when the quit flag is already set.
 DWORD PauseThreadProc(void* scene);
+// The page thread: the ranking tables of the last clear, one page a table,
+// until confirm (RankingPages.cpp).
+DWORD PageThreadProc(void* scene);

@@ -39,6 +39,11 @@ inline std::int32_t EntryComparison(const cWorldEntry& e) {
 inline std::int32_t EntryRequiredTotal(const cWorldEntry& e) {
     return e.nParam9;
 }
+// What a story clear of the entry's stage leads to: 1 a new round of the
+// story, 2 the title, anything else back to the world map.
+inline std::int32_t EntryEndMode(const cWorldEntry& e) {
+    return e.nParam209;
+}
 
 // The magnitude of v; the smallest int, which has none, gives the largest.
 std::int32_t SaturatedAbs(std::int32_t v);

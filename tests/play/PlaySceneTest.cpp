@@ -71,7 +71,11 @@ TEST_F(PlayScene, AHeroWithNoFloorFallsOutOfTheMapIsDefeatedAndTheStageStartsAga
     }
     ASSERT_TRUE(play.Hero()->bDying) << "the fall out of the map defeats the hero";
     EXPECT_EQ(play.nState, PLAY_MAIN) << "the defeat display runs in the main state";
-    EXPECT_GT(RunUntil(run, PLAY_GAME_OVER, 200), 0) << "the end of the defeat display ends the attempt";
+    EXPECT_GT(RunUntil(run, PLAY_GAME_OVER, 200), 0)
+        << "no life left: the end of the defeat display ends the attempt";
+    run.Frame();
+    EXPECT_EQ(play.nState, PLAY_GAME_OVER) << "the game-over display waits for confirm";
+    ASSERT_TRUE(run.SetScript("Z\n", nullptr));
     ASSERT_GT(RunUntil(run, PLAY_NOT_ENTERED, 30), 0);
     EXPECT_EQ(run.SwitchedTo(), kPlayScene) << "a free-play stage starts again";
     run.Frame();
