@@ -5,9 +5,12 @@
 #include "engine/NpcChara.h"
 #include "engine/SceneLists.h"
 #include "play/PlaySettings.h"
+#include "play/RectGrid.h"
 #include "records/EdItem.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -47,24 +50,74 @@ bool InHitList(const cShotObj& s, const cChara* c) {
     return std::find(s.HitList.begin(), s.HitList.end(), c) != s.HitList.end();
 }
 
+// The characters of one group's list as a shot walk met them: where each
+// stood (its hit rectangle) and a grid over those places. Characters only
+// join a list during the walk (they leave by their removal mark after it),
+// so the nodes kept stay valid.
+class cGroupSnapshot {
+public:
+    void Take(cList<cChara*>& list) {
+        nodes_.clear();
+        charas_.clear();
+        rects_.clear();
+        for (auto it = list.begin(); it != list.end(); ++it) {
+            nodes_.push_back(it);
+            charas_.push_back(*it);
+            rects_.push_back(HitRect(**it));
+        }
+        grid_.Build(rects_);
+    }
+    // Takes the list again unless every character is where it was.
+    void Refresh(cList<cChara*>& list) {
+        bool same = list.size() == charas_.size();
+        std::size_t i = 0;
+        for (auto it = list.begin(); same && it != list.end(); ++it, ++i) {
+            const cRectD now = HitRect(**it);
+            same = *it == charas_[i] && std::memcmp(&now, &rects_[i], sizeof now) == 0;
+        }
+        if (!same) Take(list);
+    }
+    // The characters whose hit rectangle may meet `r`, in list order.
+    void Query(const cRectD& r, std::vector<std::uint32_t>& out) const { grid_.Query(r, out); }
+    cList<cChara*>::iterator Node(std::uint32_t i) const { return nodes_[i]; }
+
+private:
+    std::vector<cList<cChara*>::iterator> nodes_;
+    std::vector<cChara*> charas_;
+    std::vector<cRectD> rects_;
+    cRectGrid grid_;
+};
+
+enum class eMeet { Missed, Hit, Ended };
+
 // Phase A: the attacks of every group against the characters of the others.
+// A grid over each group's characters finds those a shot can meet; they are
+// handled in list order, as a walk of the whole list would. A hit runs flows
+// that may move anything, so after one the rest of that shot's walk goes
+// down the list itself and the next shot sees the characters anew.
 int AttacksAgainstCharas(cStageEnd& end) {
     cSceneState& scene = Scene();
     cHeroChara* hero = scene.HeroList.empty() ? nullptr : scene.HeroList[0];
+    cGroupSnapshot snapshot;
+    std::vector<std::uint32_t> near;
+    int result = 0;
     const std::size_t groups = std::min(scene.FactionShots.size(), scene.FactionCharas.size());
     for (std::size_t g = 0; g < scene.FactionShots.size(); ++g) {
         for (std::size_t h = 0; h < groups; ++h) {
             if (h == g || scene.FactionShots[g].empty() || scene.FactionCharas[h].empty()) continue;
+            cList<cChara*>& charas = scene.FactionCharas[h];
+            bool taken = false, moved = false;
             for (cShotObj* s : scene.FactionShots[g]) {
                 if (s->nMarkRemove || !OnScreenRuleHolds(*s)) continue;
                 const cAttackSettings a = AttackSettingsOf(*s);
                 const bool real = IsRealAttack(*s);
                 bool remove = false;
-                for (cChara* c : scene.FactionCharas[h]) {
+                // One shot meeting one character: whether it hit, or play ended.
+                const auto meet = [&](cChara* c) {
                     if (!OnScreenRuleHolds(*c) || !c->bPresent || c->bDying || c->Def.Invincible == 2)
-                        continue;
-                    if (!HitRect(*c).IsOverlap(AttackRect(*s)) || InHitList(*s, c)) continue;
-                    if (real && c->IsInvincible()) continue;
+                        return eMeet::Missed;
+                    if (!HitRect(*c).IsOverlap(AttackRect(*s)) || InHitList(*s, c)) return eMeet::Missed;
+                    if (real && c->IsInvincible()) return eMeet::Missed;
                     c->TriggerFlowsFrom(7, s->lpUserOwner, 0);
                     if (s->lpUserOwner && a.bNotifyOwner)
                         s->lpUserOwner->TriggerFlowsFrom(20, c, a.nOwnerFlow);
@@ -79,7 +132,8 @@ int AttacksAgainstCharas(cStageEnd& end) {
                             const int k = CharaDeathKind(*c);
                             if (k == 1 || k == 2) {
                                 if (k == 1) end.StageClear();
-                                return k;
+                                result = k;
+                                return eMeet::Ended;
                             }
                         }
                     }
@@ -93,9 +147,31 @@ int AttacksAgainstCharas(cStageEnd& end) {
                             cItemObj reward;
                             reward.Def = *def;
                             reward.bActive = 1;
-                            if (const int r = ApplyItem(&reward, *hero)) return r;
+                            if (const int r = ApplyItem(&reward, *hero)) {
+                                result = r;
+                                return eMeet::Ended;
+                            }
                         }
                     }
+                    return eMeet::Hit;
+                };
+                if (!taken) {
+                    snapshot.Take(charas);
+                    taken = true;
+                } else if (moved) {
+                    snapshot.Refresh(charas);
+                }
+                moved = false;
+                snapshot.Query(AttackRect(*s), near);
+                for (const std::uint32_t i : near) {
+                    auto node = snapshot.Node(i);
+                    const eMeet m = meet(*node);
+                    if (m == eMeet::Ended) return result;
+                    if (m == eMeet::Missed) continue;
+                    moved = true;
+                    for (++node; node != charas.end(); ++node)
+                        if (meet(*node) == eMeet::Ended) return result;
+                    break;
                 }
                 // Removal waits until the walk of the group lists is over.
                 if (remove) s->nMarkRemove = 1;

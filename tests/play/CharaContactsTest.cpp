@@ -5,6 +5,7 @@
 #include "play/CharaContacts.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -76,6 +77,20 @@ TEST_F(CharaContactsTest, AnAttackWithoutRemovalHitsEachCharacterOnceInItsLife) 
     }
     EXPECT_EQ(target.hp, 2);
     EXPECT_EQ(s.HitList.size(), 1u);
+}
+
+TEST_F(CharaContactsTest, AWideAttackHitsTheCharactersInItsReachInListOrderAndNoOthers) {
+    // Placed out of order across the map, with two outside the reach.
+    const std::int32_t columns[] = {15, 2, 18, 9, 5, 0, 12};
+    std::vector<cNpcChara*> placed;
+    for (std::int32_t col : columns) placed.push_back(&Enemy(col, 13, 0));
+    const cRectD reach{Hit(*placed[1]).left, Hit(*placed[0]).top, Hit(*placed[0]).right,
+                       Hit(*placed[0]).bottom};
+    cShotObj& s = Shot(0, reach, 0);
+    s.Shot.cImpact = 1; // a real attack that hurts nobody
+    EXPECT_EQ(GroupCollisions(end, steps), 0);
+    const std::vector<cChara*> expected = {placed[0], placed[1], placed[3], placed[4], placed[6]};
+    EXPECT_EQ(std::vector<cChara*>(s.HitList.begin(), s.HitList.end()), expected);
 }
 
 TEST_F(CharaContactsTest, RestrictedAttacksHitOnTheSubStepsTheirFlagsMark) {
