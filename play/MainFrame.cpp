@@ -19,7 +19,10 @@
 #include "play/PlayHost.h"
 #include "play/PlaySettings.h"
 #include "play/SolidChara.h"
+#include "project/PlayData.h"
+#include "project/Replay.h"
 #include "project/Stage.h"
+#include "project/SystemData.h"
 
 namespace {
 
@@ -104,6 +107,14 @@ void cPlayScene::RemoveChara(cNpcChara& chara) {
     MarkCharaRemoved(chara);
 }
 
+void cPlayScene::RestartReplay() {
+    cPlayHost& host = PlayHost();
+    PlayData.RestoreStageStart(1, host.GameKind(), host.TestPlay() != 0);
+    SetStage(1, 1);
+    nSubState = 0;
+    nState = PLAY_READY;
+}
+
 int cPlayScene::KillHero(const char* reason) {
     if (reason) ErrorLogPrintf("%s", reason);
     cHeroChara* hero = Hero();
@@ -129,14 +140,29 @@ void cPlayScene::StateMain() {
 
     cInput& in = InputList.At(0);
     cHeroChara* hero = Hero();
-    if (hero && hero->nDirLock) in.ClearDirection();
-    if (hero && hero->nButtonLock) in.ClearButtons();
-    if (in.wButton == 0)
-        bHeldButtons = 0;
-    else if (bHeldButtons)
-        in.wButton = 0;
-    in.RecordHistory();
-    in.UpdateKeys();
+    if (PlayHost().PlayMode() == 4) {
+        // A replay: the recorded words stand in for the player's, already
+        // filtered as they were when recorded. At its end it plays again.
+        in.ClearDirection();
+        in.ClearButtons();
+        if (Replay.PlayFrame(in)) {
+            RestartReplay();
+            return;
+        }
+        in.nDirNum = DirBitsToNumber(in.wDir);
+        in.RecordHistory();
+        in.UpdateKeys();
+    } else {
+        if (hero && hero->nDirLock) in.ClearDirection();
+        if (hero && hero->nButtonLock) in.ClearButtons();
+        if (in.wButton == 0)
+            bHeldButtons = 0;
+        else if (bHeldButtons)
+            in.wButton = 0;
+        in.RecordHistory();
+        in.UpdateKeys();
+        if (SystemData.bReplay) Replay.RecordFrame(in);
+    }
 
     CountElapsedTime();
     if (CountDownTime(-1) && hero && !hero->bDying) {

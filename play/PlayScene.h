@@ -157,6 +157,8 @@ public:
     // One sub-step: 0 goes on, 1 stage clear, 2 the hero dies, 3 the frame
     // ends for another reason (a character's defeat ended it).
     int SubStep();
+    // The replay being viewed starts over from its beginning.
+    void RestartReplay();
     // The hero's death: sound, defeat; 1 when the defeat clears the stage.
     int KillHero(const char* reason);
     // Marks a character for removal after the walk that found it.

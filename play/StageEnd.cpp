@@ -301,10 +301,7 @@ void cPlayScene::AfterHeroDefeat() {
     cPlayHost& host = PlayHost();
     HoldPressedButtons();
     if (host.PlayMode() == 4) {
-        PlayData.RestoreStageStart(1, host.GameKind(), TestPlay());
-        SetStage(1, 1);
-        nSubState = 0;
-        nState = PLAY_READY;
+        RestartReplay();
         return;
     }
     if (!UseLife(PlayData, TestPlay())) {

@@ -73,15 +73,24 @@ void cPlayScene::SetStage(int bLoadStage, int bFirst) {
         StopScreenEffect();
 
         // The settings as they were when the attempt started: status commands
-        // may have changed them. Play never changes the placement tables.
-        if (bLoadStage) Stage.CopySettingsFrom(ReplayStage);
+        // may have changed them. Play never changes the placement tables. A
+        // replay starting over takes the play data it began with again.
+        const bool viewing = PlayHost().PlayMode() == 4;
+        if (bLoadStage) {
+            Stage.CopySettingsFrom(ReplayStage);
+            if (viewing) PlayData = ReplayPlayData;
+        }
 
         // The seed: the recorded one in a replay, a new one when this attempt is
         // recorded, else the one of the last set-up (the constructor's at first).
-        if (PlayHost().PlayMode() == 4) {
+        // A recorded attempt keeps the play data it starts with for its file;
+        // the attempt before it becomes the previous one.
+        if (viewing) {
             Replay.RewindPlayback();
             nSeed = Replay.m_dwSeed;
         } else if (SystemData.bReplay) {
+            PrevReplayPlayData = ReplayPlayData;
+            ReplayPlayData = PlayData;
             PrevReplay = Replay;
             Replay.Reset();
             Replay.m_dwSeed = timeGetTime();

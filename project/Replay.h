@@ -1,11 +1,18 @@
 // The replay recorder: the player's direction and button words of one attempt
-// as two run-length streams, and the random seed of the attempt. This is the
-// stored part; recording and playback work on these members.
+// as two run-length streams, and the random seed of the attempt. Recording
+// appends one frame per main game frame; playback hands the frames back in
+// the same order. A replay file holds the stage as the attempt began, the
+// recorder and the play data as the attempt began.
 #pragma once
 
 #include "foundation/SaveData.h"
 
 #include <cstdint>
+#include <string>
+
+class cInput;
+class cPlayData;
+class cStage;
 
 class cReplay : public cRecord<cReplay> {
 public:
@@ -29,11 +36,34 @@ public:
     void Reset();
     void RewindPlayback();
 
+    // Appends this frame's direction and button words.
+    void RecordFrame(const cInput& in);
+    // Writes the next recorded frame's two words into `in` and returns 0; 1 at
+    // the end of the recording (nothing written). A run of 0 frames plays as 1.
+    std::uint32_t PlayFrame(cInput& in);
+    bool IsEmpty() const { return m_vDirWord.empty(); }
+
     void RegisterFields(std::uint32_t version) override;
     // The record, then the four streams, each a u32 count and its elements.
+    // A run table shorter than its word table is damage.
     void Load(cRecordFile& file) override;
     void Save(cRecordFile& file) override;
+
+    // The replay file: `stage`'s tables with the settings, map and layers of
+    // `start` (the stage as the attempt began), this recorder, then
+    // `playData`. 1 when the whole file reached the disk, else 0 (a file of
+    // that name that was there before stays as it was).
+    std::int32_t SaveFile(const std::string& path, cStage& stage, cStage& start, cPlayData& playData);
+    // Reads a replay file: the stage into `stage` (and its settings into
+    // `start`), the recording into this recorder and, from version 173 on, the
+    // play data. 1 when read; 0 when the file can't be opened, is newer than
+    // the program, is damaged or holds a stage without a hero: then nothing
+    // of the four was changed.
+    std::int32_t LoadFile(const std::string& path, cStage& stage, cStage& start, cPlayData& playData);
 };
+
+// The first data version whose replay files store the play data.
+constexpr std::uint32_t kReplayPlayDataVersion = 173;
 
 extern cReplay Replay;     // the attempt in progress, or the replay being viewed
 extern cReplay PrevReplay; // the attempt before it

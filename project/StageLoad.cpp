@@ -57,8 +57,8 @@ bool PumpUntilDone(const cStageLoadJob& job) {
     }
 }
 
-// The start-of-attempt stage: every setting of the playing stage, without its
-// palette and placement tables.
+} // namespace
+
 void CopyStartOfAttempt(cStage& start, cStage& playing) {
     start.CopySettingsFrom(playing);
     start.Blocks.clear();
@@ -68,8 +68,6 @@ void CopyStartOfAttempt(cStage& start, cStage& playing) {
     start.PaletteCharas.clear();
     start.PaletteItems.clear();
 }
-
-} // namespace
 
 bool IsReplayPath(const std::string& path) {
     std::string ext;

@@ -23,6 +23,10 @@ bool LoadStageFile(const std::string& path, cStage& out);
 // damage is reported, the main window asked to close, and 0.
 int CheckStageEndMarker(const std::string& path);
 
+// The start-of-attempt stage: every setting of the playing stage, without its
+// palette and placement tables (play never changes those).
+void CopyStartOfAttempt(cStage& start, cStage& playing);
+
 // True for a replay file ("*.rpl4_*"), whose stage comes first in the file.
 bool IsReplayPath(const std::string& path);
 
