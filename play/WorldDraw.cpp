@@ -242,7 +242,9 @@ void DrawCountdown(DDSURFACEDATA* target, int sound) {
     DDSURFACEDATA* digits = SystemSurface(kWordPicture);
     const int d[3] = {value / 100, value / 10 % 10, value % 10};
     for (int i = 0; i < 3; ++i) DDBltFast(target, 272 + 32 * i, 24, 32, 32, digits, d[i] * 32, 160, 1);
-    if (value > 0 && value <= Stage.nTimeWarning && EveryNthCall(0, 60) == 0 && sound)
+    // The warning sounds on the frames where the second's counter stands at
+    // zero; asking must not reset the counter, or the countdown would stop.
+    if (value > 0 && value <= Stage.nTimeWarning && EveryNthCall(2, 60) != 0 && sound)
         EngineScene().PlaySe(13);
 }
 

@@ -165,3 +165,20 @@ TEST_F(PlayMenus, WithoutTheContinueSwitchALostLifeRetriesAndTheLastOneEndsTheGa
     ASSERT_TRUE(Reach(run, PLAY_NOT_ENTERED, 30));
     EXPECT_EQ(run.SwitchedTo(), 0) << "a story game over goes to the title";
 }
+
+TEST_F(PlayMenus, ACountdownRunsOutThroughItsWarningTimeAndTheLastLifeEndsTheGame) {
+    cStage stage = FloorStage();
+    stage.bTimeLimit = 1;
+    stage.nTimeLimit = 3;
+    stage.nTimeWarning = 20; // the whole countdown sounds its warning
+    cStageRunner run;
+    cStageRunner::UseStage(stage);
+    run.Host().playMode = 0;
+    run.Host().gameKind = 0;
+    PlayData.nStartLives = 1;
+    ASSERT_TRUE(Reach(run, PLAY_MAIN, 30));
+    for (int i = 0; i < 3 * 60 + 1; ++i) run.Frame();
+    EXPECT_EQ(run.Play().scene.nStageTime, 0);
+    EXPECT_TRUE(run.Play().Hero()->bDying) << "time up defeats the hero";
+    EXPECT_TRUE(Reach(run, PLAY_GAME_OVER, 600)) << "its only life was paid on entry";
+}

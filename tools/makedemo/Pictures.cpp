@@ -68,12 +68,22 @@ Image AccessoryPicture() {
     return img;
 }
 
+// The captions of stage play, each in its row of 32 pixels: the ready caption
+// (and the second one at x 160), the replay caption, the clear caption and the
+// game-over caption (144 wide); then the digits of the ready caption's number
+// and of the countdown.
 Image WordPicture() {
     Image img(320, 192, kClear);
-    const char* words[] = {"READY", "CLEAR", "GAME OVER", "PAUSE", "TIME UP"};
-    for (int i = 0; i < 5; ++i) img.Text(4, 32 * i + 4, words[i], 3, Rgb{255, 255, 102});
-    for (int d = 0; d < 10; ++d)
+    const Rgb yellow{255, 255, 102};
+    img.Text(4, 4, "READY", 3, yellow);
+    img.Text(164, 4, "GO!", 3, yellow);
+    img.Text(4, 36, "REPLAY", 3, yellow);
+    img.Text(4, 68, "CLEAR", 3, yellow);
+    img.Text(4, 102, "GAME OVER", 2, yellow);
+    for (int d = 0; d < 10; ++d) {
+        img.Glyph(32 * d + 6, 130, static_cast<char>('0' + d), 4, yellow);
         img.Glyph(32 * d + 6, 162, static_cast<char>('0' + d), 4, Rgb{255, 255, 255});
+    }
     return img;
 }
 
