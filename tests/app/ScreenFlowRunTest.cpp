@@ -1,11 +1,14 @@
 // The real player on the demo game, driven by key scripts as a player would
 // play it: a new story walked on the world map and saved to slot 1, back to
-// the title, continued from slot 1 and saved again from where it was; and
-// every option changed, stored, and kept by the next start.
+// the title, continued from slot 1 and saved again from where it was; the
+// same with the first stage played and cleared on the way; a challenge stage
+// cleared and its result entered into the rankings; and every option
+// changed, stored, and kept by the next start.
 #include "app/PlayerRun.h"
 #include "fixtures/TempDir.h"
 #include "project/OptionData.h"
 #include "project/PlayData.h"
+#include "project/RankSet.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +34,19 @@ public:
         text_ << frames << ":\n";
         frames_ += frames;
         return *this;
+    }
+    // The keys held together for `frames` frames.
+    cScript& Hold(const char* keys, int frames) {
+        text_ << frames << ": " << keys << "\n";
+        frames_ += frames;
+        return *this;
+    }
+    // In a stage: RIGHT held all the way and Z held for full jumps, over
+    // walls, pits and enemies to the goal, where the clear display waits.
+    cScript& HopToGoal() {
+        Wait(30);
+        for (int i = 0; i < 5; ++i) Hold("RIGHT Z", 30).Hold("RIGHT", 15).Wait(12);
+        return Hold("RIGHT", 600);
     }
     int Frames() const { return frames_; }
     void Write(const fs::path& path) const { std::ofstream(path) << text_.str(); }
@@ -104,6 +120,92 @@ TEST_F(ScreenFlowRun, ANewStorySavedToSlotOneIsContinuedWhereItWas) {
     EXPECT_EQ(second.nMapX, first.nMapX) << "continued where it was saved";
     EXPECT_EQ(second.nMapY, first.nMapY);
     EXPECT_EQ(second.nStorySlot, 1);
+}
+
+TEST_F(ScreenFlowRun, AClearedStoryStageIsSavedAndTheStoryContinuesWhereItWas) {
+    cScript script;
+    script.Wait()
+        .Keys("Z") // the title: a new story
+        .Wait()
+        .Keys("RIGHT", 4) // to the first stage, whose start menu opens
+        .Wait(30)
+        .Keys("UP") // "play the stage"
+        .Keys("Z")
+        .Wait(120)
+        .HopToGoal()
+        .Keys("Z") // the clear display: back to the map
+        .Wait(60)
+        .Keys("X") // the save screen: slot 1
+        .Wait()
+        .Keys("Z")
+        .Keys("Z")
+        .Keys("UP")
+        .Keys("Z")
+        .Keys("X")
+        .Keys("DOWN", 3) // to the title
+        .Keys("Z")
+        .Keys("UP")
+        .Keys("Z")
+        .Wait()
+        .Keys("DOWN") // continue from slot 1
+        .Keys("Z")
+        .Keys("Z")
+        .Wait()
+        .Keys("X") // and save what was found to slot 2
+        .Wait()
+        .Keys("Z")
+        .Keys("DOWN")
+        .Keys("Z")
+        .Keys("UP")
+        .Keys("Z")
+        .Wait(10);
+    Play(script, "cleared.txt");
+    cPlayData first, second;
+    ASSERT_TRUE(first.LoadFromFile((game / "user_data/story/Story01.dat").string()));
+    ASSERT_TRUE(second.LoadFromFile((game / "user_data/story/Story02.dat").string()));
+    EXPECT_EQ(first.nMapX, 9) << "on the first stage's cell";
+    EXPECT_EQ(first.nMapY, 7);
+    ASSERT_TRUE(first.ClearFlags.InRange(1));
+    EXPECT_EQ(first.ClearFlags[1], 1) << "the first stage is cleared";
+    EXPECT_EQ(first.Results.size(), 1u) << "its result is kept";
+    EXPECT_EQ(second.nMapX, first.nMapX) << "continued where it was saved";
+    EXPECT_EQ(second.nMapY, first.nMapY);
+    ASSERT_TRUE(second.ClearFlags.InRange(1));
+    EXPECT_EQ(second.ClearFlags[1], 1);
+}
+
+TEST_F(ScreenFlowRun, AChallengeStageClearedEntersItsResultIntoTheRankings) {
+    cScript script;
+    script.Wait()
+        .Keys("DOWN", 2) // the title: challenge
+        .Keys("Z")
+        .Wait()
+        .Keys("Z") // stage 1
+        .Wait(120)
+        .HopToGoal()
+        .Keys("F3") // the clear display: the name entry (answered headless with its default), then the pages
+        .Wait(10)
+        .Keys("Z") // the pages closed
+        .Wait(10)
+        .Keys("Z") // back to the challenge list
+        .Wait(60);
+    Play(script, "challenge.txt");
+    fs::path file;
+    for (const auto& e : fs::directory_iterator(game / "user_data/challenge"))
+        if (e.path().extension() == ".rkg") file = e.path();
+    ASSERT_FALSE(file.empty()) << "no ranking file was written";
+    cRankSet set;
+    ASSERT_TRUE(set.LoadFromFile(file.string()));
+    ASSERT_EQ(set.Tables.size(), 5u);
+    for (const cRankTable& t : set.Tables) {
+        ASSERT_FALSE(t.Entries.empty());
+        EXPECT_EQ(t.Entries[0].bUsed, 1);
+        EXPECT_EQ(t.Entries[0].strName, "aaa") << "the name the entry offered";
+    }
+    cPlayData challenge;
+    ASSERT_TRUE(challenge.LoadFromFile((game / "user_data/challenge/Challenge.dat").string()));
+    ASSERT_FALSE(challenge.Challenges.empty());
+    EXPECT_EQ(challenge.Challenges[0].nFirst, 1) << "stage 1 is cleared";
 }
 
 TEST_F(ScreenFlowRun, EveryOptionChangedIsKeptByTheNextStart) {
