@@ -18,22 +18,15 @@ std::atomic<int> bDialogResult{0};
 std::atomic<int> bNameEntryDone{0};
 std::string strEntryName;
 
-namespace {
+cDialogTime::cDialogTime() {
+    DDSetDialogBoxMode(1);
+    SuspendThreads();
+}
 
-// Dialog mode on and the workers held while a dialog runs.
-class cDialogTime {
-public:
-    cDialogTime() {
-        DDSetDialogBoxMode(1);
-        SuspendThreads();
-    }
-    ~cDialogTime() {
-        DDSetDialogBoxMode(0);
-        ResumeThreads();
-    }
-};
-
-} // namespace
+cDialogTime::~cDialogTime() {
+    DDSetDialogBoxMode(0);
+    ResumeThreads();
+}
 
 bool StartStageFromFile(const std::string& path, int bSearch) {
     PlayData.Init();

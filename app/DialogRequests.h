@@ -22,6 +22,15 @@ extern std::atomic<int> bNameEntryDone;
 // The name the play scene's ranking entry edits (outside the options scene).
 extern std::string strEntryName;
 
+// Dialog mode on and the workers held while a dialog runs.
+class cDialogTime {
+public:
+    cDialogTime();
+    ~cDialogTime();
+    cDialogTime(const cDialogTime&) = delete;
+    cDialogTime& operator=(const cDialogTime&) = delete;
+};
+
 // WM_USER+1: in the options scene (play mode 5) the options' fixed name is
 // edited, otherwise strEntryName.
 LRESULT OnNameEntryRequest(cWnd* mainWindow);

@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "app/DialogRequests.h"
+#include "app/ReplayRequests.h"
 #include "app/SoundMessages.h"
 #include "app/WindowRecord.h"
 #include "foundation/ErrorLog.h"
@@ -13,6 +14,7 @@
 #include "graphics/Graphics.h"
 #include "platform/Cp932.h"
 #include "platform/WindowEvents.h"
+#include "play/ReplayKeys.h"
 #include "project/DataPath.h"
 #include "project/IniSetting.h"
 #include "sound/BgmPlayer.h"
@@ -96,6 +98,10 @@ LRESULT cMainWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         return OnNameEntryRequest(this);
     case WM_OPEN_STAGE_FILE:
         return OnStageFileRequest(this);
+    case WM_OPEN_REPLAY_FILE:
+        return OnReplayOpenRequest(this);
+    case WM_SAVE_REPLAY:
+        return OnReplaySaveRequest(this, wParam);
     case WM_RESTORE_DEVICE:
         DDRestoreSurface();
         return 0;

@@ -136,6 +136,7 @@ void cPlayScene::StateMain() {
         return;
     }
     if (CheckPauseKey()) return;
+    if (CheckReplayHotKeys()) return;
     ++nFrameCounter;
 
     cInput& in = InputList.At(0);

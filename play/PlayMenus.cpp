@@ -117,6 +117,7 @@ bool cPlayScene::CheckPauseKey() {
 }
 
 void cPlayScene::StatePause() {
+    if (CheckReplayHotKeys()) return;
     bPauseKeyHeld = (GetAsyncKeyState(VK_SPACE) & 0x8000) != 0 ? 1 : 0;
     BuildPauseMenu(PauseMenu);
     CURSORPOS& cursor = *WorldPos.Current();
@@ -184,6 +185,7 @@ void cPlayScene::StateClear() {
     const bool skip = stage_end::SkipClearDisplay();
     if (!skip) {
         if (CheckPauseKey()) return;
+        if (CheckReplayHotKeys()) return;
         if (RankingByKey() && (GetAsyncKeyState(kVkF3) & 0x8000) != 0) EnterRankingAndShowPages();
     }
     if (nSubState == 0) {
@@ -243,6 +245,7 @@ void cPlayScene::StateClear() {
 }
 
 void cPlayScene::StateContinue() {
+    if (CheckReplayHotKeys()) return;
     CURSORPOS& cursor = *WorldPos.Current();
     if (nSubState == 0) {
         cursor.nRow = 0;
@@ -273,6 +276,7 @@ void cPlayScene::StateContinue() {
 
 void cPlayScene::StateGameOver() {
     if (CheckPauseKey()) return;
+    if (CheckReplayHotKeys()) return;
     const cInput& in = MenuInput(bHeldButtons);
     if (in.wButton & kConfirm) {
         PlaySe(kSeConfirm);

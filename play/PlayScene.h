@@ -159,6 +159,10 @@ public:
     int SubStep();
     // The replay being viewed starts over from its beginning.
     void RestartReplay();
+    // F1 asks the main window to save the attempt in progress, F2 the one
+    // before it (ReplayKeys.cpp). 1 when a save request ran this frame: the
+    // caller ends its frame there.
+    int CheckReplayHotKeys();
     // The hero's death: sound, defeat; 1 when the defeat clears the stage.
     int KillHero(const char* reason);
     // Marks a character for removal after the walk that found it.
@@ -191,7 +195,9 @@ public:
     std::int32_t nCaption1 = 0, nCaption2 = 0;
     std::uint32_t nSeed = 1; // seed of the random generator for this attempt
     std::int32_t bHeldButtons = 0;
-    std::int32_t bPauseKeyHeld = 0; // the pause key acts on a new press only
+    std::int32_t bPauseKeyHeld = 0;      // the pause key acts on a new press only
+    std::int32_t bReplayKeyHeld = 0;     // F1 or F2 held since its save request
+    std::int32_t nReplayKeyCoolDown = 0; // frames until an empty recorder is refused again
     std::int32_t bEraseOnCond[3] = {};
     std::int32_t nFrameCounter = 0;
     std::int32_t nPlaced[3] = {}; // characters, items, a third kind placed so far

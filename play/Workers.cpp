@@ -95,6 +95,7 @@ DWORD PauseThreadProc(void* argument) {
             inputs[0].RecordHistory();
             inputs[0].TriggerButtons(0);
         }
+        if (scene.CheckReplayHotKeys()) continue;
         if (StepJob(scene, scene.scene.PauseJob, inputs.empty() ? cInput() : inputs[0])) break;
         scene.DrawWorld(0, 1, 0, 1);
         host.Present();
