@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 #ifdef __SSE2__
@@ -43,11 +44,14 @@ void MeasureLens(int across, int first, int last, int big, int k, const cSurface
         return static_cast<int>(std::clamp(t + 0.5, double(std::numeric_limits<int>::min()),
                                            double(std::numeric_limits<int>::max())));
     };
-    const std::int64_t width = pic.Width(), height = pic.Height(), pitch = pic.Pitch();
-    const std::int64_t bytes = BytesPerPixel(pic.Format());
-    auto place = [&](std::int64_t u, std::int64_t v) {
-        return u >= 0 && v >= 0 && u < width && v < height ? v * pitch + u * bytes : -1;
-    };
+    // A read's byte offset in the picture, or -1 off it: the column's and the
+    // row's parts, each -1 off the picture, then one test of both.
+    const std::uint64_t width = static_cast<std::uint64_t>(pic.Width()),
+                        height = static_cast<std::uint64_t>(pic.Height());
+    const std::int64_t pitch = pic.Pitch(), bytes = BytesPerPixel(pic.Format());
+    auto column = [&](std::int64_t u) { return static_cast<std::uint64_t>(u) < width ? u * bytes : -1; };
+    auto row = [&](std::int64_t v) { return static_cast<std::uint64_t>(v) < height ? v * pitch : -1; };
+    auto place = [](std::int64_t c, std::int64_t r) { return (c | r) < 0 ? -1 : c + r; };
     const double big2 = double(big) * big, depthK = double(k), acrossK = double(across) * k;
     const double acrossSq = double(across) * across;
     for (auto& st : rows.steps) st.resize(count);
@@ -98,8 +102,8 @@ void MeasureLens(int across, int first, int last, int big, int k, const cSurface
     }
     for (along = first; along <= last; ++along) {
         const auto n = static_cast<std::size_t>(along - first);
-        const std::int64_t r = std::int64_t{sx} + right[n], l = std::int64_t{sx} + left[n];
-        const std::int64_t dn = std::int64_t{sy} + down[n], upper = std::int64_t{sy} + up[n];
+        const std::int64_t r = column(std::int64_t{sx} + right[n]), l = column(std::int64_t{sx} + left[n]);
+        const std::int64_t dn = row(std::int64_t{sy} + down[n]), upper = row(std::int64_t{sy} + up[n]);
         rows.reads[0][0][n] = place(r, dn);
         rows.reads[0][1][n] = place(l, dn);
         rows.reads[1][0][n] = place(r, upper);
@@ -147,51 +151,78 @@ int DDBltRadial(DDSURFACEDATA* dst, int cx, int cy, int r, int k, DDSURFACEDATA*
                             pic, sx, sy, rows);
             };
             const std::uint8_t* picture = pic.Row(0);
-            // One point inside the circle reading at `read`.
-            auto point = [&](D& out, std::int64_t read) {
-                if (read < 0) {
-                    if (clearing) out = 0;
+            // The whole lens, with what it does at each point fixed for the
+            // loops: whether it keys, whether it clears and whether pixels
+            // go across unconverted.
+            auto drawLens = [&](auto keyedC, auto clearingC, auto sameC) {
+                constexpr bool kKeyed = decltype(keyedC)::value, kClearing = decltype(clearingC)::value,
+                               kSame = decltype(sameC)::value;
+                // One point inside the circle reading at `read`.
+                auto point = [&](D& out, std::int64_t read) {
+                    if (read < 0) {
+                        if constexpr (kClearing) out = 0;
+                        return;
+                    }
+                    const std::uint32_t pixel = *reinterpret_cast<const S*>(picture + read);
+                    if constexpr (kKeyed || kClearing) {
+                        if (isClear(pixel)) {
+                            if constexpr (kClearing) out = 0;
+                            if constexpr (kKeyed) return;
+                        }
+                    }
+                    if constexpr (kSame)
+                        out = static_cast<D>(pixel);
+                    else
+                        out = static_cast<D>(ConvertPixel(from, pixel, to));
+                };
+                // Draws row dy: outside the circle only a clearing lens writes.
+                auto drawRow = [&](int dy) {
+                    D* out = reinterpret_cast<D*>(d.Row(cy + dy)) + cx;
+                    const std::int64_t* right = rows.reads[dy < 0][0].data();
+                    const std::int64_t* left = rows.reads[dy < 0][1].data();
+                    const int first = rows.first, last = rows.last;
+                    if constexpr (kClearing)
+                        for (int dx = dx0; dx <= std::min(dx1, -last - 1); ++dx) out[dx] = 0;
+                    for (int dx = std::max(dx0, -last); dx <= std::min(dx1, -1); ++dx)
+                        point(out[dx], left[-dx - first]);
+                    for (int dx = std::max(dx0, 0); dx <= std::min(dx1, last); ++dx)
+                        point(out[dx], right[dx - first]);
+                    if constexpr (kClearing)
+                        for (int dx = std::max(dx0, last + 1); dx <= dx1; ++dx) out[dx] = 0;
+                };
+                if (&pic == &d) {
+                    // Reading what earlier rows wrote: row after row, top down.
+                    for (int dy = dy0; dy <= dy1; ++dy) {
+                        measure(std::abs(dy));
+                        drawRow(dy);
+                    }
                     return;
                 }
-                const std::uint32_t pixel = *reinterpret_cast<const S*>(picture + read);
-                if (isClear(pixel)) {
-                    if (clearing) out = 0;
-                    if (keyed) return;
+                // Rows as far above the centre as below share their reads.
+                for (int across = acrossLo; across <= acrossHi; ++across) {
+                    const bool above = across != 0 && -across >= dy0 && -across <= dy1;
+                    const bool below = across >= dy0 && across <= dy1;
+                    if (!above && !below) continue;
+                    measure(across);
+                    if (above) drawRow(-across);
+                    if (below) drawRow(across);
                 }
-                out = static_cast<D>(same ? pixel : ConvertPixel(from, pixel, to));
             };
-            // Draws row dy: outside the circle only a clearing lens writes.
-            auto drawRow = [&](int dy) {
-                D* out = reinterpret_cast<D*>(d.Row(cy + dy)) + cx;
-                const std::int64_t* right = rows.reads[dy < 0][0].data();
-                const std::int64_t* left = rows.reads[dy < 0][1].data();
-                const int first = rows.first, last = rows.last;
-                if (clearing)
-                    for (int dx = dx0; dx <= std::min(dx1, -last - 1); ++dx) out[dx] = 0;
-                for (int dx = std::max(dx0, -last); dx <= std::min(dx1, -1); ++dx)
-                    point(out[dx], left[-dx - first]);
-                for (int dx = std::max(dx0, 0); dx <= std::min(dx1, last); ++dx)
-                    point(out[dx], right[dx - first]);
-                if (clearing)
-                    for (int dx = std::max(dx0, last + 1); dx <= dx1; ++dx) out[dx] = 0;
+            auto withSame = [&](auto keyedC, auto clearingC) {
+                if constexpr (std::is_same_v<S, D>)
+                    if (same) return drawLens(keyedC, clearingC, std::true_type{});
+                drawLens(keyedC, clearingC, std::false_type{});
             };
-            if (&pic == &d) {
-                // Reading what earlier rows wrote: row after row, top down.
-                for (int dy = dy0; dy <= dy1; ++dy) {
-                    measure(std::abs(dy));
-                    drawRow(dy);
-                }
-                return;
-            }
-            // Rows as far above the centre as below share their reads.
-            for (int across = acrossLo; across <= acrossHi; ++across) {
-                const bool above = across != 0 && -across >= dy0 && -across <= dy1;
-                const bool below = across >= dy0 && across <= dy1;
-                if (!above && !below) continue;
-                measure(across);
-                if (above) drawRow(-across);
-                if (below) drawRow(across);
-            }
+            auto withClearing = [&](auto keyedC) {
+                if (clearing)
+                    withSame(keyedC, std::true_type{});
+                else
+                    withSame(keyedC, std::false_type{});
+            };
+            if (keyed)
+                withClearing(std::true_type{});
+            else
+                withClearing(std::false_type{});
         });
     });
     px.Written();

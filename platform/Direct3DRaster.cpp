@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -138,6 +139,40 @@ inline std::uint32_t LerpColor(std::uint32_t a, std::uint32_t b, double f) {
     auto mix = [f](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * f)); };
     return MakeArgb(mix(ArgbA(a), ArgbA(b)), mix(ArgbR(a), ArgbR(b)), mix(ArgbG(a), ArgbG(b)),
                     mix(ArgbB(a), ArgbB(b)));
+}
+
+// Whether a texture stage operation reads the texture.
+bool ReadsTexture(DWORD op, DWORD arg1, DWORD arg2) {
+    const bool one = (arg1 & 0xF) == D3DTA_TEXTURE, two = (arg2 & 0xF) == D3DTA_TEXTURE;
+    switch (op) {
+    case D3DTOP_DISABLE:
+        return false;
+    case D3DTOP_SELECTARG1:
+        return one;
+    case D3DTOP_SELECTARG2:
+        return two;
+    case D3DTOP_BLENDTEXTUREALPHA:
+        return true;
+    default:
+        return one || two;
+    }
+}
+
+// What Shade writes for the colour `src` whatever the target holds, where the
+// blend doesn't read the target: no blending, or factors that take none of
+// the target's colour and don't depend on it. Nothing otherwise.
+std::optional<std::uint32_t> TargetFreeColour(const RasterState& s, const Channels& src) {
+    if (!s.blend) return MakeArgb(src.a, src.r, src.g, src.b);
+    auto readsTarget = [](DWORD f) {
+        return f == D3DBLEND_DESTALPHA || f == D3DBLEND_INVDESTALPHA || f == D3DBLEND_DESTCOLOR ||
+               f == D3DBLEND_INVDESTCOLOR;
+    };
+    if (readsTarget(s.srcBlend) || readsTarget(s.destBlend)) return std::nullopt;
+    const Channels none{0, 0, 0, 0};
+    for (int c : {src.a, src.r, src.g, src.b})
+        if (Factor(s.destBlend, src, none, c, 0) != 0) return std::nullopt;
+    return MakeArgb(BlendOne(s, src, none, src.a, 0), BlendOne(s, src, none, src.r, 0),
+                    BlendOne(s, src, none, src.g, 0), BlendOne(s, src, none, src.b, 0));
 }
 
 // Combines, blends and writes one covered pixel.
@@ -397,6 +432,25 @@ HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex
     int y0 = std::max(0, static_cast<int>(std::ceil(yMin)));
     int y1 = std::min(target.Height(), static_cast<int>(std::ceil(yMax)));
     if (x0 >= x1 || y0 >= y1) return D3D_OK;
+    const bool flatDiffuse =
+        tl->diffuse == tr->diffuse && tl->diffuse == bl->diffuse && tl->diffuse == br->diffuse;
+    const PixelFormat dstFmt = target.Format();
+
+    // One colour that reads neither the texture nor the target (a clear, a
+    // solid fill): every covered pixel gets what Shade would give it, filled
+    // row by row.
+    if (flatDiffuse && !(texture && (ReadsTexture(state.colorOp, state.colorArg1, state.colorArg2) ||
+                                     (state.colorOp != D3DTOP_DISABLE &&
+                                      ReadsTexture(state.alphaOp, state.alphaArg1, state.alphaArg2))))) {
+        const Channels src = Combine(state, 0xFF000000u, tl->diffuse);
+        if (state.blend && state.srcBlend == D3DBLEND_SRCALPHA && state.destBlend == D3DBLEND_INVSRCALPHA &&
+            src.a == 0)
+            return D3D_OK; // fully transparent: nothing changes
+        if (const std::optional<std::uint32_t> out = TargetFreeColour(state, src)) {
+            target.FillRect(x0, y0, x1 - x0, y1 - y0, PackArgb(dstFmt, *out));
+            return D3D_OK;
+        }
+    }
 
     const int texW = texture ? texture->Width() : 1, texH = texture ? texture->Height() : 1;
     const PixelFormat texFmt = texture ? texture->Format() : PixelFormat::Unknown;
@@ -410,10 +464,6 @@ HRESULT RasterQuad(cSurface& target, const cSurface* texture, const RasterVertex
         return (tl->v + (static_cast<double>(bl->v) - tl->v) * ((py - static_cast<double>(yMin)) / spanY)) *
                texH;
     };
-    const bool flatDiffuse =
-        tl->diffuse == tr->diffuse && tl->diffuse == bl->diffuse && tl->diffuse == br->diffuse;
-    const PixelFormat dstFmt = target.Format();
-
     // The common case: the texture drawn as it is (white vertices, the stage
     // passing the texture through) with ordinary alpha blending or none. Opaque
     // texels are then copied as they are stored, transparent ones skipped.

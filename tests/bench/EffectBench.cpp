@@ -23,7 +23,12 @@ void FullScreenEffect(benchmark::State& state, int bpp, const Effect& effect) {
     DDSURFACEDATA src, dst;
     DDCreateSurface(&src, 640, 480, 1, 1, 0, 0, 0);
     DDCreateSurface(&dst, 640, 480, 0, 1, 0, 0, 0);
-    // A picture with some variety: bands of colours and a few transparent pixels.
+    // A picture with some variety: bands of colours and a few transparent
+    // pixels. Entry 0 stays black, the transparent colour; every other entry
+    // is a colour of its own.
+    for (int n = 1; n < 256; ++n)
+        Palette[n] = {static_cast<BYTE>(n * 37), static_cast<BYTE>(n * 91 + 50),
+                      static_cast<BYTE>(n * 13 + 200), 0};
     for (int y = 0; y < 480; y += 8)
         for (int x = 0; x < 640; x += 8) DDFillRectPal(&src, x, y, 8, 8, (x / 8 + y / 8 * 3) % 256);
     DDFillRectPal(&dst, 0, 0, 640, 480, 7);

@@ -2,6 +2,7 @@
 #include "platform/Direct3DX.h"
 #include "platform/Presenter.h"
 
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -308,6 +309,95 @@ TEST_F(Direct3DFace, LostDeviceResetsOnlyAfterDefaultPoolIsReleased) {
     EXPECT_EQ(device->TestCooperativeLevel(), D3D_OK);
     EXPECT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
     EXPECT_EQ(window.FramesPresented(), 1u);
+}
+
+TEST_F(Direct3DFace, OneColourQuadsGiveWhatTheBlendRuleGivesOverEveryBackground) {
+    // A fill as the graphics layer draws it: the factor's colour, a texture
+    // bound but not read, over a target of two colours.
+    cDirect3DTexture* tex = nullptr;
+    ASSERT_EQ(device->CreateTexture(1, 1, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &tex, nullptr), D3D_OK);
+    tex->Level()->Pixels().Set(0, 0, 0xFF123456u);
+    device->SetTexture(0, tex);
+    device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG2);
+    device->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_TFACTOR);
+    device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG2);
+    device->SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_TFACTOR);
+    cDirect3DSurface* back = nullptr;
+    ASSERT_EQ(device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &back), D3D_OK);
+    const cSurface& px = back->Pixels();
+    const std::uint32_t backgrounds[2] = {0x102030u, 0xF0E0D0u};
+    auto mul = [](int a, int b) { return (a * b + 127) / 255; };
+    struct Case {
+        bool blend;
+        DWORD src, dst;
+        std::uint32_t colour;
+    };
+    const Case cases[] = {
+        {false, D3DBLEND_ONE, D3DBLEND_ZERO, 0x40A0B0C0u},            // no blending: the colour itself
+        {true, D3DBLEND_SRCALPHA, D3DBLEND_INVSRCALPHA, 0xFFA0B0C0u}, // opaque
+        {true, D3DBLEND_SRCALPHA, D3DBLEND_INVSRCALPHA, 0x00A0B0C0u}, // fully transparent: nothing
+        {true, D3DBLEND_SRCALPHA, D3DBLEND_INVSRCALPHA, 0x80A0B0C0u}, // half: mixed with each
+        {true, D3DBLEND_ONE, D3DBLEND_ZERO, 0x80A0B0C0u},             // replaces
+        {true, D3DBLEND_ONE, D3DBLEND_ONE, 0x80A0B0C0u},              // adds
+        {true, D3DBLEND_SRCALPHA, D3DBLEND_DESTALPHA, 0x80A0B0C0u},   // reads the target's alpha
+        {true, D3DBLEND_INVSRCALPHA, D3DBLEND_SRCCOLOR, 0xFF000000u}, // black: takes none of the target
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << std::hex << c.colour << " blend " << c.blend << " " << c.src << "/" << c.dst);
+        for (int half = 0; half < 2; ++half) {
+            const D3DRECT r{half * 8, 0, half * 8 + 8, 8};
+            device->Clear(1, &r, D3DCLEAR_TARGET, 0xFF000000u | backgrounds[half], 1, 0);
+        }
+        device->SetRenderState(D3DRS_ALPHABLENDENABLE, c.blend);
+        device->SetRenderState(D3DRS_SRCBLEND, c.src);
+        device->SetRenderState(D3DRS_DESTBLEND, c.dst);
+        device->SetRenderState(D3DRS_TEXTUREFACTOR, c.colour);
+        device->BeginScene();
+        Quad(2, 1, 12, 5, 0, 0, 1, 1, 0xFFFFFFFFu);
+        device->EndScene();
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const std::uint32_t under = backgrounds[x / 8];
+                std::uint32_t want = under;
+                if (x >= 2 && x < 14 && y >= 1 && y < 6) {
+                    want = c.colour & 0xFFFFFFu;
+                    if (c.blend && !(c.src == D3DBLEND_SRCALPHA && c.colour >> 24 == 0)) {
+                        // Each channel: source x its factor + target x its factor.
+                        const int a = static_cast<int>(c.colour >> 24);
+                        want = 0;
+                        for (int shift : {16, 8, 0}) {
+                            const int s = static_cast<int>(c.colour >> shift & 255),
+                                      d = static_cast<int>(under >> shift & 255);
+                            auto factor = [&](DWORD f) {
+                                switch (f) {
+                                case D3DBLEND_ZERO:
+                                    return 0;
+                                case D3DBLEND_SRCALPHA:
+                                    return a;
+                                case D3DBLEND_INVSRCALPHA:
+                                    return 255 - a;
+                                case D3DBLEND_DESTALPHA:
+                                    return 255; // the X8R8G8B8 target reads as opaque
+                                case D3DBLEND_SRCCOLOR:
+                                    return s;
+                                default:
+                                    return 255;
+                                }
+                            };
+                            want |= static_cast<std::uint32_t>(
+                                        std::min(255, mul(s, factor(c.src)) + mul(d, factor(c.dst))))
+                                    << shift;
+                        }
+                    } else if (c.blend) {
+                        want = under;
+                    }
+                }
+                EXPECT_EQ(px.Get(x, y) & 0xFFFFFFu, want) << x << "," << y;
+            }
+    }
+    back->Release();
+    tex->Release();
 }
 
 } // namespace
