@@ -26,16 +26,10 @@ DWORD PageThreadProc(void* argument) {
     cPlayHost& host = PlayHost();
     const int kind = host.GameKind();
     PlayData.StepRankingTable(kind, 0);
-    MSG msg;
     for (;;) {
-        bool quit = false;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (msg.message == WM_QUIT) quit = true;
-        if (quit) break;
-        if (!host.IsActive()) {
-            Sleep(1);
-            continue;
-        }
+        const WorkerTurn turn = NextWorkerTurn(host);
+        if (turn == WorkerTurn::Quit) break;
+        if (turn == WorkerTurn::Inactive) continue;
         host.WaitNextFrame();
         UpdateInput(InputList);
         cInput& in = InputList.At(0);

@@ -48,6 +48,19 @@ bool RunPlayWorker(cThread& thread, THREADPROC proc, cPlayScene& scene) {
     return true;
 }
 
+WorkerTurn NextWorkerTurn(cPlayHost& host) {
+    MSG msg;
+    bool quit = false;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (msg.message == WM_QUIT) quit = true;
+    if (quit) return WorkerTurn::Quit;
+    if (host.IsActive()) return WorkerTurn::Active;
+    // The activation posts this thread a message; the limit only bounds a
+    // missed one.
+    WaitForMessage(kInactiveWaitMs);
+    return WorkerTurn::Inactive;
+}
+
 bool RunPauseJob(cPlayScene& scene, const cPauseJob& job) {
     scene.scene.PauseJob = job;
     return RunPlayWorker(thPause, PauseThreadProc, scene);
@@ -68,18 +81,10 @@ DWORD PauseThreadProc(void* argument) {
     }
     DWORD quitNoted = 0;
     bool quitSeen = false;
-    MSG msg;
     for (;;) {
-        bool quit = false;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (msg.message == WM_QUIT) quit = true;
-        if (quit) break;
-        if (!host.IsActive()) {
-            // The activation posts this thread a message; the limit only
-            // bounds a missed one.
-            WaitForMessage(kInactiveWaitMs);
-            continue;
-        }
+        const WorkerTurn turn = NextWorkerTurn(host);
+        if (turn == WorkerTurn::Quit) break;
+        if (turn == WorkerTurn::Inactive) continue;
         if (scene.scene.nQuit) {
             if (!quitSeen) {
                 quitSeen = true;

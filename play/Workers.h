@@ -6,6 +6,7 @@
 #include "platform/Thread.h"
 
 class cThread;
+class cPlayHost;
 class cPlayScene;
 struct cPauseJob;
 
@@ -13,6 +14,11 @@ struct cPauseJob;
 // False (with a report line) when the thread could not be started: the
 // caller's wait is then over at once.
 bool RunPlayWorker(cThread& thread, THREADPROC proc, cPlayScene& scene);
+// One turn of a worker's frame loop: Quit once WM_QUIT has arrived; while the
+// program is inactive it waits for a message (no polling) and says Inactive,
+// so the loop looks again.
+enum class WorkerTurn { Quit, Inactive, Active };
+WorkerTurn NextWorkerTurn(cPlayHost& host);
 // Sets the pause job and runs the pause thread on it.
 bool RunPauseJob(cPlayScene& scene, const cPauseJob& job);
 

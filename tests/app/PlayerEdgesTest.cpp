@@ -10,12 +10,31 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// True once a copy listens on the socket: its file appears at bind, a moment
+// before the copy listens, and a copy stopped in between could not be asked.
+bool AcceptsConnections(const fs::path& socket) {
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    const std::string path = socket.string();
+    if (path.size() >= sizeof addr.sun_path) return false;
+    std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const bool connected = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+    ::close(fd);
+    return connected;
+}
 
 // Gives the tree to the unprivileged user, so that its modes count for the player.
 void GiveAway(const fs::path& root) {
@@ -143,8 +162,8 @@ TEST_F(PlayerEdgesTest, AHungFirstCopyIsEndedBeforeTheSecondRuns) {
     PlayerRun first;
     first.Start(game, runtime, 0);
     fs::path socket = runtime / (Cp932ToUtf8("ゲーム") + ".sock");
-    for (int i = 0; i < 3000 && !fs::exists(socket); ++i) ::usleep(10000);
-    ASSERT_TRUE(fs::exists(socket)) << "the first copy listens";
+    for (int i = 0; i < 3000 && !AcceptsConnections(socket); ++i) ::usleep(10000);
+    ASSERT_TRUE(AcceptsConnections(socket)) << "the first copy listens";
     ASSERT_EQ(::kill(first.pid, SIGSTOP), 0); // hung: it will never answer
 
     PlayerRun later;
