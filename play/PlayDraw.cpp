@@ -20,18 +20,15 @@ DDSURFACEDATA* Target() {
 
 } // namespace
 
-void cPlayScene::DrawHero(DDSURFACEDATA* target, int frozen) {
+bool cPlayScene::DrawHero(DDSURFACEDATA* target, int frozen) {
     cHeroChara* hero = Hero();
-    if (!hero) return;
-    if (hero->bDying) {
-        if (!hero->DrawDefeated(target, frozen)) return;
-        AfterHeroDefeat();
-        return;
-    }
-    if (!target) return;
+    if (!hero) return false;
+    if (hero->bDying) return hero->DrawDefeated(target, frozen) != 0;
+    if (!target) return false;
     hero->Draw(target, frozen);
     hero->DrawHpGauge(target);
     hero->DrawSpGauge(target);
+    return false;
 }
 
 int cPlayScene::DrawChara(cNpcChara& chara, DDSURFACEDATA* target, int frozen) {
@@ -61,12 +58,13 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     DrawBackgrounds(target, Stage.Backgrounds, 0);
     DrawMapLayer(target, 0);
     cHeroChara* hero = Hero();
+    bool heroDefeatEnded = false;
     const int layers = Stage.bObjectLayers ? 8 : 1;
     for (int layer = 0; layer < layers; ++layer) {
         // A z that a status command set outside the layers draws in the nearest
         // one: a character never drawn would never finish its defeat display.
         auto inLayer = [&](const cChara& c) { return layers == 1 || std::min<int>(c.Def.z, 7) == layer; };
-        if (hero && inLayer(*hero)) DrawHero(target, frozen);
+        if (hero && inLayer(*hero) && DrawHero(target, frozen)) heroDefeatEnded = true;
         for (cNpcChara& c : scene.CharaList)
             if (inLayer(c) && DrawChara(c, target, frozen)) MarkCharaRemoved(c);
         DrawLayerObjects(target, layer, layers, frozen);
@@ -79,4 +77,7 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     RunScreenEffect(target, frozen);
     DrawStatusBar(target);
     DrawCountdown(target, time);
+    // What follows the hero's defeat may set the stage up again, which frees
+    // every object this drawing walks: it waits until the picture is done.
+    if (heroDefeatEnded) AfterHeroDefeat();
 }

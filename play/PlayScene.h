@@ -172,7 +172,8 @@ public:
     void StageClear() override;
 
     // Drawing of the hero and the characters (PlayDraw.cpp).
-    void DrawHero(DDSURFACEDATA* target, int frozen);
+    // True once the hero's defeat display has ended.
+    bool DrawHero(DDSURFACEDATA* target, int frozen);
     int DrawChara(cNpcChara& chara, DDSURFACEDATA* target, int frozen);
 
     // Play state.
