@@ -234,12 +234,15 @@ int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DD
         return std::pair<int, int>{static_cast<int>(std::max<long long>(lo, from)),
                                    static_cast<int>(std::min<long long>(hi, to))};
     };
-    const auto [clo, chi] =
+    // Plain variables, not structured bindings: the lambdas below capture
+    // them, which clang before 16 refuses for bindings.
+    const auto cols =
         reach(std::max(0ll, -static_cast<long long>(sx)),
               std::min<long long>(w, static_cast<long long>(s.Width()) - sx), i0 - rx, i1 + (rx - 1ll));
-    const auto [rlo, rhi] =
+    const auto rows =
         reach(std::max(0ll, -static_cast<long long>(sy)),
               std::min<long long>(h, static_cast<long long>(s.Height()) - sy), j0 - ry, j1 + (ry - 1ll));
+    const int clo = cols.first, chi = cols.second, rlo = rows.first, rhi = rows.second;
     if (clo >= chi || rlo >= rhi) return 1; // every window is empty
     const PixelFormat from = s.Format(), to = d.Format();
     const cTransparentTest clear(s);
