@@ -144,10 +144,13 @@ TEST_F(PlayerDialogs, AStageChosenInTheFileDialogStarts) {
     ASSERT_FALSE(chooser.empty()) << "no file chooser\n" << run.Stderr();
     EXPECT_TRUE(Screenshot(x, "stage-file-dialog.png"));
     // The location field takes a path; the chooser starts in data/stg4.
-    Do("xdotool windowfocus --sync " + chooser + " key ctrl+l type --delay 20 '" +
-       (game / "data" / "stg4" / "w01-1.stg4_818").string() + "'");
-    Do("xdotool windowfocus --sync " + chooser + " key Return");
-    EXPECT_TRUE(FocusPlayerWindow(x, chooser, 30)) << "the chooser went";
+    // Should a key be lost, the path is typed again over the whole field.
+    const std::string typePath =
+        "type --delay 20 '" + (game / "data" / "stg4" / "w01-1.stg4_818").string() + "'";
+    Do("xdotool windowfocus --sync " + chooser + " key ctrl+l " + typePath);
+    EXPECT_TRUE(ActUntilGone(x, chooser, "key Return", "key ctrl+a " + typePath + " key Return"))
+        << "the chooser went";
+    EXPECT_TRUE(FocusPlayerWindow(x, chooser, 30));
     // The stage is on the screen: its green wall stands where the title's blue sky was.
     const std::string window = FindWindowTitled(x, GameTitle(), 10);
     ASSERT_FALSE(window.empty());
@@ -177,8 +180,8 @@ TEST_F(PlayerDialogs, TheRankingNameTypedIsKeptInTheOptions) {
     // The field has the focus: what is typed goes there, three characters kept.
     Do("xdotool windowfocus --sync " + dialog + " type --delay 50 'ABCD'");
     EXPECT_TRUE(Screenshot(x, "name-entry-dialog.png"));
-    Do("xdotool windowfocus --sync " + dialog + " key Return");
-    EXPECT_TRUE(FocusPlayerWindow(x, dialog, 30)) << "the dialog went";
+    EXPECT_TRUE(ActUntilGone(x, dialog, "key Return")) << "the dialog went";
+    EXPECT_TRUE(FocusPlayerWindow(x, dialog, 30));
     ASSERT_TRUE(run.Wait(120)) << "the player did not end";
     EXPECT_TRUE(run.EndedNormallyWith(0)) << run.status << "\n" << run.Stderr();
     cOptionData options;
