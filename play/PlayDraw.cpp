@@ -79,8 +79,10 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
             if (DrawChara(*c, target, frozen)) MarkCharaRemoved(*c);
         DrawLayerObjects(target, layer, frozen);
     }
-    // Characters whose defeat display ended leave after the walk.
-    RemoveMarkedCharas();
+    // Characters whose defeat display ended leave after the walk; while a
+    // worker draws, the game thread may hold one of them (it is the one whose
+    // defeat cleared the stage): they leave at the game thread's next drawing.
+    if (!bGameHeld) RemoveMarkedCharas();
     DrawMapLayer(target, 1);
     DrawBackgrounds(target, Stage.Backgrounds, 1);
     DrawEffectsAndMessages(target, frozen);
@@ -89,5 +91,5 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     DrawCountdown(target, time);
     // What follows the hero's defeat may set the stage up again, which frees
     // every object this drawing walks: it waits until the picture is done.
-    if (heroDefeatEnded) AfterHeroDefeat();
+    if (heroDefeatEnded && !bGameHeld) AfterHeroDefeat();
 }
