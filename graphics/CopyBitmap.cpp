@@ -52,10 +52,17 @@ std::uint32_t MapColour(PixelFormat f, std::uint32_t v) {
 bool CopyBitmap(DDSURFACEDATA* lpSD, const char* szFile, int nBppIn, int bPalMap, int nMirrorWidth,
                 int nMirrorHeight) {
     if (lpDTCon || !szFile || !szFile[0]) return true;
-    cDirectDrawSurface* surface = DDSurfaceOf(lpSD);
-    if (!surface) return false;
+    if (!DDSurfaceOf(lpSD)) return false;
     cImage image;
     if (!LoadImageFile(PicturePath(szFile), image)) return false;
+    return CopyBitmapImage(lpSD, image, szFile, nBppIn, bPalMap, nMirrorWidth, nMirrorHeight);
+}
+
+bool CopyBitmapImage(DDSURFACEDATA* lpSD, const cImage& image, const char* szFile, int nBppIn, int bPalMap,
+                     int nMirrorWidth, int nMirrorHeight) {
+    if (lpDTCon || !szFile || !szFile[0]) return true;
+    cDirectDrawSurface* surface = DDSurfaceOf(lpSD);
+    if (!surface) return false;
     DDSURFACEDESC2 desc{};
     int pitch = 0;
     if (!DDLock(lpSD, &desc, &pitch, nBppIn)) return false;

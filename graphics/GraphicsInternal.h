@@ -5,6 +5,8 @@
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsGlobals.h"
 
+struct cImage;
+
 #include <cstdint>
 #include <string>
 
@@ -17,6 +19,10 @@ inline cDirectDrawSurface* DDSurfaceOf(const DDSURFACEDATA* sd) {
 
 // Copies a C string into a fixed field, cut to fit.
 void CopyName(char (&field)[260], const char* text);
+// CopyBitmap with the picture already read: a surface made from a file copies
+// the image it read for its size instead of reading the file a second time.
+bool CopyBitmapImage(DDSURFACEDATA* lpSD, const cImage& image, const char* szFile, int nBppIn, int bPalMap,
+                     int nMirrorWidth, int nMirrorHeight);
 
 // Column (or row) of the stored picture that destination column x shows when
 // the picture is kept as strips of `period` each reversed.

@@ -21,7 +21,8 @@ int FromFileDirectDraw(DDSURFACEDATA* sd, const char* szFile, int bColorKey, int
     CopyName(sd->szName, "OffScreenFromFile");
     if (!DDCreateSurface(sd, image.width, image.height, bColorKey, nDDMemType, 0, 0, 0))
         return DDSURFACE_CREATE_ERR;
-    if (!CopyBitmap(sd, szFile, nBppIn, bPalMap, nMirrorWidth, nMirrorHeight)) return DDSURFACE_LOAD_ERR;
+    if (!CopyBitmapImage(sd, image, szFile, nBppIn, bPalMap, nMirrorWidth, nMirrorHeight))
+        return DDSURFACE_LOAD_ERR;
     sd->nMirrorWidth = nMirrorWidth;
     sd->nMirrorHeight = nMirrorHeight;
     sd->nWidth = sd->nTexWidth = image.width;

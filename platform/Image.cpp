@@ -28,6 +28,13 @@ bool LoadImageFile(const std::string& path, cImage& out) {
     std::FILE* fp = std::fopen(path.c_str(), "rb");
     if (!fp) return false;
     std::vector<std::uint8_t> bytes;
+    // Room for the whole file at once, when its size is known: no regrowing copies.
+    if (std::fseek(fp, 0, SEEK_END) == 0) {
+        const long size = std::ftell(fp);
+        if (size > 0 && static_cast<unsigned long>(size) <= kMaxImageFileBytes)
+            bytes.reserve(static_cast<std::size_t>(size));
+        std::rewind(fp);
+    }
     std::uint8_t chunk[65536];
     std::size_t n;
     bool tooBig = false;

@@ -5,7 +5,8 @@
 #include <utility>
 
 bool cSurface::Allocate(int width, int height, PixelFormat format) {
-    bytes_.clear();
+    // The old block goes: the new one must come zeroed from the allocator.
+    decltype(bytes_)().swap(bytes_);
     width_ = height_ = pitch_ = 0;
     format_ = PixelFormat::Unknown;
     int bpp = BytesPerPixel(format);
@@ -16,7 +17,7 @@ bool cSurface::Allocate(int width, int height, PixelFormat format) {
     height_ = height;
     format_ = format;
     pitch_ = (width * bpp + 3) & ~3; // rows start on 4-byte boundaries
-    bytes_.assign(static_cast<std::size_t>(pitch_) * height, 0);
+    bytes_.resize(static_cast<std::size_t>(pitch_) * height);
     return true;
 }
 

@@ -7,12 +7,35 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <new>
 #include <vector>
 
 // Largest side and area a surface may have; bigger requests are refused, so
 // a damaged picture size can never allocate hugely.
 constexpr int kMaxSurfaceSide = 16384;
 constexpr std::int64_t kMaxSurfacePixels = 64ll * 1024 * 1024;
+
+// Pixel memory that starts zeroed without being written: calloc hands large
+// blocks over as fresh zero pages, so a surface that is made but not drawn on
+// all over (a font's work surface, a page drawn in part) costs neither the
+// clearing nor the memory it never touches.
+template <class T> struct cZeroedAllocator {
+    using value_type = T;
+    cZeroedAllocator() = default;
+    template <class U> cZeroedAllocator(const cZeroedAllocator<U>&) noexcept {}
+    T* allocate(std::size_t n) {
+        if (void* p = std::calloc(n, sizeof(T))) return static_cast<T*>(p);
+        throw std::bad_alloc();
+    }
+    void deallocate(T* p, std::size_t) noexcept { std::free(p); }
+    // Growing from nothing leaves the zeroes calloc gave; other values are written.
+    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... A> void construct(U* p, A&&... a) {
+        ::new (static_cast<void*>(p)) U(static_cast<A&&>(a)...);
+    }
+    friend bool operator==(const cZeroedAllocator&, const cZeroedAllocator&) { return true; }
+};
 
 class cSurface {
 public:
@@ -46,5 +69,6 @@ public:
 private:
     int width_ = 0, height_ = 0, pitch_ = 0;
     PixelFormat format_ = PixelFormat::Unknown;
-    std::vector<std::uint8_t> bytes_;
+    // Only ever grown from empty (Allocate), so new bytes are calloc's zeroes.
+    std::vector<std::uint8_t, cZeroedAllocator<std::uint8_t>> bytes_;
 };
