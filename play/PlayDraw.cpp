@@ -69,8 +69,10 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
             if (inLayer(c) && DrawChara(c, target, frozen)) MarkCharaRemoved(c);
         DrawLayerObjects(target, layer, layers, frozen);
     }
-    // Characters whose defeat display ended leave after the walk.
-    RemoveMarkedCharas();
+    // Characters whose defeat display ended leave after the walk; while a
+    // worker draws, the game thread may hold one of them (it is the one whose
+    // defeat cleared the stage): they leave at the game thread's next drawing.
+    if (!bGameHeld) RemoveMarkedCharas();
     DrawMapLayer(target, 1);
     DrawBackgrounds(target, Stage.Backgrounds, 1);
     DrawEffectsAndMessages(target, frozen);
@@ -79,5 +81,5 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     DrawCountdown(target, time);
     // What follows the hero's defeat may set the stage up again, which frees
     // every object this drawing walks: it waits until the picture is done.
-    if (heroDefeatEnded) AfterHeroDefeat();
+    if (heroDefeatEnded && !bGameHeld) AfterHeroDefeat();
 }

@@ -204,6 +204,10 @@ public:
     std::int32_t nPlaced[3] = {}; // characters, items, a third kind placed so far
     std::int32_t nPrevMusic = -1;
     std::int32_t bSetUp = 0; // a stage is set up: the main frame may run
+    // A worker draws the frames while the game thread waits for it, perhaps in
+    // the middle of walking the objects (a clear's bonus can start inside a
+    // contact check): its drawings change no list.
+    std::int32_t bGameHeld = 0;
 
     // The rankings of the last clear: the place reached in each table (-1
     // none), the values ranked, the name entered, whether any place was

@@ -8,7 +8,6 @@
 #include "foundation/Fault.h"
 #include "foundation/FileNames.h"
 #include "foundation/Thread.h"
-#include "platform/Clock.h"
 #include "play/PlayHost.h"
 #include "play/PlayScene.h"
 #include "play/Workers.h"
@@ -197,7 +196,7 @@ void cPlayScene::TallyStageBonus() {
             PostMainWindowClose();
             return;
         }
-        while (!PlayHost().IsActive()) Sleep(1);
+        if (!WaitUntilActive(PlayHost())) return;
         Messages.pop_back();
     }
 }
