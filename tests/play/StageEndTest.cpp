@@ -149,6 +149,22 @@ TEST_F(StageEnd, TheClearTalliesTheStageIntoThePlayThroughWithAMessagePerExtraLi
     PlayData.nStageScore = 5000;
     play.OnStageClear();
     EXPECT_EQ(PlayData.nLives, kUnlimitedLives) << "unlimited lives gain nothing";
+
+    // Totals at the ends of their range (a saved play-through may hold any)
+    // stay there instead of wrapping round.
+    PlayData.nScore = INT32_MIN + 3;
+    PlayData.nStageScore = -10;
+    PlayData.nTimeTotal = INT32_MAX - 1;
+    PlayData.nPlayTimeTotal = INT32_MAX;
+    PlayData.nHpTotal = INT32_MAX - 2;
+    PlayData.nSpTotal = INT32_MIN;
+    play.Hero()->sp = -1;
+    play.OnStageClear();
+    EXPECT_EQ(PlayData.nScore, INT32_MIN);
+    EXPECT_EQ(PlayData.nTimeTotal, INT32_MAX);
+    EXPECT_EQ(PlayData.nPlayTimeTotal, INT32_MAX);
+    EXPECT_EQ(PlayData.nHpTotal, INT32_MAX);
+    EXPECT_EQ(PlayData.nSpTotal, INT32_MIN);
 }
 
 // A character's defeat that clears the stage runs the clear's bonus from
