@@ -66,3 +66,11 @@ std::uint64_t cStageRunner::Frame() {
     play_.Run();
     return PlayStateHash(play_);
 }
+
+bool cStageRunner::RunUntil(int state, int limit) {
+    for (int n = 0; n < limit; ++n) {
+        Frame();
+        if (play_.nState == state) return true;
+    }
+    return false;
+}
