@@ -42,6 +42,8 @@ public:
     // Runs frames until the play scene is in `state`: false when it is not
     // after `limit` frames.
     bool RunUntil(int state, int limit);
+    // The same frame without the hash, as the player runs it (benchmarks).
+    void Step();
 
     cPlayScene& Play() { return play_; }
     // Where the play scene handed over to (-1 while it plays).

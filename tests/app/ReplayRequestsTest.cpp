@@ -12,6 +12,7 @@
 #include "app/TitleScene.h"
 #include "demo/DemoProject.h"
 #include "fixtures/GameGlobals.h"
+#include "fixtures/HeroStage.h"
 #include "fixtures/ReadAll.h"
 #include "fixtures/TempDir.h"
 #include "foundation/ErrorLog.h"
@@ -30,15 +31,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-cStage HeroStage(std::int32_t width) {
-    cStage s;
-    s.nMapWidth = width;
-    s.Charas.resize(2);
-    s.Charas[1].Control = 0;
-    s.Charas[1].Column = 4;
-    return s;
-}
 
 cReplay Frames(std::uint32_t seed, std::uint32_t frames) {
     cReplay r;
