@@ -88,10 +88,11 @@ LRESULT cMainWnd::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             ResumeThreads();
         }
         bActive = wParam != 0 ? 1 : 0;
-        // The game and pause threads wait for a message while inactive.
+        // The game thread and the play workers wait for a message while inactive.
         if (bActive) {
             PostThreadMessageA(thGame.GetThreadId(), WM_APP, 0, 0);
             PostThreadMessageA(thPause.GetThreadId(), WM_APP, 0, 0);
+            PostThreadMessageA(thPage.GetThreadId(), WM_APP, 0, 0);
         }
         return 0;
     case WM_KEYDOWN:

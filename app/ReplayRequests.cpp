@@ -13,17 +13,10 @@
 #include "project/Stage.h"
 #include "project/StageLoad.h"
 
-#include <filesystem>
-
 namespace {
 
 HWND Owner(cWnd* window) {
     return window ? window->Handle() : nullptr;
-}
-
-bool FileThere(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(ResolvePath(path), ec);
 }
 
 // True when the player agrees to replace the file at `path`.
@@ -68,7 +61,7 @@ LRESULT OnReplaySaveRequest(cWnd* mainWindow, WPARAM which) {
     {
         cDialogTime hold;
         chosen = ChooseFile(Owner(mainWindow), FILEDLG_SAVE_REPLAY, IniSetting.English != 0, path);
-        if (chosen && FileThere(path) && !MaySaveOver(path)) chosen = false;
+        if (chosen && PathExists(path) && !MaySaveOver(path)) chosen = false;
     }
     int result = 0;
     if (chosen) {

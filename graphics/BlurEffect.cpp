@@ -224,15 +224,23 @@ int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DD
         return 1;
     }
     cSurface& d = px.Dst();
-    // The output pixels that land on the target.
-    const int i0 = std::max(0, -x), i1 = std::min(w, d.Width() - x);
-    const int j0 = std::max(0, -y), j1 = std::min(h, d.Height() - y);
-    if (i0 >= i1 || j0 >= j1) return 1;
+    // The output pixels that land on the target, worked out wide: a
+    // rectangle far off the target is no overflow.
+    const long long wideI0 = std::max(0ll, -static_cast<long long>(x)),
+                    wideI1 = std::min<long long>(w, static_cast<long long>(d.Width()) - x),
+                    wideJ0 = std::max(0ll, -static_cast<long long>(y)),
+                    wideJ1 = std::min<long long>(h, static_cast<long long>(d.Height()) - y);
+    if (wideI0 >= wideI1 || wideJ0 >= wideJ1) return 1;
+    const int i0 = static_cast<int>(wideI0), i1 = static_cast<int>(wideI1);
+    const int j0 = static_cast<int>(wideJ0), j1 = static_cast<int>(wideJ1);
     // The columns and rows of the rectangle that lie on the source and that
     // their windows reach; the others add nothing to any sum.
+    // A stretch that is not empty lies within [0, w) or [0, h): only then is
+    // it narrowed to int.
     auto reach = [](long long lo, long long hi, long long from, long long to) {
-        return std::pair<int, int>{static_cast<int>(std::max<long long>(lo, from)),
-                                   static_cast<int>(std::min<long long>(hi, to))};
+        const long long first = std::max(lo, from), last = std::min(hi, to);
+        return first < last ? std::pair<int, int>{static_cast<int>(first), static_cast<int>(last)}
+                            : std::pair<int, int>{0, 0};
     };
     // Plain variables, not structured bindings: the lambdas below capture
     // them, which clang before 16 refuses for bindings.
@@ -304,7 +312,9 @@ int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DD
                 };
                 std::vector<Sum> sums(static_cast<std::size_t>(i1 - i0));
                 // Centres on the source, for transparent = 1.
-                const int ci0 = std::clamp(-sx, i0, i1), ci1 = std::clamp(picture.Width() - sx, ci0, i1);
+                const int ci0 = static_cast<int>(std::clamp(-static_cast<long long>(sx), wideI0, wideI1)),
+                          ci1 = static_cast<int>(std::clamp(static_cast<long long>(picture.Width()) - sx,
+                                                            static_cast<long long>(ci0), wideI1));
                 // The window's rows so far: [top, bottom).
                 int top = std::clamp(j0 - ry, rlo, rhi), bottom = top;
                 for (int j = j0; j < j1; ++j) {
@@ -316,11 +326,12 @@ int DDBltBlur(DDSURFACEDATA* dst, int x, int y, int w, int h, int rx, int ry, DD
                         update(pictureRow(bottom), pictureRow(top));
                     for (; bottom < newBottom; ++bottom) update(pictureRow(bottom), nullptr);
                     for (; top < newTop; ++top) update(nullptr, pictureRow(top));
-                    const int v = sy + j;
+                    const long long v = static_cast<long long>(sy) + j;
                     if (transparent == 1 && (v < 0 || v >= picture.Height()))
                         continue; // no centre on the source
-                    const S* centres =
-                        transparent == 1 ? reinterpret_cast<const S*>(picture.Row(v)) : nullptr;
+                    const S* centres = transparent == 1
+                                           ? reinterpret_cast<const S*>(picture.Row(static_cast<int>(v)))
+                                           : nullptr;
                     D* out = reinterpret_cast<D*>(d.Row(y + j));
                     // The window's sums of pixel i0, then step by step of
                     // each pixel after it: column i + rx - 1 comes in and

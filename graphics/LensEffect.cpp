@@ -33,10 +33,10 @@ struct cLensRows {
 // A point `along` from the centre on a row `across` from it reads `along` times
 // k over the depth of the sphere of radius big there, rounded by + 0.5; the
 // centre of the sphere's rim reads itself.
-void MeasureLens(int across, int first, int last, int big, int k, const cSurface& pic, int sx, int sy,
+void MeasureLens(int across, int first, int last, long long big, int k, const cSurface& pic, int sx, int sy,
                  cLensRows& rows) {
     rows.first = first, rows.last = last;
-    const auto count = static_cast<std::size_t>(std::max(last - first + 1, 0));
+    const auto count = static_cast<std::size_t>(std::max(static_cast<long long>(last) - first + 1, 0ll));
     for (auto& side : rows.reads)
         for (auto& reads : side) reads.resize(count);
     // Rounded as a cast would, without one that overflows.
@@ -61,11 +61,13 @@ void MeasureLens(int across, int first, int last, int big, int k, const cSurface
     int* up = rows.steps[3].data();
     // The steps first, in a loop without unpredictable branches so that the
     // square roots and quotients of successive points overlap.
-    auto flat = [&](int along) {
-        right[along - first] = along, left[along - first] = -along, down[along - first] = across,
-                      up[along - first] = -across;
+    auto flat = [&](long long along) {
+        const auto n = static_cast<std::size_t>(along - first);
+        right[n] = static_cast<int>(along), left[n] = static_cast<int>(-along), down[n] = across,
+        up[n] = -across;
     };
-    int along = first;
+    // Counted wide: `last` may be the largest int.
+    long long along = first;
 #ifdef __SSE2__
     // Two points at a time: the vector square root and quotients round
     // correctly, exactly as the scalar ones below, and the rounding clamps
@@ -97,8 +99,8 @@ void MeasureLens(int across, int first, int last, int big, int k, const cSurface
         }
         // -a / d is exactly -(a / d): each sign rounds its own quotient.
         const double u = double(along) * depthK / depth, v = acrossK / depth;
-        right[along - first] = rounded(u), left[along - first] = rounded(-u),
-                      down[along - first] = rounded(v), up[along - first] = rounded(-v);
+        const auto n = static_cast<std::size_t>(along - first);
+        right[n] = rounded(u), left[n] = rounded(-u), down[n] = rounded(v), up[n] = rounded(-v);
     }
     for (along = first; along <= last; ++along) {
         const auto n = static_cast<std::size_t>(along - first);
@@ -116,7 +118,8 @@ void MeasureLens(int across, int first, int last, int big, int k, const cSurface
 int DDBltRadial(DDSURFACEDATA* dst, int cx, int cy, int r, int k, DDSURFACEDATA* src, int sx, int sy,
                 DWORD transparent, int clear) {
     if (r < 0 || k < 0) return 1;
-    const int big = static_cast<int>(std::sqrt(double(r) * r + double(k) * k));
+    // The sphere's radius passes the int range for a large radius and strength.
+    const long long big = static_cast<long long>(std::sqrt(double(r) * r + double(k) * k));
     if (big <= k) return 1;
     cEffectPixels px(dst, src);
     if (!px.Ok()) return 0;
@@ -126,10 +129,16 @@ int DDBltRadial(DDSURFACEDATA* dst, int cx, int cy, int r, int k, DDSURFACEDATA*
     const PixelFormat from = pic.Format(), to = d.Format();
     const bool keyed = transparent == 1, same = from == to;
     const cTransparentTest isClear(pic);
-    // Only the part of the square that lies on the target.
-    const int dx0 = std::max(-r, -cx), dx1 = std::min(r, d.Width() - 1 - cx);
-    const int dy0 = std::max(-r, -cy), dy1 = std::min(r, d.Height() - 1 - cy);
-    if (dx0 > dx1 || dy0 > dy1) return 1;
+    // Only the part of the square that lies on the target (worked out wide:
+    // a centre far off the target is no overflow).
+    const long long wideX0 = std::max(-static_cast<long long>(r), -static_cast<long long>(cx)),
+                    wideX1 = std::min(static_cast<long long>(r), d.Width() - 1ll - cx),
+                    wideY0 = std::max(-static_cast<long long>(r), -static_cast<long long>(cy)),
+                    wideY1 = std::min(static_cast<long long>(r), d.Height() - 1ll - cy);
+    if (wideX0 > wideX1 || wideY0 > wideY1) return 1;
+    // Within [-r, r] now, and cx + dx, cy + dy on the target.
+    const int dx0 = static_cast<int>(wideX0), dx1 = static_cast<int>(wideX1);
+    const int dy0 = static_cast<int>(wideY0), dy1 = static_cast<int>(wideY1);
     // The distances from the centre of the columns and rows on the target.
     auto nearest = [](int lo, int hi) { return lo > 0 ? lo : hi < 0 ? -hi : 0; };
     const int alongLo = nearest(dx0, dx1), alongHi = std::max(-dx0, dx1);
@@ -177,29 +186,33 @@ int DDBltRadial(DDSURFACEDATA* dst, int cx, int cy, int r, int k, DDSURFACEDATA*
                 };
                 // Draws row dy: outside the circle only a clearing lens writes.
                 auto drawRow = [&](int dy) {
-                    D* out = reinterpret_cast<D*>(d.Row(cy + dy)) + cx;
+                    // Indexed from the row's start: cx alone may lie far off it.
+                    D* out = reinterpret_cast<D*>(d.Row(cy + dy));
                     const std::int64_t* right = rows.reads[dy < 0][0].data();
                     const std::int64_t* left = rows.reads[dy < 0][1].data();
-                    const int first = rows.first, last = rows.last;
+                    // Counted wide: the ends may be the largest int.
+                    using Wide = long long;
+                    const Wide first = rows.first, last = rows.last, lo = dx0, hi = dx1;
                     if constexpr (kClearing)
-                        for (int dx = dx0; dx <= std::min(dx1, -last - 1); ++dx) out[dx] = 0;
-                    for (int dx = std::max(dx0, -last); dx <= std::min(dx1, -1); ++dx)
-                        point(out[dx], left[-dx - first]);
-                    for (int dx = std::max(dx0, 0); dx <= std::min(dx1, last); ++dx)
-                        point(out[dx], right[dx - first]);
+                        for (Wide dx = lo; dx <= std::min(hi, -last - 1); ++dx) out[cx + dx] = 0;
+                    for (Wide dx = std::max(lo, -last); dx <= std::min(hi, Wide{-1}); ++dx)
+                        point(out[cx + dx], left[-dx - first]);
+                    for (Wide dx = std::max(lo, Wide{0}); dx <= std::min(hi, last); ++dx)
+                        point(out[cx + dx], right[dx - first]);
                     if constexpr (kClearing)
-                        for (int dx = std::max(dx0, last + 1); dx <= dx1; ++dx) out[dx] = 0;
+                        for (Wide dx = std::max(lo, last + 1); dx <= hi; ++dx) out[cx + dx] = 0;
                 };
                 if (&pic == &d) {
                     // Reading what earlier rows wrote: row after row, top down.
-                    for (int dy = dy0; dy <= dy1; ++dy) {
-                        measure(std::abs(dy));
-                        drawRow(dy);
+                    for (long long dy = dy0; dy <= dy1; ++dy) {
+                        measure(static_cast<int>(std::abs(dy)));
+                        drawRow(static_cast<int>(dy));
                     }
                     return;
                 }
                 // Rows as far above the centre as below share their reads.
-                for (int across = acrossLo; across <= acrossHi; ++across) {
+                for (long long wide = acrossLo; wide <= acrossHi; ++wide) {
+                    const int across = static_cast<int>(wide);
                     const bool above = across != 0 && -across >= dy0 && -across <= dy1;
                     const bool below = across >= dy0 && across <= dy1;
                     if (!above && !below) continue;

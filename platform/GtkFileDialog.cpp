@@ -73,7 +73,9 @@ void Open(Chooser& c, const FileDialogRequest& request, const std::filesystem::p
     AddFilters(chooser, request.filters);
     gtk_file_chooser_set_current_folder(chooser, folder.c_str());
     if (request.save) {
-        gtk_file_chooser_set_do_overwrite_confirmation(chooser, TRUE);
+        // No question of GTK's about saving over a file: the caller asks it
+        // once for the name it will write, which may gain its extension
+        // after the chooser (ProgramPath).
         std::string name = request.suggested;
         const std::size_t slash = name.find_last_of("\\/");
         if (slash != std::string::npos) name = name.substr(slash + 1);

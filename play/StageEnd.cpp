@@ -8,7 +8,6 @@
 #include "foundation/Fault.h"
 #include "foundation/FileNames.h"
 #include "foundation/Thread.h"
-#include "platform/Clock.h"
 #include "play/PlayHost.h"
 #include "play/PlayScene.h"
 #include "play/Workers.h"
@@ -46,6 +45,12 @@ int PlayMode() {
 std::string WithoutEndDot(std::string name) {
     if (!name.empty() && name.back() == '.') name.pop_back();
     return name;
+}
+
+// A play-through's totals stay at the ends of their range instead of wrapping
+// (a saved play-through may come with any value).
+std::int32_t AddSaturated(std::int32_t total, std::int64_t add) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(total + add, INT32_MIN, INT32_MAX));
 }
 
 // The stage-start copies of both replay recorders begin again.
@@ -167,13 +172,12 @@ void cPlayScene::OnStageClear() {
 
 void cPlayScene::TallyStageBonus() {
     const std::int32_t before = PlayData.nScore;
-    PlayData.nScore =
-        std::min<std::int64_t>(static_cast<std::int64_t>(before) + PlayData.nStageScore, INT32_MAX);
-    if (!bTimeStop) PlayData.nTimeTotal += scene.nStageTime;
-    PlayData.nPlayTimeTotal += nElapsedTime;
+    PlayData.nScore = AddSaturated(before, PlayData.nStageScore);
+    if (!bTimeStop) PlayData.nTimeTotal = AddSaturated(PlayData.nTimeTotal, scene.nStageTime);
+    PlayData.nPlayTimeTotal = AddSaturated(PlayData.nPlayTimeTotal, nElapsedTime);
     if (cHeroChara* hero = Hero()) {
-        PlayData.nHpTotal += hero->hp;
-        PlayData.nSpTotal += hero->sp;
+        PlayData.nHpTotal = AddSaturated(PlayData.nHpTotal, hero->hp);
+        PlayData.nSpTotal = AddSaturated(PlayData.nSpTotal, hero->sp);
     }
     if (PlayData.nLives == kUnlimitedLives || !SystemData.bExtraLife) return;
     const std::int32_t steps = ExtraLifeSteps(before, PlayData.nScore, SystemData.nExtraLifeStep);
@@ -197,7 +201,7 @@ void cPlayScene::TallyStageBonus() {
             PostMainWindowClose();
             return;
         }
-        while (!PlayHost().IsActive()) Sleep(1);
+        if (!WaitUntilActive(PlayHost())) return;
         Messages.pop_back();
     }
 }

@@ -8,6 +8,7 @@
 #include "play/PlayHost.h"
 #include "play/PlayScene.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -38,6 +39,8 @@ public:
     // One frame of the game loop for the play scene: the input, then the
     // scene's Run. The play-state hash after it.
     std::uint64_t Frame();
+    // The same frame without the hash, as the player runs it (benchmarks).
+    void Step();
 
     cPlayScene& Play() { return play_; }
     // Where the play scene handed over to (-1 while it plays).
@@ -56,7 +59,7 @@ public:
         }
         void WaitNextFrame() override {}
         void Present() override { ++presented; }
-        int IsActive() override { return 1; }
+        int IsActive() override { return active.load(); }
         int GameKind() override { return gameKind; }
         int RankingsOn() override { return rankings; }
         int TestPlay() override { return testPlay; }
@@ -76,6 +79,7 @@ public:
         int switchedTo = -1;
         int frameRate = 60;
         int presented = 0;
+        std::atomic<int> active{1}; // the program is the active one (other threads read it)
     };
 
     // The game object the runner stands in for: play mode, game kind,

@@ -36,16 +36,19 @@ bool StepJob(cPlayScene& scene, cPauseJob& job, const cInput& in) {
 } // namespace
 
 bool RunPlayWorker(cThread& thread, THREADPROC proc, cPlayScene& scene) {
-    if (!thread.Start(proc, &scene)) {
+    scene.bGameHeld = 1;
+    const bool started = thread.Start(proc, &scene);
+    if (started) {
+        // The worker's queue exists from its start, so the hello the workers
+        // expect as a first message can only fail to post when the worker has
+        // already ended; waiting for it to succeed then would wait for ever.
+        PostThreadMessageA(thread.GetThreadId(), kWorkerHello, 0, 0);
+        thread.Wait();
+    } else {
         ReportError("A worker thread of the play scene could not be started");
-        return false;
     }
-    // The worker's queue exists from its start, so the hello the workers expect
-    // as a first message can only fail to post when the worker has already
-    // ended; waiting for it to succeed then would wait for ever.
-    PostThreadMessageA(thread.GetThreadId(), kWorkerHello, 0, 0);
-    thread.Wait();
-    return true;
+    scene.bGameHeld = 0;
+    return started;
 }
 
 WorkerTurn NextWorkerTurn(cPlayHost& host) {
@@ -59,6 +62,17 @@ WorkerTurn NextWorkerTurn(cPlayHost& host) {
     // missed one.
     WaitForMessage(kInactiveWaitMs);
     return WorkerTurn::Inactive;
+}
+
+bool WaitUntilActive(cPlayHost& host) {
+    for (;;) {
+        const WorkerTurn turn = NextWorkerTurn(host);
+        if (turn == WorkerTurn::Active) return true;
+        if (turn == WorkerTurn::Quit) {
+            PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 0, 0);
+            return false;
+        }
+    }
 }
 
 bool RunPauseJob(cPlayScene& scene, const cPauseJob& job) {
@@ -83,16 +97,23 @@ DWORD PauseThreadProc(void* argument) {
     bool quitSeen = false;
     for (;;) {
         const WorkerTurn turn = NextWorkerTurn(host);
-        if (turn == WorkerTurn::Quit) break;
+        if (turn == WorkerTurn::Quit) {
+            // Only a close stops a pause thread: the game thread it held
+            // drops what it was doing and follows.
+            scene.scene.nQuit = 1;
+            break;
+        }
         if (turn == WorkerTurn::Inactive) continue;
         if (scene.scene.nQuit) {
             if (!quitSeen) {
                 quitSeen = true;
                 quitNoted = timeGetTime();
             }
-            if (timeGetTime() - quitNoted >= kQuitDelayMs)
+            const DWORD waited = timeGetTime() - quitNoted;
+            if (waited >= kQuitDelayMs)
                 PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 0, 0);
-            Sleep(1);
+            else
+                WaitForMessage(kQuitDelayMs - waited);
             continue;
         }
         host.WaitNextFrame();

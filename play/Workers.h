@@ -19,7 +19,12 @@ bool RunPlayWorker(cThread& thread, THREADPROC proc, cPlayScene& scene);
 // so the loop looks again.
 enum class WorkerTurn { Quit, Inactive, Active };
 WorkerTurn NextWorkerTurn(cPlayHost& host);
-// Sets the pause job and runs the pause thread on it.
+// The game thread's wait while the program is inactive, woken as the
+// workers are: true once it is active, false when WM_QUIT came meanwhile
+// (left in the queue for the thread's own loop).
+bool WaitUntilActive(cPlayHost& host);
+// Sets the pause job and runs the pause thread on it. A pause thread told to
+// quit (the program closes) sets the scene's quit flag.
 bool RunPauseJob(cPlayScene& scene, const cPauseJob& job);
 
 // The pause thread: draws frames until the job ends (1), or returns 0 at

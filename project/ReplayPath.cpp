@@ -8,16 +8,10 @@
 #include "project/StageName.h"
 
 #include <cstdio>
-#include <filesystem>
 
 namespace {
 
 constexpr int kLastNumber = 999;
-
-bool Exists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(ResolvePath(path), ec);
-}
 
 } // namespace
 
@@ -39,12 +33,12 @@ ReplayPath MakeReplayPath(const cPlayData& data, const SYSTEMTIME& now) {
     ReplaceExtension(plain, path, extension.c_str());
 
     out.path = plain;
-    if (Exists(plain)) {
+    if (PathExists(plain)) {
         out.allTaken = true;
         for (int n = 2; n <= kLastNumber; ++n) {
             std::string numbered;
             MakeNumberedFileName(numbered, plain, n);
-            if (!Exists(numbered)) {
+            if (!PathExists(numbered)) {
                 out.path = numbered;
                 out.allTaken = false;
                 break;

@@ -12,6 +12,7 @@
 #include "platform/Cp932.h"
 #include "platform/WindowEvents.h"
 
+#include <atomic>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -58,6 +59,38 @@ TEST(CloseSequence, GameThreadRunsWhileActiveAndTheCloseEndsItInOrder) {
     }
     SetErrorLog(false, "EC_Game.txt");
     UnregisterWindowClass("Brindlecraft4_CloseTest");
+    bActive = 0;
+}
+
+// Waits for any message, then says so.
+DWORD WaitOneMessage(void* woken) {
+    WaitMessage();
+    static_cast<std::atomic<int>*>(woken)->store(1);
+    return 0;
+}
+
+TEST(CloseSequence, TheActivationWakesEachThreadThatWaitsWhileInactive) {
+    ASSERT_TRUE(RegisterWindowClass("Brindlecraft4_WakeTest", MainWndProc));
+    HWND window = CreateWindowA("Brindlecraft4_WakeTest", "");
+    ASSERT_NE(window, nullptr);
+    const struct {
+        const char* name;
+        cThread& thread;
+    } waiting[] = {{"game", thGame}, {"pause", thPause}, {"page", thPage}};
+    for (const auto& w : waiting) {
+        bActive = 0;
+        std::atomic<int> woken{0};
+        ASSERT_TRUE(w.thread.Start(WaitOneMessage, &woken)) << w.name;
+        SendMessageA(window, WM_ACTIVATEAPP, 1, 0);
+        for (int i = 0; i < 5000 && !woken.load(); ++i) Sleep(1);
+        EXPECT_EQ(woken.load(), 1) << "the " << w.name << " thread is woken";
+        w.thread.Exit(); // a thread still waiting ends on WM_QUIT
+    }
+    DestroyWindow(window);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    } // the destroy's WM_QUIT is not for a later test
+    UnregisterWindowClass("Brindlecraft4_WakeTest");
     bActive = 0;
 }
 

@@ -10,8 +10,9 @@
 #include "app/DialogRequests.h"
 #include "app/ScreenDriver.h"
 #include "app/TitleScene.h"
-#include "demo/DemoFiles.h"
+#include "demo/DemoProject.h"
 #include "fixtures/GameGlobals.h"
+#include "fixtures/HeroStage.h"
 #include "fixtures/ReadAll.h"
 #include "fixtures/TempDir.h"
 #include "foundation/ErrorLog.h"
@@ -20,8 +21,6 @@
 #include "platform/FileDialog.h"
 #include "play/ReplayKeys.h"
 #include "play/StageRunner.h"
-#include "project/CommonPalette.h"
-#include "project/Database.h"
 #include "project/Replay.h"
 #include "project/Stage.h"
 
@@ -32,15 +31,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-cStage HeroStage(std::int32_t width) {
-    cStage s;
-    s.nMapWidth = width;
-    s.Charas.resize(2);
-    s.Charas[1].Control = 0;
-    s.Charas[1].Column = 4;
-    return s;
-}
 
 cReplay Frames(std::uint32_t seed, std::uint32_t frames) {
     cReplay r;
@@ -218,12 +208,9 @@ TEST_F(ReplayOpen, AChosenReplayIsLoadedAndOneThatCannotBeReadChangesNothing) {
 }
 
 TEST_F(ReplayOpen, F1DuringPlaySavesAndTheTitlesReplayModePlaysItBack) {
-    ASSERT_TRUE(fs::is_directory(DemoDir() / "default")) << "the build makes the demo in " << DemoDir();
-    const cDatabase database = Database;
-    const cCommonPalette palette = CommonPalette;
-    fs::copy(DemoDir() / "default", dir.path() / "data", fs::copy_options::recursive);
+    const cKeptProject kept; // also when an assertion ends the test early
     std::string error;
-    ASSERT_TRUE(cStageRunner::LoadProject(&error)) << error;
+    ASSERT_TRUE(OpenDemoProject(dir.path(), error)) << error;
 
     // F1 at frame 187, held for a while: one save of the attempt so far.
     constexpr int kF1Frame = 187;
@@ -267,6 +254,4 @@ TEST_F(ReplayOpen, F1DuringPlaySavesAndTheTitlesReplayModePlaysItBack) {
         EXPECT_EQ(view.Play().nState, PLAY_READY);
     }
     EXPECT_FALSE(Closing());
-    Database = database;
-    CommonPalette = palette;
 }

@@ -1,20 +1,14 @@
 // Every stage of the built demo played through by a key script in the
 // headless runner, from its start to its goal.
-#include "demo/DemoFiles.h"
+#include "demo/DemoProject.h"
 #include "fixtures/GameGlobals.h"
 #include "fixtures/TempDir.h"
-
-#include "play/StageRunner.h"
-#include "project/CommonPalette.h"
-#include "project/Database.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 struct DemoRun {
     const char* stage;
@@ -40,12 +34,8 @@ const DemoRun kRuns[] = {
 class DemoClear : public ::testing::TestWithParam<DemoRun> {
 protected:
     cGameGlobalsGuard globals;
-    cDatabase database = Database;
-    cCommonPalette palette = CommonPalette;
-    ~DemoClear() override {
-        Database = database;
-        CommonPalette = palette;
-    }
+    cKeptProject kept;
+    TempDir dir;
 };
 
 } // namespace
@@ -53,11 +43,8 @@ protected:
 TEST_P(DemoClear, AScriptedRunReachesTheGoal) {
     const DemoRun& r = GetParam();
     if (r.waitsOn) GTEST_SKIP() << r.stage << ": " << r.waitsOn;
-    ASSERT_TRUE(fs::is_directory(DemoDir() / "default")) << "the build makes the demo in " << DemoDir();
-    TempDir dir;
-    fs::copy(DemoDir() / "default", dir.path() / "data", fs::copy_options::recursive);
     std::string error;
-    ASSERT_TRUE(cStageRunner::LoadProject(&error)) << error;
+    ASSERT_TRUE(OpenDemoProject(dir.path(), error)) << error;
     cStageRunner run;
     ASSERT_TRUE(cStageRunner::LoadStage(std::string("data\\stg4\\") + r.stage));
     ASSERT_TRUE(run.SetScript(HopRight(r.hops), &error)) << error;

@@ -1,13 +1,10 @@
 // Every demo stage played by a key script with recording on, the attempt
 // saved as a replay file, read back and played in replay viewing: the
 // play-state hash of each frame is the one the recorded attempt had.
-#include "demo/DemoFiles.h"
+#include "demo/DemoProject.h"
 #include "fixtures/GameGlobals.h"
 #include "fixtures/TempDir.h"
 
-#include "play/StageRunner.h"
-#include "project/CommonPalette.h"
-#include "project/Database.h"
 #include "project/Replay.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +13,6 @@
 #include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Hops to the right with pauses and a turn back, so that both streams change
 // often and at different frames.
@@ -36,12 +31,8 @@ constexpr int kMaxFrames = 1500;
 class DemoReplay : public ::testing::TestWithParam<const char*> {
 protected:
     cGameGlobalsGuard globals;
-    cDatabase database = Database;
-    cCommonPalette palette = CommonPalette;
-    ~DemoReplay() override {
-        Database = database;
-        CommonPalette = palette;
-    }
+    cKeptProject kept;
+    TempDir dir;
 };
 
 using DemoReplayRestart = DemoReplay;
@@ -50,11 +41,8 @@ using DemoReplayRestart = DemoReplay;
 
 TEST_P(DemoReplay, ASavedAttemptPlaysBackFrameByFrame) {
     const std::string stage = std::string("data\\stg4\\") + GetParam();
-    ASSERT_TRUE(fs::is_directory(DemoDir() / "default")) << "the build makes the demo in " << DemoDir();
-    TempDir dir;
-    fs::copy(DemoDir() / "default", dir.path() / "data", fs::copy_options::recursive);
     std::string error;
-    ASSERT_TRUE(cStageRunner::LoadProject(&error)) << error;
+    ASSERT_TRUE(OpenDemoProject(dir.path(), error)) << error;
 
     std::vector<std::uint64_t> recorded;
     int endState = PLAY_NOT_ENTERED;
@@ -104,11 +92,8 @@ INSTANTIATE_TEST_SUITE_P(EveryStage, DemoReplay,
                          });
 
 TEST_F(DemoReplayRestart, AtItsEndAReplayPlaysAgainFromTheReadyState) {
-    ASSERT_TRUE(fs::is_directory(DemoDir() / "default")) << "the build makes the demo in " << DemoDir();
-    TempDir dir;
-    fs::copy(DemoDir() / "default", dir.path() / "data", fs::copy_options::recursive);
     std::string error;
-    ASSERT_TRUE(cStageRunner::LoadProject(&error)) << error;
+    ASSERT_TRUE(OpenDemoProject(dir.path(), error)) << error;
 
     // An attempt cut short: 200 frames, the stage not cleared.
     std::vector<std::uint64_t> recorded;

@@ -112,6 +112,49 @@ TEST_P(PixelEffects, LensReadsFromTheCentreOutward) {
     Check();
 }
 
+TEST_P(PixelEffects, AStrengthFarBeyondTheRadiusShowsThePictureAsItIs) {
+    // The sphere's radius, sqrt(r^2 + k^2), is past the int range; the depth
+    // under each point is then as good as k, and each point reads itself or
+    // its neighbour toward the centre (the rounding by + 0.5).
+    constexpr int k = std::numeric_limits<int>::max();
+    EXPECT_EQ(DDBltRadial(&dst, 6, 6, 100000, k, &pic, 2, 2, 1, 0), 1);
+    const double big = std::floor(std::sqrt(1e10 + double(k) * k));
+    for (int dy = -6; dy < kSize - 6; ++dy)
+        for (int dx = -6; dx < kSize - 6; ++dx) {
+            const double depth = std::sqrt(big * big - dx * dx - dy * dy);
+            const int u = 2 + static_cast<int>(dx * double(k) / depth + 0.5),
+                      v = 2 + static_cast<int>(dy * double(k) / depth + 0.5);
+            if (u >= 0 && u < 4 && v >= 0 && v < 4 && !Clear(u, v)) Expect(6 + dx, 6 + dy, Source(u, v));
+        }
+    Check();
+}
+
+TEST_P(PixelEffects, PlacesAtTheEndsOfTheIntRangeDrawOnlyWhatLandsOnTheTarget) {
+    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    struct Case {
+        const char* what;
+        bool lens;
+        int x, y, w, h, r, sx, sy;
+    };
+    const Case cases[] = {
+        {"a blur from far up and left, as wide as can be", false, lo, lo, hi, hi, 1, 0, 0},
+        {"a blur far down and right", false, hi, hi, 4, 4, 1, 0, 0},
+        {"a blur reading from far down and right", false, 1, 1, 4, 4, 1, hi, hi},
+        {"a blur reading from far up and left", false, 1, 1, 4, 4, 1, lo, lo},
+        {"a lens centred far up and left", true, lo, lo, 0, 0, hi, 2, 2},
+        {"a lens centred far down and right, reaching the target", true, hi, hi, 0, 0, hi, 2, 2},
+        {"a lens reading from far down and right", true, 6, 6, 0, 0, 3, hi, hi},
+        {"a lens reading from far up and left", true, 6, 6, 0, 0, 3, lo, lo},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.lens ? DDBltRadial(&dst, c.x, c.y, c.r, 4, &pic, c.sx, c.sy, 1, 0)
+                         : DDBltBlur(&dst, c.x, c.y, c.w, c.h, c.r, c.r, &pic, c.sx, c.sy, 1),
+                  1);
+        Check(); // every read falls off the picture: nothing is drawn
+    }
+}
+
 TEST_P(PixelEffects, TintHalvesTowardThePaletteColour) {
     PALETTEENTRY palette[256] = {};
     palette[9] = {0x00, 0x80, 0xFF, 0};

@@ -1,6 +1,10 @@
 #include "play/StageEnd.h"
 #include "fixtures/PlayStage.h"
 #include "fixtures/TempDir.h"
+#include "foundation/Fault.h"
+#include "foundation/Thread.h"
+#include "platform/Clock.h"
+#include "platform/Thread.h"
 #include "play/StageRunner.h"
 #include "project/RankSet.h"
 #include "project/WorldMap.h"
@@ -9,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 namespace {
 
@@ -144,6 +149,80 @@ TEST_F(StageEnd, TheClearTalliesTheStageIntoThePlayThroughWithAMessagePerExtraLi
     PlayData.nStageScore = 5000;
     play.OnStageClear();
     EXPECT_EQ(PlayData.nLives, kUnlimitedLives) << "unlimited lives gain nothing";
+
+    // Totals at the ends of their range (a saved play-through may hold any)
+    // stay there instead of wrapping round.
+    PlayData.nScore = INT32_MIN + 3;
+    PlayData.nStageScore = -10;
+    PlayData.nTimeTotal = INT32_MAX - 1;
+    PlayData.nPlayTimeTotal = INT32_MAX;
+    PlayData.nHpTotal = INT32_MAX - 2;
+    PlayData.nSpTotal = INT32_MIN;
+    play.Hero()->sp = -1;
+    play.OnStageClear();
+    EXPECT_EQ(PlayData.nScore, INT32_MIN);
+    EXPECT_EQ(PlayData.nTimeTotal, INT32_MAX);
+    EXPECT_EQ(PlayData.nPlayTimeTotal, INT32_MAX);
+    EXPECT_EQ(PlayData.nHpTotal, INT32_MAX);
+    EXPECT_EQ(PlayData.nSpTotal, INT32_MIN);
+}
+
+// A character's defeat that clears the stage runs the clear's bonus from
+// inside the walk that found it; the frames the pause thread draws for an
+// extra life meanwhile must leave that character where the walk holds it.
+TEST_F(StageEnd, TheBonusFramesDrawnDuringAClearKeepTheCharacterWhoseDefeatClearedIt) {
+    cStageRunner run;
+    cStage stage = FloorStage();
+    stage.Charas.push_back(Enemy(8, 13, 1, 0));
+    cStageRunner::UseStage(stage);
+    ASSERT_TRUE(ReachState(run, PLAY_MAIN, 30));
+    cPlayScene& play = run.Play();
+    ASSERT_EQ(play.scene.CharaList.size(), 1u);
+    cNpcChara& defeated = play.scene.CharaList.front();
+    defeated.bDying = 1; // its defeat display ends at its first drawing
+    SystemData.bExtraLife = 1;
+    SystemData.nExtraLifeStep = 100;
+    PlayData.nScore = 0;
+    PlayData.nStageScore = 100;
+    const int presented = run.Host().presented;
+    play.OnStageClear();
+    ASSERT_GT(run.Host().presented, presented) << "the extra life's frames were drawn";
+    ASSERT_EQ(play.scene.CharaList.size(), 1u);
+    EXPECT_EQ(&play.scene.CharaList.front(), &defeated);
+    play.RemoveChara(defeated); // what the walk does next
+    play.DrawWorld(0, 1, 0, 1);
+    EXPECT_TRUE(play.scene.CharaList.empty()) << "the game thread's own drawing lets it go";
+}
+
+// The program closes while an extra life's message holds the game and the
+// player is elsewhere: the main window stops the pause thread first, and the
+// game thread must follow the close instead of waiting for an activation.
+TEST_F(StageEnd, AClosingProgramEndsTheClearsBonusAlsoWhileInactive) {
+    cStageRunner run;
+    cStageRunner::UseStage(FloorStage());
+    ASSERT_TRUE(ReachState(run, PLAY_MAIN, 30));
+    cPlayScene& play = run.Play();
+    SystemData.bExtraLife = 1;
+    SystemData.nExtraLifeStep = 100;
+    PlayData.nScore = 0;
+    PlayData.nStageScore = 300;
+    const std::int32_t lives = PlayData.nLives;
+    const std::uint64_t closes = MainWindowCloseRequests();
+    run.Host().active = 0;
+    std::unique_ptr<PlatformThread> game = PlatformThread::Start([&play] {
+        play.OnStageClear();
+        return DWORD{0};
+    });
+    ASSERT_TRUE(game);
+    for (int i = 0; i < 5000 && !thPause.HasThread(); ++i) Sleep(1);
+    thPause.Exit();
+    const bool ended = game->WaitEnd(5000);
+    run.Host().active = 1; // a game thread still waiting goes on: a failure does not hang
+    game->WaitEnd(60000);
+    EXPECT_TRUE(ended) << "the game thread waited for an activation";
+    EXPECT_EQ(PlayData.nLives, lives + 1) << "the lives after the interrupted one are dropped";
+    EXPECT_GT(MainWindowCloseRequests(), closes);
+    EXPECT_EQ(play.nState, PLAY_CLEAR);
 }
 
 TEST_F(StageEnd, RankPlacesAreTakenOnlyAfterTheLastStageOfASeries) {

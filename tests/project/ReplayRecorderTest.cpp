@@ -5,6 +5,7 @@
 
 #include "StageFixture.h"
 #include "fixtures/ByteBuilder.h"
+#include "fixtures/HeroStage.h"
 #include "fixtures/TempDir.h"
 #include "foundation/Input.h"
 #include "foundation/NewerVersion.h"
@@ -207,18 +208,6 @@ TEST(ReplayRecorder, EveryCountIsBoundedByTheBytesLeft) {
         EXPECT_FALSE(r.LoadFromBytes(b.get())) << "table " << table;
         EXPECT_TRUE(r.IsEmpty()) << "table " << table;
     }
-}
-
-// A stage that can be played: a hero (the one player-controlled character)
-// placed at column 4 behind another character.
-cStage HeroStage(std::int32_t width) {
-    cStage s;
-    s.nMapWidth = width;
-    s.Charas.resize(2);
-    s.Charas[1].Control = 0;
-    s.Charas[1].Column = 4;
-    s.Backgrounds.resize(2);
-    return s;
 }
 
 std::vector<std::uint8_t> ReplayBytes(const std::string& name) {
