@@ -27,6 +27,7 @@
 #include "gui/BootDlg.h"
 #include "gui/Hook.h"
 #include "platform/Clock.h"
+#include "platform/MidiSynth.h"
 #include "platform/PathResolver.h"
 #include "platform/Random.h"
 #include "platform/SdlPresenter.h"
@@ -224,6 +225,11 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
         return false;
     }
     CreateUserFolders();
+    // A missing or damaged file keeps the defaults; the stored numbers are brought into their ranges.
+    OptionData.LoadFromFile(DataPath.At(DP_OPTION));
+    // The SoundFont loads while the rest starts and the title's pictures are
+    // read: the first music waits for it, the first frame does not.
+    if (OptionData.bMusic) StartMidiSynthLoad();
     if (!Database.LoadAll()) {
         ReportErrorBox("データベースの読み込みに失敗…");
         return false;
@@ -278,8 +284,6 @@ bool InitProgram(const std::string& commandLine, int nCmdShow) {
     ErrorLogPuts("3");
     for (cInput& input : InputList) input.SetDefaultButtonMasks();
     if (!LoadKeyConfig("user_data\\KeyConfig.dat", &KeyConfig)) SetDefaultKeyConfig(&KeyConfig);
-    // A missing or damaged file keeps the defaults; the stored numbers are brought into their ranges.
-    OptionData.LoadFromFile(DataPath.At(DP_OPTION));
     if (!LoadHbtPalette(OptionData.nPalette)) return false;
     StartSoundAndMusic();
     const std::string& worldMap = DataPath.At(DP_WORLD_MAP);

@@ -5,6 +5,7 @@
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
 #include "platform/AudioDevice.h"
+#include "platform/MidiSynth.h"
 #include "project/Database.h"
 #include "project/OptionData.h"
 #include "project/SystemData.h"
@@ -98,6 +99,9 @@ void StartSoundAndMusic() {
 void StopSoundAndMusic() {
     DS_Release();
     BgmPlayer.Release();
+    // A SoundFont load begun at the start that the music never took (the music
+    // is off, or the start ended before it) ends with its thread here.
+    DiscardMidiSynthLoad();
     SeList.clear();
     SeFileList.clear();
     CloseAudioDevice();

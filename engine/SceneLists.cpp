@@ -29,9 +29,13 @@ void RemoveMarkedCharas() {
 
 void RemoveMarkedShots() {
     cSceneState& scene = Scene();
+    // Every faction entry is also in the live list: when no live shot is
+    // marked, as after most walks, there is nothing to remove anywhere.
+    const auto marked = [](const cShotObj& s) { return s.nMarkRemove != 0; };
+    if (std::none_of(scene.LiveShots.begin(), scene.LiveShots.end(), marked)) return;
     for (cList<cShotObj*>& group : scene.FactionShots)
         group.remove_if([](const cShotObj* s) { return s->nMarkRemove != 0; });
-    scene.LiveShots.remove_if([](const cShotObj& s) { return s.nMarkRemove != 0; });
+    scene.LiveShots.remove_if(marked);
 }
 
 cList<cPictureState>::iterator ErasePictureAt(std::int64_t n) {

@@ -112,6 +112,9 @@ void cMidiSequencer::PlayDueEvents() {
 }
 
 void cMidiSequencer::MixInto(float* out, std::size_t frames) {
+    // An output whose SoundFont still loads holds the clock: the music starts
+    // from its first event once the output can sound it.
+    if (!out_->Ready()) return;
     std::size_t done = 0;
     while (done < frames) {
         PlayDueEvents();

@@ -67,6 +67,8 @@ public:
     void SetTempoLocked(std::uint32_t microsecondsPerQuarter);
     std::uint32_t TempoLocked() const { return tempo_; }
     void SetGainLocked(float gain) { gain_ = gain; }
+    // The output's SoundFont load failed: nothing queued here will ever play.
+    bool OutputFailed() const { return out_->LoadFailed(); }
 
     void MixInto(float* out, std::size_t frames) override;
 

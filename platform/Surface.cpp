@@ -63,24 +63,29 @@ void cSurface::FillRect(int x, int y, int w, int h, std::uint32_t value) {
     int left = std::max(x, 0), top = std::max(y, 0);
     int right = static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(x) + w, width_));
     int bottom = static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(y) + h, height_));
-    if (left >= right) return;
+    if (left >= right || top >= bottom) return;
+    const int bpp = BytesPerPixel(format_);
+    if (bpp != 1 && bpp != 2 && bpp != 4) return;
     const std::size_t n = static_cast<std::size_t>(right - left);
-    for (int j = top; j < bottom; ++j) {
-        std::uint8_t* row = Row(j);
-        switch (BytesPerPixel(format_)) {
-        case 1:
-            std::fill_n(row + left, n, static_cast<std::uint8_t>(value));
-            break;
-        case 2:
-            std::fill_n(reinterpret_cast<std::uint16_t*>(row) + left, n, static_cast<std::uint16_t>(value));
-            break;
-        case 4:
-            std::fill_n(reinterpret_cast<std::uint32_t*>(row) + left, n, value);
-            break;
-        default:
-            return;
-        }
+    const std::size_t offset = static_cast<std::size_t>(left) * static_cast<std::size_t>(bpp);
+    const std::size_t bytes = n * static_cast<std::size_t>(bpp);
+    // A pixel whose bytes are all alike (black, white) is set by bytes; any
+    // other fills the first row a pixel at a time, and the rest copy it.
+    bool alike = true;
+    for (int i = 1; i < bpp; ++i) alike = alike && ((value >> (8 * i)) & 0xFFu) == (value & 0xFFu);
+    if (alike) {
+        for (int j = top; j < bottom; ++j)
+            std::memset(Row(j) + offset, static_cast<int>(value & 0xFFu), bytes);
+        return;
     }
+    std::uint8_t* first = Row(top) + offset;
+    if (bpp == 2) {
+        const auto v = static_cast<std::uint16_t>(value);
+        for (std::size_t i = 0; i < n; ++i) std::memcpy(first + 2 * i, &v, 2);
+    } else {
+        for (std::size_t i = 0; i < n; ++i) std::memcpy(first + 4 * i, &value, 4);
+    }
+    for (int j = top + 1; j < bottom; ++j) std::memcpy(Row(j) + offset, first, bytes);
 }
 
 namespace {

@@ -112,7 +112,7 @@ void DrawMessage(const cMessageWindow& w, DDSURFACEDATA* target, cMessageWindow&
 
 } // namespace
 
-void cPlayScene::DrawLayerObjects(DDSURFACEDATA* target, int layer, int layers, int frozen) {
+void cPlayScene::DrawLayerObjects(DDSURFACEDATA* target, int layer, int frozen) {
     if (!target) return;
     const int alternate = (nFrameCounter >> 4) & 1;
     // Items have no layer of their own: they lie in the first.
@@ -122,11 +122,9 @@ void cPlayScene::DrawLayerObjects(DDSURFACEDATA* target, int layer, int layers, 
             if (!item.bHidden && item.IsOnScreen()) DrawItem(item, target, alternate, frozen);
         }
     }
-    for (cShotObj& shot : scene.LiveShots) {
-        if (shot.nMarkRemove) continue;
-        if (layers > 1 && std::min<int>(std::max<int>(shot.Shot.cZ, 0), 7) != layer) continue;
-        shot.UpdateScreenRect();
-        if (shot.IsOnScreen()) DrawShot(shot, target, frozen);
+    for (cShotObj* shot : LayerShots[static_cast<std::size_t>(layer)]) {
+        shot->UpdateScreenRect();
+        if (shot->IsOnScreen()) DrawShot(*shot, target, frozen);
     }
 }
 

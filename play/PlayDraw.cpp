@@ -60,14 +60,24 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     cHeroChara* hero = Hero();
     bool heroDefeatEnded = false;
     const int layers = Stage.bObjectLayers ? 8 : 1;
+    // A z that a status command set outside the layers draws in the nearest
+    // one: a character never drawn would never finish its defeat display.
+    const auto layerOf = [layers](int z) { return layers == 1 ? 0 : std::clamp(z, 0, 7); };
+    // Drawing runs no flows, so no character or shot joins, leaves or changes
+    // its layer while the layers are drawn: one walk of each list sorts them
+    // into their layers, and each layer draws its own in list order.
+    for (auto& charas : LayerCharas) charas.clear();
+    for (auto& shots : LayerShots) shots.clear();
+    for (cNpcChara& c : scene.CharaList)
+        LayerCharas[static_cast<std::size_t>(layerOf(c.Def.z))].push_back(&c);
+    if (target)
+        for (cShotObj& s : scene.LiveShots)
+            if (!s.nMarkRemove) LayerShots[static_cast<std::size_t>(layerOf(s.Shot.cZ))].push_back(&s);
     for (int layer = 0; layer < layers; ++layer) {
-        // A z that a status command set outside the layers draws in the nearest
-        // one: a character never drawn would never finish its defeat display.
-        auto inLayer = [&](const cChara& c) { return layers == 1 || std::min<int>(c.Def.z, 7) == layer; };
-        if (hero && inLayer(*hero) && DrawHero(target, frozen)) heroDefeatEnded = true;
-        for (cNpcChara& c : scene.CharaList)
-            if (inLayer(c) && DrawChara(c, target, frozen)) MarkCharaRemoved(c);
-        DrawLayerObjects(target, layer, layers, frozen);
+        if (hero && layerOf(hero->Def.z) == layer && DrawHero(target, frozen)) heroDefeatEnded = true;
+        for (cNpcChara* c : LayerCharas[static_cast<std::size_t>(layer)])
+            if (DrawChara(*c, target, frozen)) MarkCharaRemoved(*c);
+        DrawLayerObjects(target, layer, frozen);
     }
     // Characters whose defeat display ended leave after the walk; while a
     // worker draws, the game thread may hold one of them (it is the one whose

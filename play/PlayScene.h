@@ -25,8 +25,10 @@
 #include "project/RankSet.h"
 #include "records/Cmd.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct DDSURFACEDATA;
 
@@ -138,9 +140,9 @@ public:
     void StopScreenEffect();
 
     // Drawing of the objects (ObjectDraw.cpp): the items and shots of one
-    // layer, then over the world the effects and the message windows, each
-    // erased when it reports its end.
-    void DrawLayerObjects(DDSURFACEDATA* target, int layer, int layers, int frozen);
+    // layer (the shots DrawWorld gathered for it), then over the world the
+    // effects and the message windows, each erased when it reports its end.
+    void DrawLayerObjects(DDSURFACEDATA* target, int layer, int frozen);
     void DrawEffectsAndMessages(DDSURFACEDATA* target, int frozen);
 
     // Shots and swords of one sub-step (PlayObjects.cpp): moved, fallen,
@@ -219,6 +221,11 @@ public:
     std::int32_t bRankingsDone = 0;
     cVector<cCmd> PauseMenu;      // quit, resume, retry, give up
     std::int32_t bQuitChosen = 0; // the pause menu's quit: the fade-out goes where it was sent
+
+    // The characters and the shots of each object layer, gathered by each
+    // drawing of the world (kept between drawings so that none allocates).
+    std::array<std::vector<cNpcChara*>, 8> LayerCharas;
+    std::array<std::vector<cShotObj*>, 8> LayerShots;
 };
 
 // The play scene while one exists (the game object keeps it), else null.

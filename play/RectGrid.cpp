@@ -1,6 +1,7 @@
 #include "play/RectGrid.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace {
@@ -71,6 +72,7 @@ void cRectGrid::Build(std::span<const cRectD> rects) {
     for (std::size_t i = 1; i <= cells; ++i) cellStart_[i] += cellStart_[i - 1];
     items_.resize(cellStart_[cells]);
     fill_.assign(cellStart_.begin(), cellStart_.end() - 1);
+    marks_.assign((count_ + 63) / 64, 0);
     for (std::size_t i = 0; i < rects.size(); ++i) {
         if (!Placeable(rects[i])) {
             loose_.push_back(static_cast<std::uint32_t>(i));
@@ -89,15 +91,34 @@ void cRectGrid::Query(const cRectD& r, std::vector<std::uint32_t>& out) const {
     }
     const std::int32_t c0 = Column(r.left), c1 = Column(r.right);
     const std::int32_t r0 = Row(r.top), r1 = Row(r.bottom);
-    for (std::int32_t row = r0; row <= r1; ++row) {
-        const std::size_t base = static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_);
-        out.insert(out.end(), items_.begin() + cellStart_[base + static_cast<std::size_t>(c0)],
-                   items_.begin() + cellStart_[base + static_cast<std::size_t>(c1) + 1]);
+    const auto cell = [&](std::int32_t row, std::int32_t col) {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+               static_cast<std::size_t>(col);
+    };
+    if (r0 == r1 && c0 == c1 && loose_.empty()) {
+        // One cell's entries are ascending already.
+        out.assign(items_.begin() + cellStart_[cell(r0, c0)], items_.begin() + cellStart_[cell(r0, c0) + 1]);
+        return;
     }
-    out.insert(out.end(), loose_.begin(), loose_.end());
-    // One cell's entries are ascending already; several cells may repeat one.
-    if (r0 != r1 || c0 != c1 || !loose_.empty()) {
-        std::sort(out.begin(), out.end());
-        out.erase(std::unique(out.begin(), out.end()), out.end());
+    // Several cells may repeat a rectangle: the numbers are marked in a bit
+    // set and read back ascending, each once, which leaves the set empty.
+    std::size_t lowWord = marks_.size(), highWord = 0;
+    const auto mark = [&](std::uint32_t i) {
+        const std::size_t w = i >> 6;
+        marks_[w] |= std::uint64_t{1} << (i & 63);
+        lowWord = std::min(lowWord, w);
+        highWord = std::max(highWord, w);
+    };
+    for (std::int32_t row = r0; row <= r1; ++row) {
+        const std::uint32_t* first = items_.data() + cellStart_[cell(row, c0)];
+        const std::uint32_t* last = items_.data() + cellStart_[cell(row, c1) + 1];
+        for (const std::uint32_t* p = first; p != last; ++p) mark(*p);
+    }
+    for (const std::uint32_t i : loose_) mark(i);
+    for (std::size_t w = lowWord; w <= highWord && w < marks_.size(); ++w) {
+        for (std::uint64_t bits = marks_[w]; bits != 0; bits &= bits - 1)
+            out.push_back(
+                static_cast<std::uint32_t>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits))));
+        marks_[w] = 0;
     }
 }

@@ -33,4 +33,8 @@ private:
     // Rectangles with an edge that is not a number or out of order: no cell
     // can stand for them, so every query answers them.
     std::vector<std::uint32_t> loose_;
+    // One bit per rectangle, all clear between queries: a query gathering
+    // several cells marks their numbers here to answer them in order, once
+    // each. Queries of one grid therefore don't run side by side.
+    mutable std::vector<std::uint64_t> marks_;
 };

@@ -61,8 +61,12 @@ bool cStageRunner::SetScript(std::string_view text, std::string* error) {
     return script_.Parse(text, error);
 }
 
-std::uint64_t cStageRunner::Frame() {
+void cStageRunner::Step() {
     UpdateInput(InputList);
     play_.Run();
+}
+
+std::uint64_t cStageRunner::Frame() {
+    Step();
     return PlayStateHash(play_);
 }

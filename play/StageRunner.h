@@ -39,6 +39,8 @@ public:
     // One frame of the game loop for the play scene: the input, then the
     // scene's Run. The play-state hash after it.
     std::uint64_t Frame();
+    // The same frame without the hash, as the player runs it (benchmarks).
+    void Step();
 
     cPlayScene& Play() { return play_; }
     // Where the play scene handed over to (-1 while it plays).

@@ -51,6 +51,7 @@ int cBgmPlayer::Init(int channels, BGMSLOTOGG* oggSlots, BGMSLOTMIDI* midiSlots,
 
 int cBgmPlayer::SetChannelCount(int count) {
     if (!m_bInit) return 1;
+    m_nChannels = count;
     if (!m_bGgs4) m_MidiPlayers.resize(static_cast<std::size_t>(count > 0 ? count : 0), nullptr);
     m_Ogg.CreatePlayers(count);
     return 1;
@@ -99,7 +100,15 @@ int cBgmPlayer::SetSlot(int slot, const char* fileName, int volume) {
 
 int cBgmPlayer::PlayMidi(int channel, int slot, int loop) {
     const BGMSLOTMIDI& midi = m_lpMidiSlots[slot];
-    if (m_bGgs4) return m_Ggs4.Play(channel, midi.szFile, loop, midi.nVolume);
+    if (m_bGgs4) {
+        if (m_Ggs4.Play(channel, midi.szFile, loop, midi.nVolume)) return 1;
+        if (GGS4_IsDeviceOpen()) return 0;
+        // The library's SoundFont, still loading when the device opened, did
+        // not load: MIDI goes on as when the device does not open at all.
+        FreeGGS4();
+        m_bGgs4 = 0;
+        m_MidiPlayers.resize(static_cast<std::size_t>(m_nChannels > 0 ? m_nChannels : 0), nullptr);
+    }
     return PlayMidiFile(m_MidiPlayers, channel, midi.szFile, loop);
 }
 

@@ -62,6 +62,7 @@ private:
     std::int32_t m_bGgs4 = 0;
     cGGS4 m_Ggs4;
     cVector<cMidiPlayer*> m_MidiPlayers;
+    int m_nChannels = 0;
     BGMSLOTMIDI* m_lpMidiSlots = nullptr;
     std::int32_t m_nCurrentSlot = -1;
     std::vector<std::int32_t> m_SlotTypes;

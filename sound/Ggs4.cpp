@@ -44,6 +44,9 @@ void GGS4_Pause() {
 void GGS4_SetMasterVolume(int volume) {
     if (lpGgs4) lpGgs4->SetMasterVolume(volume);
 }
+bool GGS4_IsDeviceOpen() {
+    return lpGgs4 && lpGgs4->IsOpen();
+}
 void GGS4_CloseDevice() {
     if (lpGgs4) lpGgs4->CloseDevice();
 }

@@ -33,3 +33,6 @@ void GGS4_Stop(int fadeOut);
 void GGS4_Pause();
 void GGS4_SetMasterVolume(int volume);
 void GGS4_CloseDevice();
+// False when the library is not loaded, or its device is not open (or closed
+// itself as its SoundFont failed to load).
+bool GGS4_IsDeviceOpen();

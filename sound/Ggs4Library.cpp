@@ -28,12 +28,31 @@ int cGgs4Library::OpenDevice(int, HWND) {
 
 void cGgs4Library::CloseDevice() {
     if (!sequencer_) return;
-    Stop(0);
+    StopDevice();
     sequencer_.reset();
     lists_.clear();
 }
 
+bool cGgs4Library::IsOpen() {
+    CloseIfLoadFailed();
+    return sequencer_ != nullptr;
+}
+
+void cGgs4Library::CloseIfLoadFailed() {
+    // The device opened while its SoundFont was still loading; that load failed.
+    if (sequencer_ && sequencer_->OutputFailed()) CloseDevice();
+}
+
+void cGgs4Library::StopDevice() {
+    auto lock = sequencer_->Mixer().Lock();
+    stopping_ = true;
+    sequencer_->StopLocked();
+    stopping_ = false;
+    current_ = nullptr;
+}
+
 int cGgs4Library::AddListFromFileA(const char* fileName, int, int id) {
+    CloseIfLoadFailed();
     if (!sequencer_) return kNoDevice;
     cSmf smf(fileName ? fileName : "");
     if (!smf.HasImage()) return kNoFile;
@@ -57,6 +76,7 @@ int cGgs4Library::AddListFromFileA(const char* fileName, int, int id) {
 }
 
 int cGgs4Library::Play(int option, int id, int, int, int) {
+    CloseIfLoadFailed();
     if (!sequencer_) return kNoDevice;
     auto it = lists_.find(id);
     if (it == lists_.end() || it->second.events.empty()) return kNoList;
@@ -81,27 +101,26 @@ void cGgs4Library::OnBufferDone(void*) {
 }
 
 void cGgs4Library::Stop(int) {
-    if (!sequencer_) return;
-    auto lock = sequencer_->Mixer().Lock();
-    stopping_ = true;
-    sequencer_->StopLocked();
-    stopping_ = false;
-    current_ = nullptr;
+    CloseIfLoadFailed();
+    if (sequencer_) StopDevice();
 }
 
 void cGgs4Library::Pause() {
+    CloseIfLoadFailed();
     if (!sequencer_) return;
     auto lock = sequencer_->Mixer().Lock();
     sequencer_->PauseLocked();
 }
 
 void cGgs4Library::SetMasterVolume(int volume) {
+    CloseIfLoadFailed();
     if (!sequencer_) return;
     auto lock = sequencer_->Mixer().Lock();
     sequencer_->SetGainLocked((std::clamp(volume, -127, 0) + 127) / 127.0f);
 }
 
 bool cGgs4Library::IsPlaying() {
+    CloseIfLoadFailed();
     if (!sequencer_) return false;
     auto lock = sequencer_->Mixer().Lock();
     return sequencer_->IsPlayingLocked() && sequencer_->HasQueuedLocked();

@@ -14,9 +14,13 @@
 class cGgs4Library : public cMidiSequencerListener {
 public:
     ~cGgs4Library() override;
-    // 0 when the device is open (or was already).
+    // 0 when the device is open (or was already). The device may open while
+    // its SoundFont still loads: the music it is given waits for the load.
     int OpenDevice(int device, HWND window);
     void CloseDevice();
+    // False once that load has failed: the device closed at the first call
+    // that found it so, and every call answers as if it had never opened.
+    bool IsOpen();
     // Reads and registers a file under the id; 0 on success.
     int AddListFromFileA(const char* fileName, int option, int id);
     // option bit 0: loop. 0 when the id's music starts.
@@ -32,6 +36,8 @@ private:
         std::vector<std::uint8_t> events;
         std::uint16_t division = 96;
     };
+    void CloseIfLoadFailed();
+    void StopDevice();
     void OnCallbackEvent(void*, std::uint32_t) override {}
     void OnBufferDone(void* cookie) override;
 

@@ -1,6 +1,7 @@
-// The shutdown after a full start on the demo with music and sound playing:
-// every thread the start-up and the sound started has ended, the audio device
-// is closed, and no temporary file is left in the game's folders.
+// The shutdown after a full start on the demo with music and sound playing,
+// and right after the start: every thread the start-up and the sound started
+// has ended, the audio device is closed, and no temporary file is left in the
+// game's folders.
 #include "app/App.h"
 #include "app/Seams.h"
 #include "app/SoundMessages.h"
@@ -79,6 +80,15 @@ TEST(Shutdown, LeavesNoThreadNoAudioDeviceAndNoTemporaryFile) {
     // A second shutdown, as after a start that failed half-way, finds nothing to release.
     ShutdownProgram();
     EXPECT_EQ(Threads(), threads);
+    // Closed at once, while the SoundFont begun early may still be loading:
+    // with the title's music asked for (held until the load ends) and without.
+    for (bool music : {false, true}) {
+        EXPECT_TRUE(InitProgram("", 1)) << music;
+        if (music) OnMusicRequest(0, 0);
+        ShutdownProgram();
+        EXPECT_FALSE(IsAudioDeviceOpen()) << music;
+        EXPECT_EQ(Threads(), threads) << music;
+    }
     lpMainPresenter = nullptr;
     presenter.Close();
 }

@@ -1,6 +1,7 @@
 // The real synthesiser played through the sequencer into a mixer in memory:
 // a note after a quiet stretch of any length sounds as the first one did,
 // both inside one stream and after the stream sat idle with nothing queued.
+#include "platform/Clock.h"
 #include "platform/MidiSequencer.h"
 
 #include <gtest/gtest.h>
@@ -30,9 +31,10 @@ long long Loudness(const std::vector<std::int16_t>& mix, std::size_t from, std::
 struct Synth {
     Synth() {
         std::string error;
-        std::unique_ptr<cMidiOut> out = CreateMidiSynth(error);
-        EXPECT_TRUE(out) << error;
-        if (out) seq = std::make_unique<cMidiSequencer>(mixer, std::move(out), nullptr);
+        std::unique_ptr<cMidiOut> made = CreateMidiSynth(error);
+        EXPECT_TRUE(made) << error;
+        out = made.get();
+        if (made) seq = std::make_unique<cMidiSequencer>(mixer, std::move(made), nullptr);
     }
     void Play(const std::vector<std::uint8_t>& events) {
         auto lock = mixer.Lock();
@@ -49,6 +51,7 @@ struct Synth {
         return all;
     }
     cAudioMixer mixer;
+    const cMidiOut* out = nullptr;
     std::unique_ptr<cMidiSequencer> seq;
 };
 
@@ -72,6 +75,45 @@ TEST(MidiSynth, ANoteAfterAQuietStretchSoundsAsTheFirst) {
         EXPECT_NEAR(static_cast<double>(second) / first, 1.0, 0.05) << "after " << quiet << " s of quiet";
         EXPECT_EQ(Loudness(mix, kMixRate + gap - 4096, 4096), 0) << "the first note died away";
     }
+}
+
+// The SoundFont loading on a thread of its own: a stream queued while it loads
+// is held, silent, and then plays from its first event, sample for sample as on
+// a synthesiser loaded beforehand.
+TEST(MidiSynth, AStreamQueuedWhileTheSoundFontLoadsPlaysInFullOnceLoaded) {
+    const auto events = Stream({{0, 0x00643C90},
+                                {kTicksPerSecond / 4, 0x00503E90},
+                                {kTicksPerSecond / 4, 0x00003C80},
+                                {0, 0x00003E80}});
+    Synth loaded;
+    ASSERT_TRUE(loaded.seq);
+    loaded.Play(events);
+    const auto reference = loaded.Render(2 * kMixRate);
+    ASSERT_GT(Loudness(reference, 0, kMixRate / 2), 0);
+
+    StartMidiSynthLoad();
+    Synth loading; // takes the load begun above, at once
+    ASSERT_TRUE(loading.seq);
+    loading.Play(events);
+    std::size_t heldPeriods = 0;
+    while (!loading.out->Ready()) {
+        ASSERT_FALSE(loading.out->LoadFailed());
+        EXPECT_EQ(Loudness(loading.Render(1024), 0, 1024), 0) << "nothing sounds before the load ends";
+        ++heldPeriods;
+        Sleep(1);
+    }
+    EXPECT_EQ(loading.Render(2 * kMixRate), reference) << "after " << heldPeriods << " held periods";
+}
+
+// A load begun and never taken (the music is off, or the start ended early) is
+// waited for and freed; the next synthesiser loads on its own.
+TEST(MidiSynth, ALoadNoOneTookIsDiscardedAndTheNextSynthesiserLoadsAnew) {
+    StartMidiSynthLoad();
+    DiscardMidiSynthLoad();
+    DiscardMidiSynthLoad(); // nothing waits any more
+    Synth synth;
+    ASSERT_TRUE(synth.seq);
+    EXPECT_TRUE(synth.out->Ready()) << "a load of its own ends before it is handed out";
 }
 
 TEST(MidiSynth, AStreamIdleWithNothingQueuedPlaysWhatComesNext) {

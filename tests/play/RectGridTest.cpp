@@ -54,6 +54,36 @@ TEST(RectGrid, AnswersEveryMeetingRectangleInOrderAndFewOthers) {
     EXPECT_LT(answered, 2000u * 20) << "a small query answers a handful, not the whole set";
 }
 
+TEST(RectGrid, AGridQueriedOftenAndBuiltAgainAnswersAsAFreshOne) {
+    // A crowded row (many rectangles per cell) and a few loose ones: queries
+    // of one cell, of several cells and of everything, one after another.
+    std::vector<cRectD> rects;
+    for (int i = 0; i < 300; ++i) {
+        const double x = 96.0 + 32.0 * (i % 16);
+        rects.push_back({x, 416, x + 31, 447});
+    }
+    rects.push_back({std::numeric_limits<double>::quiet_NaN(), 0, 1, 1});
+    const std::vector<cRectD> queries = {
+        {0, 0, 2000, 2000}, {100, 420, 104, 424}, {120, 400, 200, 430}, {300, 440, 301, 441}, {0, 0, 1, 1},
+    };
+    std::vector<cRectD> smaller(rects.begin(), rects.begin() + 70);
+    cRectGrid reused;
+    for (const std::vector<cRectD>* set : {&rects, &smaller, &rects}) {
+        reused.Build(*set);
+        for (int round = 0; round < 2; ++round) {
+            for (const cRectD& q : queries) {
+                cRectGrid fresh;
+                fresh.Build(*set);
+                std::vector<std::uint32_t> want, got;
+                fresh.Query(q, want);
+                reused.Query(q, got);
+                EXPECT_EQ(got, want) << "query " << q.left << "," << q.top << " of " << set->size();
+                ExpectCovers(reused, *set, q);
+            }
+        }
+    }
+}
+
 TEST(RectGrid, EdgesThatOnlyTouchAndOddRectanglesAreNeverMissed) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
