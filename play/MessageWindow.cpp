@@ -128,3 +128,20 @@ int RefreshMessage(cMessageWindow& w, std::int32_t frameCounter, const cMessageF
     MeasureMessage(w, font);
     return w.strText != before ? 1 : 0;
 }
+
+cMessageRect OpeningRect(const cMessageRect& r, double counter) {
+    // Whole numbers times the counter are exact in a double, so only the
+    // division rounds and a size that should be whole stays whole.
+    cMessageRect out;
+    out.w = Trunc(r.w * counter / kMessageOpeningFrames);
+    out.h = Trunc(r.h * counter / kMessageOpeningFrames);
+    out.x = r.x + (r.w - out.w) / 2;
+    out.y = r.y + (r.h - out.h) / 2;
+    return out;
+}
+
+bool StepOpening(cMessageWindow& w) {
+    if (!w.bOpening) return false;
+    w.dOpening += 1;
+    return w.dOpening < kMessageOpeningFrames;
+}

@@ -61,6 +61,24 @@ int PlaceMessage(cMessageWindow& w, const cSceneState& scene);
 // One frame of a timed window; 1 when its time has run out.
 int TickMessage(cMessageWindow& w, bool held);
 
+// A text window that opens grows for its first frames: a boxed one is drawn
+// scaled by counter / 10 about its centre, a plain one not at all; from this
+// frame on it is drawn whole.
+constexpr std::int32_t kMessageOpeningFrames = 10;
+
+struct cMessageRect {
+    std::int32_t x = 0, y = 0, w = 0, h = 0;
+};
+
+// Where the rectangle `r` is drawn at opening frame `counter` (1 to 9): its
+// size times counter / 10 (truncated), with the same centre (rounded toward
+// the top-left).
+cMessageRect OpeningRect(const cMessageRect& r, double counter);
+
+// One drawn frame of a text window's opening; true while it is still opening
+// (the frame is drawn scaled or not at all), false once it is drawn whole.
+bool StepOpening(cMessageWindow& w);
+
 // Re-reads the variables of a refreshing text window when the frame counter
 // is a multiple of its interval; 1 when its text changed.
 int RefreshMessage(cMessageWindow& w, std::int32_t frameCounter, const cMessageFont& font);

@@ -6,10 +6,12 @@
 #include "engine/GraphicSource.h"
 #include "graphics/Font.h"
 #include "graphics/Graphics.h"
+#include "graphics/GraphicsGlobals.h"
 #include "play/PlayScene.h"
 #include "play/ShotRecord.h"
 #include "play/StageResources.h"
 #include "project/Database.h"
+#include "project/SystemData.h"
 
 #include <algorithm>
 
@@ -83,13 +85,33 @@ void DrawShot(cShotObj& shot, DDSURFACEDATA* target, int frozen) {
                      16, 1);
 }
 
-void DrawMessage(const cMessageWindow& w, DDSURFACEDATA* target, cMessageWindow& state) {
+// A boxed text window while it opens: the box with its outer frame is drawn
+// whole into a picture of its own, which is stretched over the scaled
+// rectangle with the transparent colour. The picture lives for this frame
+// only, so nothing of it outlasts the opening or a lost device.
+void DrawOpeningBox(const cMessageWindow& w, DDSURFACEDATA* target, cFont& font) {
+    const int t = std::max(font.nFrameThick, 0);
+    const cMessageRect whole{w.nX - t, w.nY - t, w.nWidth + 2 * t, w.nHeight + 2 * t};
+    const cMessageRect r = OpeningRect(whole, w.dOpening);
+    if (r.w <= 0 || r.h <= 0) return;
+    DDSURFACEDATA box;
+    if (!DDCreateSurface(&box, whole.w, whole.h, 1, 0, 0, 0, 0)) return;
+    if (SystemData.bColourMode)
+        DDFillSurfaceColor(&box, dwTransmit);
+    else
+        DDFillSurfacePal(&box, 0);
+    font.DrawTextBox(&box, t, t, w.nWidth, w.nHeight, w.strText.c_str(), 1);
+    DDBltStretch(target, r.x, r.y, r.w, r.h, &box, 0, 0, whole.w, whole.h, 1);
+    DDReleaseSurface(&box);
+}
+
+void DrawMessage(cMessageWindow& w, DDSURFACEDATA* target) {
     switch (w.nKind) {
     case MSG_TEXT: {
         cFont& font = SysFont[1];
-        if (state.bOpening) {
-            state.dOpening += 1;
-            if (state.dOpening < 10) return;
+        if (StepOpening(w)) {
+            if (w.nStyle) DrawOpeningBox(w, target, font);
+            return;
         }
         if (w.nStyle)
             font.DrawTextBox(target, w.nX, w.nY, w.nWidth, w.nHeight, w.strText.c_str(), 1);
@@ -146,7 +168,7 @@ void cPlayScene::DrawEffectsAndMessages(DDSURFACEDATA* target, int frozen) {
             it = Messages.erase(it);
             continue;
         }
-        if (target) DrawMessage(w, target, w);
+        if (target) DrawMessage(w, target);
         ++it;
     }
 }
