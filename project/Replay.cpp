@@ -116,17 +116,36 @@ void cReplay::Save(cRecordFile& file) {
     SaveValueVector(file, m_vBtnRun);
 }
 
+void cReplay::WriteParts(cRecordFile& file, cStage& stage, cStage& start, cPlayData& playData) {
+    stage.SaveForReplay(file, start);
+    Save(file);
+    playData.Save(file);
+}
+
 std::int32_t cReplay::SaveFile(const std::string& path, cStage& stage, cStage& start, cPlayData& playData) {
     RecordFilePtr file = OpenRecordFileWrite(path);
     if (!file) return 0;
-    stage.SaveForReplay(*file, start);
-    Save(*file);
-    playData.Save(*file);
+    WriteParts(*file, stage, start, playData);
     return CloseRecordFile(file) ? 1 : 0;
 }
 
+std::vector<std::uint8_t> cReplay::SaveFileBytes(cStage& stage, cStage& start, cPlayData& playData) {
+    RecordFilePtr file = OpenRecordMemoryWrite();
+    WriteParts(*file, stage, start, playData);
+    return file->Bytes();
+}
+
 std::int32_t cReplay::LoadFile(const std::string& path, cStage& stage, cStage& start, cPlayData& playData) {
-    RecordFilePtr file = OpenRecordFileRead(path);
+    return ReadParts(OpenRecordFileRead(path), path, stage, start, playData);
+}
+
+std::int32_t cReplay::LoadFileBytes(std::vector<std::uint8_t> bytes, const std::string& name, cStage& stage,
+                                    cStage& start, cPlayData& playData) {
+    return ReadParts(OpenRecordMemoryRead(std::move(bytes)), name, stage, start, playData);
+}
+
+std::int32_t cReplay::ReadParts(RecordFilePtr file, const std::string& path, cStage& stage, cStage& start,
+                                cPlayData& playData) {
     if (!file) return 0;
     // Everything is read into copies first: a damaged file changes nothing.
     cStage loaded;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class cInput;
 class cPlayData;
@@ -60,6 +61,16 @@ public:
     // the program, is damaged or holds a stage without a hero: then nothing
     // of the four was changed.
     std::int32_t LoadFile(const std::string& path, cStage& stage, cStage& start, cPlayData& playData);
+    // The same two over a whole file's bytes in memory (tests and fuzzing);
+    // `name` stands for the path the stage keeps.
+    std::vector<std::uint8_t> SaveFileBytes(cStage& stage, cStage& start, cPlayData& playData);
+    std::int32_t LoadFileBytes(std::vector<std::uint8_t> bytes, const std::string& name, cStage& stage,
+                               cStage& start, cPlayData& playData);
+
+private:
+    void WriteParts(cRecordFile& file, cStage& stage, cStage& start, cPlayData& playData);
+    std::int32_t ReadParts(RecordFilePtr file, const std::string& path, cStage& stage, cStage& start,
+                           cPlayData& playData);
 };
 
 // The first data version whose replay files store the play data.

@@ -51,7 +51,8 @@ run_one() {
         seeds+=("$work/demo-seeds")
     fi
     # The targets run in a scratch folder: readers may log or write files.
-    if (cd "$work/cwd" && "$dir/out/$name" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 \
+    # DEMO_DIR tells targets that read a whole project where the demo game is.
+    if (cd "$work/cwd" && DEMO_DIR="$demo" "$dir/out/$name" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 \
             -malloc_limit_mb=256 -print_final_stats=1 -artifact_prefix="$work/crashes/" \
             "$work/corpus" "${seeds[@]}" >"$work/log.txt" 2>&1); then
         echo "fuzz $name: ok, $(grep -o 'stat::number_of_executed_units: *[0-9]*' "$work/log.txt" | grep -o '[0-9]*$') runs in ${seconds}s"

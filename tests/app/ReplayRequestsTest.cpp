@@ -161,6 +161,9 @@ TEST_F(ReplayOpen, AChosenReplayIsLoadedAndOneThatCannotBeReadChangesNothing) {
     ASSERT_EQ(r.SaveFile("user_data/rpl4/good.rpl4_818", playing, start, data), 1);
     std::vector<std::uint8_t> bytes;
     ASSERT_TRUE(ReadWholeFile("user_data/rpl4/good.rpl4_818", bytes));
+    std::vector<std::uint8_t> newer = bytes;
+    newer[0] = 0x33; // 819
+    ASSERT_TRUE(WriteWholeFile("user_data/rpl4/newer.rpl4_818", newer));
     bytes.resize(bytes.size() - 10);
     ASSERT_TRUE(WriteWholeFile("user_data/rpl4/cut.rpl4_818", bytes));
 
@@ -171,6 +174,7 @@ TEST_F(ReplayOpen, AChosenReplayIsLoadedAndOneThatCannotBeReadChangesNothing) {
     } cases[] = {
         {"cancelled", "", 0},
         {"cut short: its message, nothing changed", "user_data\\rpl4\\cut.rpl4_818", 0},
+        {"newer than the program: its message, nothing changed", "user_data\\rpl4\\newer.rpl4_818", 0},
         {"missing", "user_data\\rpl4\\none.rpl4_818", 0},
         {"a good replay", "user_data\\rpl4\\good.rpl4_818", 1},
     };
@@ -196,6 +200,10 @@ TEST_F(ReplayOpen, AChosenReplayIsLoadedAndOneThatCannotBeReadChangesNothing) {
         }
     }
     EXPECT_TRUE(Reported("cut.rpl4_818"));
+    EXPECT_FALSE(Reported(U8(u8"cut.rpl4_818 の読み込みに失敗しました！\nソフト")));
+    EXPECT_TRUE(
+        Reported(U8(u8"newer.rpl4_818 "
+                    u8"の読み込みに失敗しました！\nソフトより上位のバージョンのファイルは使用できません。")));
     EXPECT_FALSE(Closing());
 }
 

@@ -3,16 +3,20 @@
 // read all or nothing.
 #include "project/Replay.h"
 
+#include "StageFixture.h"
 #include "fixtures/ByteBuilder.h"
 #include "fixtures/HeroStage.h"
 #include "fixtures/TempDir.h"
 #include "foundation/Input.h"
+#include "foundation/NewerVersion.h"
 #include "project/PlayData.h"
 #include "project/Stage.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -308,6 +312,84 @@ TEST_F(ReplayFile, AFailedSaveSaysSoAndKeepsTheFileThatWasThere) {
     std::filesystem::create_directory("taken.rpl4_818");
     EXPECT_EQ(r.SaveFile("taken.rpl4_818", s, s, d), 0);
     EXPECT_EQ(ReplayBytes("kept.rpl4_818"), before);
+}
+
+// Files older programs wrote: each part in the layout of its version, no
+// end marker after the stage before 173 and no play data before it either.
+TEST_F(ReplayFile, OlderVersionsLoadInTheirOwnLayout) {
+    struct Case {
+        std::uint32_t version;
+        std::function<bool(const Targets&)> check;
+        const char* what;
+    } cases[] = {
+        {154, [](const Targets& t) { return t.stage.bBgmLoop == 1 && t.data.nLives == 13; },
+         "the stage's music loops before 166; no play data"},
+        {172, [](const Targets& t) { return t.stage.bBgmLoop == 0 && t.data.nLives == 13; },
+         "the last version without play data leaves the caller's"},
+        {173, [](const Targets& t) { return t.data.nLives == 7 && t.data.nHpTotal == 0; },
+         "play data from 173, without the HP total before 182"},
+        {500, [](const Targets& t) { return t.data.CarryFlags == cVector<std::int32_t>(kPlayCarryItems, 1); },
+         "every item carried before 501"},
+        {757, [](const Targets& t) { return t.data.nStageVarFlag == 0 && t.data.nHpTotal == 5; },
+         "no stage variable before 758"},
+        {817, [](const Targets& t) { return t.data.nStageVarFlag == 1 && t.data.CarryFlags[3] == 0; },
+         "the play data whole"},
+    };
+    for (const Case& c : cases) {
+        cStage stage = HeroStage(30);
+        stage.bBgmLoop = 0;
+        cReplay r = Recorded(Join({Repeat(2, 0, 5), Repeat(0, 1, 3)}));
+        r.m_dwSeed = 4321;
+        cPlayData data;
+        data.nLives = 7;
+        data.nHpTotal = 5;
+        data.nStageVarFlag = 1;
+        data.CarryFlags[2] = 1;
+        ASSERT_TRUE(WriteWholeFile("old.rpl4_818", ReplayFileAt(stage, r, data, c.version)));
+
+        Targets t;
+        ASSERT_EQ(t.Load("old.rpl4_818"), 1) << c.version;
+        EXPECT_TRUE(c.check(t)) << c.version << ": " << c.what;
+        EXPECT_EQ(t.replay.m_dwSeed, 4321u) << c.version;
+        EXPECT_EQ(t.replay.m_vDirWord, cVector<std::uint16_t>({2, 0})) << c.version;
+        EXPECT_EQ(t.replay.m_vDirRun, cVector<std::uint32_t>({5, 3})) << c.version;
+        EXPECT_EQ(t.replay.m_vBtnRun, cVector<std::uint32_t>({5, 3})) << c.version;
+        EXPECT_EQ(t.stage.nMapWidth, 30) << c.version;
+        EXPECT_EQ(t.stage.Charas.size(), 2u) << c.version;
+        EXPECT_TRUE(t.stage.HasHero()) << c.version;
+        EXPECT_EQ(t.start.nMapWidth, 30) << c.version;
+        EXPECT_TRUE(t.start.Charas.empty()) << c.version;
+    }
+}
+
+std::vector<std::uint8_t> WithVersion(std::vector<std::uint8_t> bytes, std::uint32_t version) {
+    std::memcpy(bytes.data(), &version, 4);
+    return bytes;
+}
+
+TEST_F(ReplayFile, ANewerVersionIsRefusedAsNewerAndDamageIsNot) {
+    cStage stage = HeroStage(30);
+    cReplay r = Recorded(Repeat(1, 1, 4));
+    cPlayData data;
+    const std::vector<std::uint8_t> good = ReplayFileAt(stage, r, data, 818);
+    std::vector<std::uint8_t> cutOld = ReplayFileAt(stage, r, data, 500);
+    cutOld.resize(cutOld.size() - 8);
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        bool newer;
+    } cases[] = {
+        {"the next version", WithVersion(good, 819), true},
+        {"the largest version", WithVersion(good, 0xFFFFFFFF), true},
+        {"an older version cut short", cutOld, false},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(WriteWholeFile("other.rpl4_818", c.bytes));
+        Targets t;
+        EXPECT_EQ(t.Load("other.rpl4_818"), 0) << c.name;
+        EXPECT_TRUE(t.Unchanged()) << c.name;
+        EXPECT_EQ(NewerVersionRefused() == 1, c.newer) << c.name;
+    }
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 // Builds stage files of any data version from a cStage, the way the writer of
 // that version laid them out: its field list, its tables, the end marker only
-// from version 173 on.
+// from version 173 on; and the replay files that carry such a stage.
 #pragma once
 
+#include "project/PlayData.h"
+#include "project/Replay.h"
 #include "project/Stage.h"
 
 #include <cstring>
@@ -55,5 +57,48 @@ inline std::vector<std::uint8_t> StageFile(cStage& s, const StageFileOptions& o 
     std::vector<std::uint8_t> bytes = f->Bytes();
     dwDataVersion = saved;
     s.RegisterFields(dwDataVersion);
+    return bytes;
+}
+
+// The bytes `write` puts in a record file of `version`, without the version word.
+template <class Write> std::vector<std::uint8_t> RecordBytesAt(std::uint32_t version, Write write) {
+    const std::uint32_t saved = dwDataVersion;
+    dwDataVersion = version;
+    RecordFilePtr f = OpenRecordMemoryWrite();
+    write(*f);
+    std::vector<std::uint8_t> bytes(f->Bytes().begin() + 4, f->Bytes().end());
+    dwDataVersion = saved;
+    return bytes;
+}
+
+// Play data as the writer of `version` laid it out: its field list, the
+// carried-item flags only from 501 on.
+inline std::vector<std::uint8_t> PlayDataPart(cPlayData& p, std::uint32_t version) {
+    std::vector<std::uint8_t> bytes = RecordBytesAt(version, [&p, version](cRecordFile& f) {
+        p.cSaveData::Save(f);
+        f.Write(&p.SaveTime, sizeof p.SaveTime);
+        if (version >= 501) SaveValueVector(f, p.CarryFlags);
+        SaveRecordVector(f, p.Carries);
+        SaveRecordVector(f, p.Results);
+        SaveRecordVector(f, p.Challenges);
+        SaveValueVector(f, p.ClearFlags);
+        SaveValueVector(f, p.CommonVars);
+    });
+    p.RegisterFields(dwDataVersion);
+    return bytes;
+}
+
+// A replay file of `version`: the stage in that version's layout, the
+// recorder, and the play data only from version 173 on.
+inline std::vector<std::uint8_t> ReplayFileAt(cStage& stage, cReplay& recorder, cPlayData& playData,
+                                              std::uint32_t version) {
+    std::vector<std::uint8_t> bytes = StageFile(stage, AtVersion(version));
+    const std::vector<std::uint8_t> rec =
+        RecordBytesAt(version, [&recorder](cRecordFile& f) { recorder.Save(f); });
+    bytes.insert(bytes.end(), rec.begin(), rec.end());
+    if (version >= kReplayPlayDataVersion) {
+        const std::vector<std::uint8_t> data = PlayDataPart(playData, version);
+        bytes.insert(bytes.end(), data.begin(), data.end());
+    }
     return bytes;
 }
