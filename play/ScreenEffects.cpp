@@ -1,5 +1,6 @@
 #include "play/ScreenEffects.h"
 
+#include "foundation/Truncate.h"
 #include "graphics/Effects.h"
 #include "graphics/Graphics.h"
 
@@ -62,8 +63,9 @@ int None(cScreenEffectRun&, const cScreenEffectView& view, int) {
 int Move(cScreenEffectRun& run, const cScreenEffectView& view, int hold) {
     const cScrEffectData& d = run.State.Data;
     const double t = Time(run) > 0 ? Value(run) / Time(run) : 1.0;
-    const int x = static_cast<int>(d.nMove[0] + (Param(run, 3) - d.nMove[0]) * t);
-    const int y = static_cast<int>(d.nMove[1] + (Param(run, 4) - d.nMove[1]) * t);
+    // In doubles: the record's points may lie anywhere in the range.
+    const int x = Trunc32(d.nMove[0] + (static_cast<double>(Param(run, 3)) - d.nMove[0]) * t);
+    const int y = Trunc32(d.nMove[1] + (static_cast<double>(Param(run, 4)) - d.nMove[1]) * t);
     Distort(view, false, [&](DDSURFACEDATA* src) {
         DDBltFast(view.screen, x, y, view.width, view.height, src, 0, 0, kOpaque);
     });
@@ -192,10 +194,18 @@ int Zoom(cScreenEffectRun& run, const cScreenEffectView& view, int hold) {
     return AdvanceOverRange(run, hold);
 }
 
+constexpr std::int64_t kLensFarthest = 1 << 24;
+
 // Kind 12: a lens of strength v about the hero moved by (P3, P4), wide
 // enough to reach every corner of the screen.
 int Lens(cScreenEffectRun& run, const cScreenEffectView& view, int hold) {
-    const int cx = view.heroX + Param(run, 3), cy = view.heroY + Param(run, 4);
+    // The record's offsets may be anything: the centre is kept within a
+    // distance far off any screen, where the radius below still fits an int.
+    const auto centre = [](int hero, std::int32_t offset) {
+        const std::int64_t c = std::int64_t{hero} + offset;
+        return static_cast<int>(std::clamp<std::int64_t>(c, -kLensFarthest, kLensFarthest));
+    };
+    const int cx = centre(view.heroX, Param(run, 3)), cy = centre(view.heroY, Param(run, 4));
     const int far = std::max(FarEdge(cx, view.width), FarEdge(cy, view.height));
     const int r = static_cast<int>(far * std::sqrt(2.0));
     Distort(view, true, [&](DDSURFACEDATA* src) {

@@ -70,3 +70,11 @@ std::uint64_t cStageRunner::Frame() {
     Step();
     return PlayStateHash(play_);
 }
+
+bool cStageRunner::RunUntil(int state, int limit) {
+    for (int n = 0; n < limit; ++n) {
+        Frame();
+        if (play_.nState == state) return true;
+    }
+    return false;
+}

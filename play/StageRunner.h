@@ -39,6 +39,9 @@ public:
     // One frame of the game loop for the play scene: the input, then the
     // scene's Run. The play-state hash after it.
     std::uint64_t Frame();
+    // Runs frames until the play scene is in `state`: false when it is not
+    // after `limit` frames.
+    bool RunUntil(int state, int limit);
     // The same frame without the hash, as the player runs it (benchmarks).
     void Step();
 

@@ -86,9 +86,11 @@ protected:
         return status == 0 ? ReadAll(raw) : std::string();
     }
 
-    // Waits until the run stands still (two looks a second apart agree),
-    // not before the script can have come to its end; then the screenshot.
-    // False when it never does.
+    // Waits until the run stands still (two looks a second apart agree) on
+    // a picture other than the last shot's, not before the script can have
+    // come to its end; then the screenshot. False when it never does. A
+    // player slower than real time may still stand on the last shot's
+    // display (a menu held for a while) when the script's time is up.
     bool ShotWhenStill(const std::string& script, const char* png) {
         int frames = 0;
         std::istringstream lines(script);
@@ -101,7 +103,8 @@ protected:
         for (int i = 0; i < 90; ++i) {
             ::usleep(1000000);
             std::string now = Look();
-            if (!now.empty() && now == before) {
+            if (!now.empty() && now == before && now != lastStill) {
+                lastStill = now;
                 int status = -1;
                 x.Run("import -window root " + (shots / png).string(), &status);
                 return status == 0;
@@ -120,6 +123,7 @@ protected:
     TempDir dir;
     XvfbServer x;
     fs::path runtime, game, shots;
+    std::string lastStill; // the picture of the last shot
 };
 
 } // namespace

@@ -13,14 +13,6 @@ protected:
     cGameGlobalsGuard globals;
 };
 
-bool Reach(cStageRunner& run, int state, int limit) {
-    for (int n = 0; n < limit; ++n) {
-        run.Frame();
-        if (run.Play().nState == state) return true;
-    }
-    return false;
-}
-
 // Plays a key script to its end.
 void Keys(cStageRunner& run, const std::string& script, int frames) {
     ASSERT_TRUE(run.SetScript(script, nullptr));
@@ -29,7 +21,7 @@ void Keys(cStageRunner& run, const std::string& script, int frames) {
 
 // The hero falls out of a map without floor and its defeat display ends.
 bool FallUntil(cStageRunner& run, int state) {
-    return Reach(run, state, 900);
+    return run.RunUntil(state, 900);
 }
 
 } // namespace
@@ -37,7 +29,7 @@ bool FallUntil(cStageRunner& run, int state) {
 TEST_F(PlayMenus, SpacePausesCancelResumesAndQuitGoesToTheTitleNotToAStageAgain) {
     cStageRunner run;
     cStageRunner::UseStage(FloorStage());
-    ASSERT_TRUE(Reach(run, PLAY_MAIN, 30));
+    ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 30));
     cPlayScene& play = run.Play();
     Keys(run, "SPACE\n", 1);
     ASSERT_EQ(play.nState, PLAY_PAUSE);
@@ -51,7 +43,7 @@ TEST_F(PlayMenus, SpacePausesCancelResumesAndQuitGoesToTheTitleNotToAStageAgain)
     Keys(run, "SPACE\n1:\nUP\n1:\nZ\n", 5);
     EXPECT_EQ(play.nState, PLAY_LEAVE);
     EXPECT_EQ(play.nNextScene, 0);
-    ASSERT_TRUE(Reach(run, PLAY_NOT_ENTERED, 30));
+    ASSERT_TRUE(run.RunUntil(PLAY_NOT_ENTERED, 30));
     EXPECT_EQ(run.SwitchedTo(), 0) << "quit leaves even a free-play stage";
 }
 
@@ -77,7 +69,7 @@ TEST_F(PlayMenus, ThePauseMenuOffersRetryAndGiveUpByGameKindSwitchesAndClears) {
         PlayData.Challenges[1].nFirst = c.cleared;
         SystemData.bPauseMenuA = SystemData.bPauseMenuB = c.retrySwitch;
         SystemData.bPauseMenuC = c.giveUpSwitch;
-        ASSERT_TRUE(Reach(run, PLAY_MAIN, 30));
+        ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 30));
         Keys(run, "SPACE\n1:\n", 2);
         ASSERT_EQ(run.Play().PauseMenu.size(), 4u);
         EXPECT_EQ(run.Play().PauseMenu[0].bEnabled, 1);
@@ -95,7 +87,7 @@ TEST_F(PlayMenus, TheClearDisplayTakesConfirmOnceItsCaptionHasCome) {
         stage.nWords34[0] = caption;
         cStageRunner run;
         cStageRunner::UseStage(stage);
-        ASSERT_TRUE(Reach(run, PLAY_MAIN, 30));
+        ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 30));
         cPlayScene& play = run.Play();
         play.OnStageClear();
         ASSERT_EQ(play.nState, PLAY_CLEAR);
@@ -153,7 +145,7 @@ TEST_F(PlayMenus, WithoutTheContinueSwitchALostLifeRetriesAndTheLastOneEndsTheGa
     SystemData.bContinue = 0;
     ASSERT_TRUE(FallUntil(run, PLAY_MAIN));
     cPlayScene& play = run.Play();
-    ASSERT_TRUE(Reach(run, PLAY_READY, 900)) << "the retry shows the ready state again";
+    ASSERT_TRUE(run.RunUntil(PLAY_READY, 900)) << "the retry shows the ready state again";
     EXPECT_EQ(PlayData.nLives, 0);
     ASSERT_TRUE(FallUntil(run, PLAY_GAME_OVER));
     Keys(run, "1:\nSPACE\n", 2);
@@ -162,7 +154,7 @@ TEST_F(PlayMenus, WithoutTheContinueSwitchALostLifeRetriesAndTheLastOneEndsTheGa
     EXPECT_EQ(play.nState, PLAY_GAME_OVER) << "and goes back to it";
     Keys(run, "1:\nZ\n", 2);
     EXPECT_EQ(play.nState, PLAY_LEAVE);
-    ASSERT_TRUE(Reach(run, PLAY_NOT_ENTERED, 30));
+    ASSERT_TRUE(run.RunUntil(PLAY_NOT_ENTERED, 30));
     EXPECT_EQ(run.SwitchedTo(), 0) << "a story game over goes to the title";
 }
 
@@ -176,9 +168,9 @@ TEST_F(PlayMenus, ACountdownRunsOutThroughItsWarningTimeAndTheLastLifeEndsTheGam
     run.Host().playMode = 0;
     run.Host().gameKind = 0;
     PlayData.nStartLives = 1;
-    ASSERT_TRUE(Reach(run, PLAY_MAIN, 30));
+    ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 30));
     for (int i = 0; i < 3 * 60 + 1; ++i) run.Frame();
     EXPECT_EQ(run.Play().scene.nStageTime, 0);
     EXPECT_TRUE(run.Play().Hero()->bDying) << "time up defeats the hero";
-    EXPECT_TRUE(Reach(run, PLAY_GAME_OVER, 600)) << "its only life was paid on entry";
+    EXPECT_TRUE(run.RunUntil(PLAY_GAME_OVER, 600)) << "its only life was paid on entry";
 }

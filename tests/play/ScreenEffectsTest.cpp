@@ -159,6 +159,12 @@ const std::vector<DistortCase>& DistortCases() {
     static const std::vector<DistortCase> cases = {
         // Half way from (0, 0) to (9, 5): drawn at (4, 2).
         {"Move", 1, {10, 0, 0, 9, 5}, 30, [](int x, int y) { return Shifted(x, y, 4, 2); }},
+        // Half way between the ends of the range is the origin: no wrapping on the way.
+        {"MoveBetweenTheRangeEnds",
+         1,
+         {10, -2147483647, 0, 2147483647, 0},
+         30,
+         [](int x, int y) { return Shifted(x, y, 0, 0); }},
         // Amplitude 4, two shakes in 60 frames: 0.53 a frame, out to 4 and back to 2.4.
         {"ShakeAcross", 2, {10, 4, 2}, 11, [](int x, int y) { return Shifted(x, y, 2, 0); }},
         {"ShakeUpAndDown", 3, {10, 4, 2}, 6, [](int x, int y) { return Shifted(x, y, 0, 3); }},

@@ -22,15 +22,6 @@ protected:
     cGameGlobalsGuard globals;
 };
 
-// Runs frames until the play scene reaches `state`: false after `limit` frames.
-bool ReachState(cStageRunner& run, int state, int limit) {
-    for (int n = 0; n < limit; ++n) {
-        run.Frame();
-        if (run.Play().nState == state) return true;
-    }
-    return false;
-}
-
 // A stage file with a hero on a floor at <name>.stg4_818.
 void WriteFloorStageFile(const std::string& name) {
     const std::vector<std::uint8_t> bytes = FloorStage().SaveToBytes();
@@ -122,7 +113,7 @@ TEST_F(StageEnd, TheClearTalliesTheStageIntoThePlayThroughWithAMessagePerExtraLi
     cStageRunner run;
     cStageRunner::UseStage(FloorStage());
     PlayData.nStartLives = 4;
-    ASSERT_TRUE(ReachState(run, PLAY_MAIN, 30));
+    ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 30));
     cPlayScene& play = run.Play();
     EXPECT_EQ(PlayData.nLives, 3) << "entering play paid the first life";
     SystemData.bExtraLife = 1;
@@ -175,7 +166,7 @@ TEST_F(StageEnd, TheBonusFramesDrawnDuringAClearKeepTheCharacterWhoseDefeatClear
     cStage stage = FloorStage();
     stage.Charas.push_back(Enemy(8, 13, 1, 0));
     cStageRunner::UseStage(stage);
-    ASSERT_TRUE(ReachState(run, PLAY_MAIN, 30));
+    ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 30));
     cPlayScene& play = run.Play();
     ASSERT_EQ(play.scene.CharaList.size(), 1u);
     cNpcChara& defeated = play.scene.CharaList.front();
@@ -200,7 +191,7 @@ TEST_F(StageEnd, TheBonusFramesDrawnDuringAClearKeepTheCharacterWhoseDefeatClear
 TEST_F(StageEnd, AClosingProgramEndsTheClearsBonusAlsoWhileInactive) {
     cStageRunner run;
     cStageRunner::UseStage(FloorStage());
-    ASSERT_TRUE(ReachState(run, PLAY_MAIN, 30));
+    ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 30));
     cPlayScene& play = run.Play();
     SystemData.bExtraLife = 1;
     SystemData.nExtraLifeStep = 100;
@@ -234,7 +225,7 @@ TEST_F(StageEnd, RankPlacesAreTakenOnlyAfterTheLastStageOfASeries) {
     SystemData.RankingFlags.At(2).bSwitch = 1;
     SystemData.RankingFlags.At(2).Flags.assign(5, 1);
     SystemData.RankingFlags.At(2).Flags[3] = 0; // the project ranks no HP
-    ASSERT_TRUE(ReachState(run, PLAY_MAIN, 30));
+    ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 30));
     cPlayScene& play = run.Play();
     RankSet.Reset();
     RankSet.Tables[0].AddEntry("top", 1000000);
@@ -287,7 +278,7 @@ TEST_F(StageEnd, TheSceneAfterAClearFollowsThePlayModeAndTheSeries) {
         run.Host().playMode = c.playMode;
         run.Host().gameKind = c.playMode <= 1 ? 0 : c.playMode - 1;
         run.Host().testPlay = c.testPlay;
-        ASSERT_TRUE(ReachState(run, PLAY_MAIN, 30));
+        ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 30));
         cPlayScene& play = run.Play();
         WorldMap.SetDefaults();
         WorldMap.SetSize(4, 4);
