@@ -28,21 +28,27 @@ bool DDInit(int bDirect3DIn, cPresenter* hWnd, int nWidth, int nHeight, int nBpp
     // What a start-up that failed half-way made counts as existing objects too:
     // a context left behind would make every draw take the wrong face.
     const bool leftOver = bDDObjectsExist || lpDD || lpD3D || lpDTCon || lpDDCon;
+    // The release lets go of the window too: it is this start-up's again after it.
+    auto releaseLeftOver = [&] {
+        if (!leftOver) return;
+        DDRelease();
+        hDrawWnd = hWnd;
+    };
 
     if (bDirect3D) {
         // A second start-up releases the objects of the first.
-        if (leftOver) DDRelease();
+        releaseLeftOver();
         if (!DDInitDirect3D(hWnd, nWidth, nHeight, nBppIn, nBackBufferCountIn)) return false;
     } else {
         if (bWindowMode == 0) {
-            if (leftOver) DDRelease();
+            releaseLeftOver();
             lpDDCon = new DDCONDATA();
             if (hWnd) hWnd->SetFullScreen(true); // the window becomes a top-most pop-up
             if (!DDCheckInitResult(DDInitFullScreen(hWnd, nWidth, nHeight, nBppIn, nBackBufferCountIn)))
                 return false;
         } else {
             if (lpDD) lpDD->RestoreDisplayMode();
-            if (leftOver) DDRelease();
+            releaseLeftOver();
             lpDDCon = new DDCONDATA();
             if (!DDCheckInitResult(DDInitWindow(hWnd))) return false;
         }
@@ -121,4 +127,7 @@ void DDRelease() {
     delete lpDTCon;
     lpDTCon = nullptr;
     bDDObjectsExist = 0;
+    // Nothing is drawn into the window any more, and it may go before the
+    // next start-up: a dialog's cursor must not reach for it.
+    hDrawWnd = nullptr;
 }

@@ -133,6 +133,9 @@ TEST(StageFileRequest, AChosenStageStartsAndACancelOrAFailedLoadStartsNothingAnd
     DestroyWindow(window);
     hMainWnd = before;
     UnregisterWindowClass("StageFileRequestTest");
+    // The main window's end posts WM_QUIT: it must not end the next test's message loop.
+    while (PeekMessageA(&leftover, nullptr, 0, 0, PM_REMOVE)) {
+    }
 }
 
 TEST(StartStageFromFile, FreePlayStartsFreshWithTheFreePlayLivesAndTheStageName) {

@@ -166,6 +166,23 @@ TEST_F(GraphicsStartUp, AFailedDirect3DStartUpLeavesNothingBehindForDirectDraw) 
     DDReleaseSurface(&sd);
 }
 
+TEST_F(GraphicsStartUp, AReleaseLetsGoOfTheWindowAndASecondStartUpTakesItAgain) {
+    // A full screen hides the cursor; a dialog shows it while it is up.
+    ASSERT_TRUE(StartDirectDraw(16));
+    ASSERT_TRUE(DDInit(0, &window, 640, 480, 16, 1, 0, 1, 60, 0, nullptr, nullptr, 0)) << "a second start-up";
+    const int before = window.ShowCursor(false);
+    DDSetDialogBoxMode(1);
+    EXPECT_EQ(window.ShowCursor(false), before) << "the window the graphics draw into is still theirs";
+    DDSetDialogBoxMode(0);
+    // Released, the window may go: a dialog then reaches for no window.
+    DDRelease();
+    const int hidden = window.ShowCursor(false);
+    DDSetDialogBoxMode(1);
+    DDSetDialogBoxMode(0);
+    DDSetDialogBoxMode(1);
+    EXPECT_EQ(window.ShowCursor(false), hidden - 1);
+}
+
 TEST_F(GraphicsStartUp, ReleaseIsSafeWhenNothingWasStarted) {
     DDRelease();
     DDRelease();
