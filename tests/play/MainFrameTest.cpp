@@ -1,9 +1,7 @@
 // The main frame's rules run through the real play scene: the squeeze grace a
 // block change gives, and the bounds on what a stage file may ask of play.
 #include "fixtures/PlayStage.h"
-#include "fixtures/ReadAll.h"
-#include "fixtures/TempDir.h"
-#include "foundation/ErrorLog.h"
+#include "fixtures/ReportCapture.h"
 #include "play/BlockGrid.h"
 #include "play/Camera.h"
 #include "play/StageLimits.h"
@@ -11,16 +9,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
 class MainFrame : public ::testing::Test {
 protected:
     // The report file of the test, read back by Report().
-    MainFrame() : previousReport(ReportFileName()) { SetReportFile((dir.path() / "report.txt").string()); }
-    ~MainFrame() override { SetReportFile(previousReport); }
-    std::string Report() const { return ReadAll((dir.path() / "report.txt").string()); }
+    std::string Report() const { return report.Text(); }
 
     // Runs frames until play is in its main state.
     static void UntilMain(cStageRunner& run) {
@@ -29,8 +28,7 @@ protected:
     }
 
     cGameGlobalsGuard globals;
-    TempDir dir;
-    std::string previousReport;
+    cReportCapture report;
 };
 
 // Solid blocks put straight into the cell of the object's middle and the
@@ -166,6 +164,57 @@ TEST_F(MainFrame, ALevelBeyondTheHighestRunsTheHighestSubStepCount) {
     run.Frame();
     EXPECT_EQ(run.Play().nSubStepTotal - before, kMaxSubSteps);
     EXPECT_NE(Report().find("asks for 2000000000 sub-steps"), std::string::npos) << Report();
+}
+
+// A faction number past the groups, from a stage file, puts the character in
+// the last group: every placed character has a group list to join.
+TEST_F(MainFrame, ACharacterWhoseFactionIsPastTheGroupsPlaysInTheLastGroup) {
+    cStage s = FloorStage();
+    s.Charas.front().Faction = 200; // the hero
+    s.Charas.push_back(Enemy(8, 13, 10, 0));
+    s.Charas.back().Faction = 8;
+    s.Charas.push_back(Enemy(12, 13, 10, 0)); // group 1
+    cStageRunner run;
+    cStageRunner::UseStage(s);
+    UntilMain(run);
+    for (int i = 0; i < 30; ++i) run.Frame();
+    EXPECT_EQ(run.Play().nState, PLAY_MAIN);
+    cPlayScene& play = run.Play();
+    ASSERT_EQ(play.scene.CharaList.size(), 2u);
+    EXPECT_EQ(play.Hero()->nGroup, 7);
+    EXPECT_EQ(play.scene.CharaList.front().nGroup, 7);
+    EXPECT_EQ(play.scene.FactionCharas.At(7).size(), 2u);
+    EXPECT_EQ(play.scene.FactionCharas.At(1).size(), 1u);
+    EXPECT_EQ(report.Count("out of range"), 0u) << Report();
+}
+
+TEST_F(MainFrame, ACharacterWhoseZIsOutsideTheLayersDrawsInTheNearestLayer) {
+    struct Case {
+        int z;
+        std::size_t layer;
+    };
+    const Case cases[] = {{0, 0}, {5, 5}, {7, 7}, {8, 7}, {255, 7}};
+    cStage s = FloorStage();
+    s.bObjectLayers = 1;
+    for (std::int16_t c = 0; c < static_cast<std::int16_t>(std::size(cases)); ++c)
+        s.Charas.push_back(Enemy(static_cast<std::int16_t>(6 + 3 * c), 13, 10, 0));
+    cStageRunner run;
+    cStageRunner::UseStage(s);
+    UntilMain(run);
+    cList<cNpcChara>& charas = run.Play().scene.CharaList;
+    ASSERT_EQ(charas.size(), std::size(cases));
+    std::size_t i = 0;
+    for (cNpcChara& c : charas) c.Def.z = static_cast<std::uint8_t>(cases[i++].z);
+    run.Frame();
+    i = 0;
+    for (cNpcChara& c : charas) {
+        const Case& k = cases[i++];
+        for (std::size_t layer = 0; layer < 8; ++layer) {
+            const std::vector<cNpcChara*>& drawn = run.Play().LayerCharas[layer];
+            const bool in = std::find(drawn.begin(), drawn.end(), &c) != drawn.end();
+            EXPECT_EQ(in, layer == k.layer) << "z " << k.z << ", layer " << layer;
+        }
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "fixtures/PlayWorld.h"
+#include "fixtures/ReportCapture.h"
 
 #include "engine/StageObjects.h"
 #include "play/BlockGrid.h"
@@ -148,7 +149,8 @@ TEST_F(PlacementTest, ABlockPutOnAProtectedHeroIsUndoneButGivesItsGrace) {
 
 namespace {
 
-TEST_F(PlacementTest, ASummonedCharacterOfAGroupWithoutAListIsLeftOutOfTheGroups) {
+TEST_F(PlacementTest, ASummonedCharacterOfAGroupWithoutAListIsLeftOutOfTheGroupsAndReported) {
+    cReportCapture report;
     scene().FactionCharas.resize(1);
     cEdChara d = Def();
     d.Faction = 3;
@@ -157,6 +159,7 @@ TEST_F(PlacementTest, ASummonedCharacterOfAGroupWithoutAListIsLeftOutOfTheGroups
     ASSERT_EQ(scene().CharaList.size(), 1u);
     EXPECT_TRUE(scene().FactionCharas[0].empty());
     EXPECT_EQ(serial, 2);
+    EXPECT_EQ(report.Count("group 3 has no list"), 1u) << report.Text();
 }
 
 } // namespace

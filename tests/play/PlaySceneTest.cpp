@@ -1,4 +1,8 @@
 #include "fixtures/PlayStage.h"
+#include "fixtures/ReadAll.h"
+#include "graphics/GraphicsFixture.h"
+#include "graphics/SystemSurfaces.h"
+#include "platform/ImageBuilders.h"
 #include "platform/Random.h"
 #include "play/BlockGrid.h"
 #include "play/Camera.h"
@@ -6,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -126,5 +134,72 @@ TEST_F(PlayScene, AMapBlockOutsideTheMapIsReportedNotWrappedIntoAnotherRow) {
         const cBlock* b = BlockGrid.At(BlockGrid.CellOf(c + kMapMargin, 4 + kMapMargin));
         ASSERT_NE(b, nullptr);
         EXPECT_EQ(b->GraphicIndex, 0) << "column " << c;
+    }
+}
+
+namespace {
+
+// The play scene entered with the graphics running on a memory face, its
+// pictures read from a fresh folder.
+class PlaySceneOnAFace : public GraphicsTest {
+protected:
+    void SetUp() override {
+        previousReport = ReportFileName();
+        SetReportFile("Report_Game.txt");
+        std::copy(std::begin(SystemBmp), std::end(SystemBmp), savedBmp);
+        window.Open("test", 640, 480, false);
+        ASSERT_TRUE(DDInit(0, &window, 640, 480, 32, 0, 1, 1, 60, 0, SystemSD, SystemBmp, kSystemBmpCount));
+    }
+    void TearDown() override {
+        GraphicsTest::TearDown();
+        std::copy(std::begin(savedBmp), std::end(savedBmp), SystemBmp);
+        SetReportFile(previousReport);
+    }
+    // Every picture of the table as a small file, but `missing` (a name of
+    // the table, or empty for none).
+    static void WritePictures(std::string missing) {
+        std::filesystem::create_directories("bmp");
+        for (const BMPFILEDATA& b : SystemBmp) {
+            std::string name = b.szFile;
+            if (name.empty() || b.IsWorkSurface()) continue;
+            std::replace(name.begin(), name.end(), '\\', '/');
+            WriteFile(name, MakeBmp(64, 64, 24, std::vector<std::uint32_t>(64 * 64, 0x336699u)));
+        }
+        std::replace(missing.begin(), missing.end(), '\\', '/');
+        if (!missing.empty()) std::filesystem::remove(missing);
+    }
+    static std::string Report() { return ReadAll("Report_Game.txt"); }
+
+    cGameGlobalsGuard globals;
+    std::string previousReport;
+    BMPFILEDATA savedBmp[kSystemBmpCount];
+};
+
+} // namespace
+
+TEST_F(PlaySceneOnAFace, APictureThatCannotBeLoadedIsReportedAndPlayGoesToTheTitle) {
+    struct Case {
+        const char* missing;
+        bool plays;
+    };
+    for (const Case k : {Case{"", true}, Case{"bmp\\Shot.bmp", false}, Case{"bmp\\Block.bmp", false}}) {
+        WritePictures(k.missing);
+        const std::string before = Report();
+        cStageRunner run;
+        cStageRunner::UseStage(FloorStage());
+        run.Frame();
+        const std::string reported = Report().substr(before.size());
+        const bool failed =
+            reported.find(U8(u8"ステージの画像の読み込みに失敗しました")) != std::string::npos;
+        EXPECT_EQ(failed, !k.plays) << k.missing << "\n" << reported;
+        EXPECT_EQ(run.Play().bSetUp, k.plays ? 1 : 0) << k.missing;
+        if (k.plays) {
+            EXPECT_EQ(RunUntil(run, PLAY_MAIN, 20), 10) << "entered as without a face";
+            EXPECT_EQ(run.SwitchedTo(), -1);
+        } else {
+            for (int i = 0; i < 60 && run.SwitchedTo() < 0; ++i) run.Frame();
+            EXPECT_EQ(run.SwitchedTo(), 0) << k.missing << ": to the title, no stage played";
+            EXPECT_EQ(run.Play().Hero(), nullptr) << k.missing;
+        }
     }
 }

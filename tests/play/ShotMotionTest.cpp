@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <utility>
 
 namespace {
 
@@ -115,7 +117,8 @@ TEST_F(ShotMotionTest, LifeAndKeepAtEnd) {
 
 TEST_F(ShotMotionTest, EachMotionKindByItsPathAfterSomeSubSteps) {
     // The hero (the player's character) above-right of the user, a target
-    // below-right, and one character of group 3 straight below.
+    // below-right, and one character of group 3 straight below. Centres: the
+    // hero's (316, 16), the target's (316, 416), group 3's (116, 416).
     cHeroChara& hero = AddHero(Def(), 2, 2);
     hero.nOffsetX = hero.nOffsetY = 0;
     hero.nWidth = hero.nScrWidth = hero.nHeight = hero.nScrHeight = 32;
@@ -124,29 +127,60 @@ TEST_F(ShotMotionTest, EachMotionKindByItsPathAfterSomeSubSteps) {
     hero.RecomputeY();
     cNpcChara& target = At(300, 400);
     At(100, 400, 1, 3);
+
+    // The shot is 16 x 16 and starts at (108, 208), centred on its user's
+    // centre (116, 216); at 40 tenths a frame and one sub-step a frame it
+    // moves 4 pixels a sub-step. Aiming goes from the shot's screen centre
+    // (whole pixels) to the character's; one sub-step toward (dx, dy):
+    auto toward = [](double dx, double dy) {
+        const double d = std::sqrt(dx * dx + dy * dy);
+        return std::pair{4 * dx / d, 4 * dy / d};
+    };
+    const double r2 = 2 * std::sqrt(2.0); // one diagonal sub-step
+    // Kind 1 at one block: 16 pixels take 4 sub-steps; the turn on the 5th
+    // aims from the centre (132, 216).
+    const auto late = toward(316 - 132, 16 - 216);
+    // Homing on the player re-aims each sub-step, from the centres (116, 216),
+    // (118, 213) and (121, 210): the positions 110.83, 205.17 and 113.66,
+    // 202.35 cut to whole pixels.
+    const auto h1 = toward(200, -200), h2 = toward(198, -197), h3 = toward(195, -194);
+    // The weave: amplitude 32 pixels, w = 10 degrees a sub-step, start angle
+    // 0; across the flight to the right is up. The first sub-step takes the
+    // weave's speed a w, each later one changes it by a w^2 sin(w t).
+    const double w = 10 * std::numbers::pi / 180, a = 32;
+    const double wave1 = -a * w, wave2 = wave1 + a * w * w * std::sin(w),
+                 wave3 = wave2 + a * w * w * std::sin(2 * w);
+    // Falling from the 5th sub-step: gravity is added before each move.
+    const double g = Stage.dAccelStep;
+    ASSERT_GT(g, 0);
+
     struct Case {
         std::int8_t kind;
         std::int16_t p1, p2, p3;
         int steps;
-        int signX, signY; // the direction of the last move
+        double dx, dy; // where the shot is after the sub-steps, from its start
     };
     const Case cases[] = {
-        {0, 0, 0, 0, 3, 1, 0},   // straight ahead
-        {1, 0, 0, 0, 3, 1, -1},  // turned to the player at once
-        {1, 1, 0, 0, 3, 1, 0},   // not yet: 16 pixels take 4 frames
-        {1, 1, 0, 0, 6, 1, -1},  // turned after 4 frames
-        {2, 0, 3, 0, 3, 0, 1},   // turned to group 3 below
-        {2, 0, 5, 0, 3, 1, 0},   // group 5 is empty: straight on
-        {3, 0, 0, 0, 3, 1, 1},   // turned to the target
-        {4, 0, 0, 0, 3, 1, 0},   // homing that ends at once never homes
-        {4, 0, 40, 0, 3, 1, -1}, // homing on the player
-        {5, 0, 40, 3, 3, 0, 1},  // homing on group 3
-        {7, 0, 40, 3, 3, 0, 1},  // the same routine
-        {6, 0, 40, 0, 3, 1, 1},  // homing on the target
-        {8, 2, 10, 0, 1, 1, -1}, // weaving starts upward
-        {8, 2, 0, 0, 3, 1, 0},   // no angular speed: no weave
-        {10, 0, 0, 0, 3, 1, 0},  // a kind outside the table flies straight
-        {-3, 0, 0, 0, 3, 1, 0},
+        {0, 0, 0, 0, 3, 12, 0},                                // straight ahead
+        {1, 0, 0, 0, 3, 3 * r2, -3 * r2},                      // turned to the player at once
+        {1, 1, 0, 0, 3, 12, 0},                                // not yet
+        {1, 1, 0, 0, 6, 16 + 2 * late.first, 2 * late.second}, // 4 straight, 2 turned
+        {2, 0, 3, 0, 3, 0, 12},                                // turned to group 3 below
+        {2, 0, 5, 0, 3, 12, 0},                                // group 5 is empty: straight on
+        {3, 0, 0, 0, 3, 3 * r2, 3 * r2},                       // turned to the target
+        {4, 0, 0, 0, 3, 12, 0},                                // homing that ends at once never homes
+        {4, 0, 40, 0, 3, h1.first + h2.first + h3.first,
+         h1.second + h2.second + h3.second},         // homing on the player
+        {5, 0, 40, 3, 3, 0, 12},                     // homing on group 3
+        {7, 0, 40, 3, 3, 0, 12},                     // the same routine
+        {6, 0, 40, 0, 3, 3 * r2, 3 * r2},            // homing on the target, straight at it
+        {8, 2, 10, 0, 1, 4, wave1},                  // weaving starts upward
+        {8, 2, 10, 0, 3, 12, wave1 + wave2 + wave3}, // and slows across the flight
+        {8, 2, 0, 0, 3, 12, 0},                      // no angular speed: no weave
+        {9, 1, 0, 0, 4, 16, 0},                      // level until its distance
+        {9, 1, 0, 0, 6, 24, g + 2 * g},              // then falls
+        {10, 0, 0, 0, 3, 12, 0},                     // a kind outside the table flies straight
+        {-3, 0, 0, 0, 3, 12, 0},
     };
     for (const Case& k : cases) {
         cNpcChara& u = At(100, 200);
@@ -154,11 +188,14 @@ TEST_F(ShotMotionTest, EachMotionKindByItsPathAfterSomeSubSteps) {
         cEdShot r = Record(40, k.kind);
         r.sMotion[0] = k.p1, r.sMotion[1] = k.p2, r.sMotion[2] = k.p3;
         cShotObj& s = Fire(u, r);
+        ASSERT_EQ(s.dX, 108);
+        ASSERT_EQ(s.dY, 208);
+        ASSERT_EQ(s.nScrWidth, 16);
         for (int i = 0; i < k.steps; ++i) ASSERT_EQ(StepShot(s), 0) << int(k.kind);
-        auto sign = [](double v) { return v > 1e-9 ? 1 : v < -1e-9 ? -1 : 0; };
-        EXPECT_EQ(sign(s.dVX), k.signX) << int(k.kind) << " p " << k.p1 << "," << k.p2 << "," << k.p3;
-        EXPECT_EQ(sign(s.dVY), k.signY) << int(k.kind) << " p " << k.p1 << "," << k.p2 << "," << k.p3;
-        EXPECT_TRUE(std::isfinite(s.dX) && std::isfinite(s.dY));
+        EXPECT_NEAR(s.dX - 108, k.dx, 1e-9)
+            << int(k.kind) << " p " << k.p1 << "," << k.p2 << "," << k.p3 << " after " << k.steps;
+        EXPECT_NEAR(s.dY - 208, k.dy, 1e-9)
+            << int(k.kind) << " p " << k.p1 << "," << k.p2 << "," << k.p3 << " after " << k.steps;
     }
 }
 

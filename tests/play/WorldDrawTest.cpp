@@ -6,6 +6,8 @@
 #include "play/WorldDraw.h"
 #include "records/EdBackground.h"
 
+#include <string>
+
 namespace {
 
 struct Frame {
@@ -154,6 +156,50 @@ TEST_F(WorldDrawSurface, WithEveryStatusItemOffNothingOfTheBarIsDrawn) {
     DrawStatusBar(&screen);
     EXPECT_EQ(At(screen, 5, 5) & 0xFFFFFF, 0x123456u);
     DDReleaseSurface(&screen);
+    DDReleaseSurface(&SystemSD[46]);
+}
+
+TEST_F(WorldDrawSurface, TheHpGaugeFillStaysInsideItsFrameWhateverTheRatio) {
+    // Only the HP gauge, as an icon: 16 + 50 pixels wide, so its frame starts
+    // at (638 - 66) / 2 + 16 = 302. The accessory sheet's gauge rows: the
+    // frame in one colour, the fill and the low fill in others.
+    SystemData.Gauges.assign(5, cGauge());
+    SystemData.Gauges[2].bEnabled = 1;
+    SystemData.Gauges[2].bIcon = 1;
+    constexpr std::uint32_t kFrame = 0x203040u, kFill = 0x40C040u, kLow = 0xC04040u;
+    ASSERT_TRUE(DDCreateSurface(&SystemSD[46], 640, 20, 1, 0, 0, 0, 0));
+    DDFillSurfaceColor(&SystemSD[46], 0xFF101010u);
+    ASSERT_TRUE(DDCreateSurface(&SystemSD[49], 128, 176, 1, 0, 0, 0, 0));
+    DDFillSurfaceColor(&SystemSD[49], 0xFF808080u);
+    DDFillRectColor(&SystemSD[49], 0, 128, 64, 16, 0xFF000000u | kFrame);
+    DDFillRectColor(&SystemSD[49], 0, 144, 64, 16, 0xFF000000u | kFill);
+    DDFillRectColor(&SystemSD[49], 0, 160, 64, 16, 0xFF000000u | kLow);
+    cHeroChara& hero = AddHero(Def(10), 2, 2);
+    DDSURFACEDATA screen;
+    ASSERT_TRUE(DDCreateSurface(&screen, 640, 480, 0, 0, 0, 0, 0));
+    struct Case {
+        std::int32_t hp, mhp;
+        int filled; // pixels of the 50 that show the fill
+    };
+    const Case cases[] = {{10, 10, 50}, {5, 10, 25}, {15, 10, 50}, {2147483647, 1, 50},
+                          {-5, 10, 0},  {0, 10, 0},  {5, 0, 0},    {-2147483647, 3, 0}};
+    for (const Case& k : cases) {
+        hero.hp = k.hp;
+        hero.Def.mhp = k.mhp;
+        DDFillSurfaceColor(&screen, 0xFF000000u);
+        DrawStatusBar(&screen);
+        const std::string at = std::to_string(k.hp) + "/" + std::to_string(k.mhp);
+        for (int x = 0; x < 50; ++x) {
+            const std::uint32_t c = At(screen, 302 + x, 8) & 0xFFFFFF;
+            if (x < k.filled)
+                EXPECT_TRUE(c == kFill || c == kLow) << at << " at " << x;
+            else
+                EXPECT_EQ(c, kFrame) << at << " at " << x;
+        }
+        EXPECT_EQ(At(screen, 352, 8) & 0xFFFFFF, 0x101010u) << at << ": the bar past the frame";
+    }
+    DDReleaseSurface(&screen);
+    DDReleaseSurface(&SystemSD[49]);
     DDReleaseSurface(&SystemSD[46]);
 }
 
