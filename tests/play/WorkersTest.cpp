@@ -24,17 +24,25 @@ DWORD HeldWorker(void* release) {
     return 0;
 }
 
+// A play scene entered on a small stage, for the workers to run with.
+class PlayWorkers : public ::testing::Test {
+protected:
+    PlayWorkers() {
+        cStageRunner::UseStage(FloorStage());
+        run.Frame();
+        quickWorkerRuns = 0;
+    }
+    cGameGlobalsGuard globals;
+    cReportCapture report;
+    cStageRunner run;
+};
+
 } // namespace
 
 // A worker may finish before the scene posts it its first message; the post
 // then fails and the scene must still go on waiting only for the worker's end.
 // Many short runs make that order certain to come up.
-TEST(PlayWorkers, AWorkerThatEndsBeforeItsFirstMessageIsStillWaitedForOnce) {
-    cGameGlobalsGuard globals;
-    cStageRunner run;
-    cStageRunner::UseStage(FloorStage());
-    run.Frame();
-    quickWorkerRuns = 0;
+TEST_F(PlayWorkers, AWorkerThatEndsBeforeItsFirstMessageIsStillWaitedForOnce) {
     cThread worker;
     for (int n = 0; n < 5000; ++n) ASSERT_TRUE(RunPlayWorker(worker, QuickWorker, run.Play()));
     EXPECT_EQ(quickWorkerRuns.load(), 5000);
@@ -44,14 +52,7 @@ TEST(PlayWorkers, AWorkerThatEndsBeforeItsFirstMessageIsStillWaitedForOnce) {
 // A worker that cannot be started (no procedure, or its thread object still
 // runs another thread) is reported; the scene's wait is over at once and the
 // game is not left held.
-TEST(PlayWorkers, AWorkerThatCannotStartIsReportedAndTheGameIsNotLeftHeld) {
-    cGameGlobalsGuard globals;
-    cReportCapture report;
-    cStageRunner run;
-    cStageRunner::UseStage(FloorStage());
-    run.Frame();
-    quickWorkerRuns = 0;
-
+TEST_F(PlayWorkers, AWorkerThatCannotStartIsReportedAndTheGameIsNotLeftHeld) {
     cThread idle;
     EXPECT_FALSE(RunPlayWorker(idle, nullptr, run.Play()));
     EXPECT_EQ(run.Play().bGameHeld, 0);
