@@ -119,12 +119,7 @@ void cPlayScene::ResetStageResults() {
     if (PlayData.nStageVarFlag && PlayData.CommonVars.InRange(PlayData.nStageVarNumber))
         PlayData.CommonVars[static_cast<std::size_t>(PlayData.nStageVarNumber)] = PlayData.nStageVarValue;
     PlayData.nLives = PlayData.nStartLives;
-    PlayData.nStageScore = 0;
-    PlayData.nScore = 0;
-    PlayData.nTimeTotal = 0;
-    PlayData.nPlayTimeTotal = 0;
-    PlayData.nHpTotal = 0;
-    PlayData.nSpTotal = 0;
+    PlayData.ResetStageState();
     PlayData.bRestart = 0;
     nSubState = 0;
     nCaption1 = nCaption2 = 0;

@@ -15,6 +15,7 @@
 #include "play/Camera.h"
 #include "play/Placement.h"
 #include "play/PlayHost.h"
+#include "play/StageEnd.h"
 #include "play/StageLimits.h"
 #include "project/PlayData.h"
 #include "project/Replay.h"
@@ -98,6 +99,16 @@ void cPlayScene::SetStage(int bLoadStage, int bFirst) {
         }
         GameSrand(nSeed);
 
+        // A stage that carries the hero's status on takes back what the last
+        // clear stored: into the hero's definition, the countdown and music
+        // of the stage, the lives. It goes into a copy of the placement, so
+        // the stage's own table stays as loaded and a carry flag cleared by a
+        // lost life really drops its item at the next set-up.
+        const bool carries = stage_end::CarriesHeroStatus();
+        const std::int32_t heroIndex = Stage.FindHero();
+        cEdChara heroDef = heroIndex >= 0 ? Stage.Charas.At(heroIndex) : cEdChara();
+        if (carries) PlayData.RestoreHeroStatus(0, heroDef);
+
         // Music: a retry keeps music that already plays; a first set-up keeps
         // it only when the stage asks to.
         const bool same = nPrevMusic == Stage.nBgm;
@@ -139,8 +150,6 @@ void cPlayScene::SetStage(int bLoadStage, int bFirst) {
         Heroes.emplace_back();
         cHeroChara& hero = Heroes.front();
         scene.HeroList.assign(1, &hero);
-        const std::int32_t heroIndex = Stage.FindHero();
-        cEdChara heroDef = heroIndex >= 0 ? Stage.Charas.At(heroIndex) : cEdChara();
         std::int32_t col = heroDef.Column, row = heroDef.Row;
         if (PlayData.bRestart) {
             heroDef.Facing = static_cast<std::uint8_t>(PlayData.nRestartFacing);
@@ -153,6 +162,7 @@ void cPlayScene::SetStage(int bLoadStage, int bFirst) {
         hero.Setup(heroDef, serial++, nullptr);
         hero.SetBlockPosition(col, row);
         hero.bPresent = 1;
+        if (carries) PlayData.GetCarriedValues(0, hero.hp, hero.sp);
         hero.SetAnime(hero.bStartAnime ? 2 : 0, 1);
 
         CentreScrollOn(scene, hero);
@@ -221,6 +231,9 @@ void cPlayScene::SetStage(int bLoadStage, int bFirst) {
         scene.nSubStep = 0;
         nSubStepTotal = 0;
         PlayData.nStageScore = 0;
+        // What a retry, a lost life or a replay's new start brings back.
+        if (viewing || PlayHost().TestPlay()) PlayData.ResetStageState();
+        PlayData.SaveStageStart();
 
         for (cInput& in : InputList) in.Reset();
         EveryNthCall(0, 0);

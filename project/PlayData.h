@@ -70,6 +70,10 @@ public:
     // retry or give-up (force 0) or by a replay restart (force non-zero).
     void SaveStageStart();
     void RestoreStageStart(std::int32_t force, std::int32_t gameKind, bool testPlay);
+    // The results the clears tally (stage score, score and the four totals)
+    // back to none: a replay that plays again and a test play of one stage
+    // count every start alone instead of adding up over their runs.
+    void ResetStageState();
     void StartNewRound();
     // Moves the ranking table shown by n among those the game kind keeps.
     void StepRankingTable(std::int32_t gameKind, std::int32_t n);

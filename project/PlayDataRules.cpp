@@ -57,6 +57,15 @@ void cPlayData::SaveStageStart() {
     nKeptScore = nScore;
 }
 
+void cPlayData::ResetStageState() {
+    nStageScore = 0;
+    nScore = 0;
+    nTimeTotal = 0;
+    nPlayTimeTotal = 0;
+    nHpTotal = 0;
+    nSpTotal = 0;
+}
+
 void cPlayData::RestoreStageStart(std::int32_t force, std::int32_t gameKind, bool testPlay) {
     // Before any stage set-up there is no copy to bring back.
     const bool haveVars = !StartCommonVars.empty();
