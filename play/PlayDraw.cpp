@@ -6,6 +6,7 @@
 
 #include "engine/SceneLists.h"
 #include "graphics/Graphics.h"
+#include "graphics/SystemSurfaces.h"
 #include "play/PlayHost.h"
 #include "play/WorldDraw.h"
 #include "project/Stage.h"
@@ -48,6 +49,13 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     (void)running;
     (void)captions;
     DDSURFACEDATA* target = Target();
+    // A lost device takes the work pictures' contents with it: they are laid
+    // out again before anything draws from them.
+    if (target && (SystemSD[kShotSheet].bLost || SystemSD[kShotMirrorSheet].bLost)) {
+        RebuildCellSheets();
+        SystemSD[kShotSheet].bLost = 0;
+        SystemSD[kShotMirrorSheet].bLost = 0;
+    }
     // A screen effect distorts the finished picture: in Direct3D the world is
     // drawn into the virtual back buffer, which the effect can read back.
     if (target && ScreenEffect.Running()) DDSetVirtualBackBuffer(1);

@@ -12,6 +12,7 @@
 #include "play/CharaContacts.h"
 #include "play/PlayHost.h"
 #include "play/StageEnd.h"
+#include "play/StageResources.h"
 #include "project/PlayData.h"
 #include "project/Stage.h"
 #include "project/StageLoad.h"
@@ -50,6 +51,7 @@ cPlayScene::~cPlayScene() {
     scene.HeroList.clear();
     if (DDIsRunning()) {
         for (int i : PlayPictures()) DDReleaseSurface(&SystemSD[i]);
+        ReleaseDatabasePictures();
     }
 }
 
@@ -130,6 +132,14 @@ void cPlayScene::Enter() {
             nState = PLAY_LEAVE;
             nSubState = 0;
             return;
+        }
+        if (!fromItself) {
+            // The databases' own pictures: one that fails to load is logged
+            // and draws nothing, the stage still plays.
+            RebuildCellSheets();
+            LoadCharaExcBitmaps();
+            LoadSwordPictures();
+            LoadEffectPictures();
         }
     }
     // The life in play is paid on entering; a stage entered again from

@@ -54,6 +54,10 @@ enum PlayResult : int {
 constexpr int kPlayScene = 4; // the play scene's number among the screen scenes
 constexpr std::int32_t kUnlimitedLife = 0x7fffffff;
 
+// The work pictures: the shot cells of system pictures 20 and 21, each in
+// the middle of a 32 x 32 slot (RebuildCellSheets).
+constexpr int kShotSheet = 63, kShotMirrorSheet = 64;
+
 class cPlayScene : public cEngineScene, public cStageEnd {
 public:
     cPlayScene();
@@ -105,6 +109,9 @@ public:
 
     // Draws one frame of the world into the back buffer.
     void DrawWorld(int running, int frozen, int time, int captions);
+    // Lays the 16 x 16 shot cells of system pictures 20 and 21 out in the
+    // middle of 32 x 32 slots of work pictures 63 and 64 (WorkPictures.cpp).
+    void RebuildCellSheets();
 
     // cEngineScene.
     cSceneState& State() override { return scene; }

@@ -92,6 +92,16 @@ void LoadEffectPictures() {
     });
 }
 
+void ReleaseDatabasePictures() {
+    for (cVector<DDSURFACEDATA>* surfaces : {&CharaExcSD, &SwordSD, &EffectSD}) {
+        DDReleaseSurfaceVec(*surfaces);
+        surfaces->clear();
+    }
+    CharaExcBmp.clear();
+    SwordBmp.clear();
+    EffectBmp.clear();
+}
+
 void ReleasePictureList(cList<DDSURFACEDATA>& surfaces, cList<BMPFILEDATA>& records) {
     DDReleaseSurfaceList(surfaces);
     surfaces.clear();

@@ -22,6 +22,8 @@ extern cVector<BMPFILEDATA> EffectBmp;
 void LoadCharaExcBitmaps();
 void LoadSwordPictures();
 void LoadEffectPictures();
+// Releases what the three loaders made and empties their vectors.
+void ReleaseDatabasePictures();
 
 // Releases the surfaces of a list and empties it with its load records.
 void ReleasePictureList(cList<DDSURFACEDATA>& surfaces, cList<BMPFILEDATA>& records);
