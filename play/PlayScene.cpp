@@ -50,6 +50,7 @@ cPlayScene::~cPlayScene() {
     scene.HeroList.clear();
     if (DDIsRunning()) {
         for (int i : PlayPictures()) DDReleaseSurface(&SystemSD[i]);
+        ReleaseSightMask();
     }
 }
 
@@ -171,6 +172,7 @@ void cPlayScene::StateLeave() {
         return;
     }
     if (DDIsRunning()) DDFillSurfaceColor(&BackBuffer, 0);
+    ReleaseSightMask();
     cPlayHost& host = PlayHost();
     int next = nNextScene;
     // A free-play stage with no stage after it (and any stage of a test play)
@@ -212,8 +214,6 @@ int cPlayScene::ApplyItem(cItemObj* item, cChara& chara) {
 void cPlayScene::SetAutoScroll(int axis, std::int32_t on, std::int32_t speedValue) {
     ::SetAutoScroll(axis == 0 ? scene.ScrollX : scene.ScrollY, on, speedValue);
 }
-
-void cPlayScene::CreateSightMask() {}
 
 void cPlayScene::PlaySe(std::int32_t n) {
     ::PlaySe(n);
