@@ -93,6 +93,7 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     if (!bGameHeld) RemoveMarkedCharas();
     DrawMapLayer(target, 1);
     DrawBackgrounds(target, Stage.Backgrounds, 1);
+    DrawSightMask(target);
     DrawEffectsAndMessages(target, frozen);
     RunScreenEffect(target, frozen);
     DrawStatusBar(target);

@@ -52,6 +52,7 @@ cPlayScene::~cPlayScene() {
     if (DDIsRunning()) {
         for (int i : PlayPictures()) DDReleaseSurface(&SystemSD[i]);
         ReleaseDatabasePictures();
+        ReleaseSightMask();
     }
 }
 
@@ -181,6 +182,7 @@ void cPlayScene::StateLeave() {
         return;
     }
     if (DDIsRunning()) DDFillSurfaceColor(&BackBuffer, 0);
+    ReleaseSightMask();
     cPlayHost& host = PlayHost();
     int next = nNextScene;
     // A free-play stage with no stage after it (and any stage of a test play)
@@ -222,8 +224,6 @@ int cPlayScene::ApplyItem(cItemObj* item, cChara& chara) {
 void cPlayScene::SetAutoScroll(int axis, std::int32_t on, std::int32_t speedValue) {
     ::SetAutoScroll(axis == 0 ? scene.ScrollX : scene.ScrollY, on, speedValue);
 }
-
-void cPlayScene::CreateSightMask() {}
 
 void cPlayScene::PlaySe(std::int32_t n) {
     ::PlaySe(n);

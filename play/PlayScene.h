@@ -10,7 +10,8 @@
 // Workers.cpp (the pause and page threads), Camera.cpp (scrolling),
 // PlayObjects.cpp (shots, swords and summons), StageEnd.cpp (lives, the
 // clear's bonus and rankings, the scene after a clear), PlayMenus.cpp (the
-// pause and continue menus, the clear and game-over displays).
+// pause and continue menus, the clear and game-over displays), PlaySight.cpp
+// (the darkness of the hero's limited sight).
 #pragma once
 
 #include "engine/EngineScene.h"
@@ -18,6 +19,7 @@
 #include "engine/NpcChara.h"
 #include "engine/StageObjects.h"
 #include "foundation/Containers.h"
+#include "graphics/SurfaceData.h"
 #include "play/CharaContacts.h"
 #include "play/EffectObj.h"
 #include "play/MessageWindow.h"
@@ -185,6 +187,12 @@ public:
     bool DrawHero(DDSURFACEDATA* target, int frozen);
     int DrawChara(cNpcChara& chara, DDSURFACEDATA* target, int frozen);
 
+    // The darkness of the hero's limited sight (PlaySight.cpp): drawn over the
+    // world in front of the objects; built again first when a lost device
+    // took its pixels. Released when the scene leaves or goes.
+    void DrawSightMask(DDSURFACEDATA* target);
+    void ReleaseSightMask();
+
     // Play state.
     int nState = PLAY_NOT_ENTERED;
     int nSubState = 0;
@@ -233,6 +241,9 @@ public:
     // drawing of the world (kept between drawings so that none allocates).
     std::array<std::vector<cNpcChara*>, 8> LayerCharas;
     std::array<std::vector<cShotObj*>, 8> LayerShots;
+
+    // The darkness of limited sight and the circle that cuts its hole.
+    DDSURFACEDATA SightDark, SightCircle;
 };
 
 // The play scene while one exists (the game object keeps it), else null.
