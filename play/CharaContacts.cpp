@@ -180,7 +180,7 @@ int AttacksAgainstCharas(cStageEnd& end) {
                     break;
                 }
                 // Removal waits until the walk of the group lists is over.
-                if (remove) s->nMarkRemove = 1;
+                if (remove) MarkShotRemoved(*s);
             }
         }
     }
@@ -258,7 +258,9 @@ void AttacksAgainstAttacks() {
     cSceneState& scene = Scene();
     const std::size_t groups = scene.FactionShots.size();
     for (std::size_t i = 0; i < groups; ++i)
-        for (std::size_t j = i + 1; j < groups; ++j)
+        for (std::size_t j = i + 1; j < groups; ++j) {
+            // No pair to test: the other list is not walked for nothing.
+            if (scene.FactionShots[i].empty() || scene.FactionShots[j].empty()) continue;
             for (cShotObj* p : scene.FactionShots[i]) {
                 if (p->nMarkRemove) continue;
                 const cAttackSettings pa = AttackSettingsOf(*p);
@@ -268,19 +270,20 @@ void AttacksAgainstAttacks() {
                     if (!pa.bVersusShots && !qa.bVersusShots) continue;
                     if (!PositionRect(*p).IsOverlap(PositionRect(*q))) continue;
                     if (qa.bVersusShots && !pa.bVersusShots) {
-                        q->nMarkRemove = 1;
+                        MarkShotRemoved(*q);
                     } else if (pa.bVersusShots && !qa.bVersusShots) {
-                        p->nMarkRemove = 1;
+                        MarkShotRemoved(*p);
                     } else if (qa.nStrength < pa.nStrength) {
-                        q->nMarkRemove = 1;
+                        MarkShotRemoved(*q);
                     } else if (qa.nStrength == pa.nStrength) {
-                        q->nMarkRemove = 1;
-                        p->nMarkRemove = 1;
+                        MarkShotRemoved(*q);
+                        MarkShotRemoved(*p);
                     } else {
-                        p->nMarkRemove = 1;
+                        MarkShotRemoved(*p);
                     }
                 }
             }
+        }
 }
 
 } // namespace
