@@ -17,12 +17,17 @@ cList<cNpcChara>::iterator EraseCharaNode(cList<cNpcChara>& live, cList<cNpcChar
 
 void MarkCharaRemoved(cNpcChara& chara) {
     chara.bRemoveMark = 1;
+    Scene().bCharaMarked = 1;
     chara.bPresent = 0;
     chara.bTakesPart = 0;
 }
 
 void RemoveMarkedCharas() {
-    cList<cNpcChara>& live = Scene().CharaList;
+    // As with shots: no mark since the last removal, no walk.
+    cSceneState& scene = Scene();
+    if (!scene.bCharaMarked) return;
+    scene.bCharaMarked = 0;
+    cList<cNpcChara>& live = scene.CharaList;
     for (auto it = live.begin(); it != live.end();)
         it = it->bRemoveMark ? EraseCharaNode(live, it) : std::next(it);
 }

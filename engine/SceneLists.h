@@ -14,7 +14,8 @@ class cShotObj;
 // faction list's entry removed, the character destroyed. The next node.
 cList<cNpcChara>::iterator EraseCharaNode(cList<cNpcChara>& live, cList<cNpcChara>::iterator node);
 // Marks a live character to leave after the walk in progress: from now on it
-// takes no part (no moves, contacts or collisions) while it waits.
+// takes no part (no moves, contacts or collisions) while it waits. Every mark
+// goes through here, so that a removal with no mark set walks nothing.
 void MarkCharaRemoved(cNpcChara& chara);
 // Removes every live character marked for removal (after a walk of the lists).
 void RemoveMarkedCharas();
