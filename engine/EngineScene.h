@@ -132,7 +132,6 @@ struct cSceneState {
     cVector<cHeroChara*> HeroList;          // element 0 is the hero
     cList<cNpcChara> CharaList;             // the live characters other than the heroes, owned here
     cVector<cList<cChara*>> FactionCharas;  // one list per faction, the hero included in its own
-    cVector<cList<cChara*>> Buckets;        // drawing order lists (indicators walk every one)
     cList<cShotObj> LiveShots;              // the live shots and swords, owned here
     cVector<cList<cShotObj*>> FactionShots; // one list per faction
     cList<cPictureState> Pictures;          // shown pictures in display order
@@ -205,8 +204,9 @@ public:
     // a surface put before position k (at the end for k < 0), in system
     // memory when `systemMemory`, and gives its size; 0 when it can't be
     // loaded, and then nothing is added.
-    virtual int AddPictureSurface(std::int64_t /*k*/, const std::string& /*file*/, std::int32_t /*systemMemory*/,
-                                  std::int32_t& /*width*/, std::int32_t& /*height*/) {
+    virtual int AddPictureSurface(std::int64_t /*k*/, const std::string& /*file*/,
+                                  std::int32_t /*systemMemory*/, std::int32_t& /*width*/,
+                                  std::int32_t& /*height*/) {
         return 0;
     }
     // Releases the surface at position k (the last for k < 0).
@@ -220,8 +220,8 @@ public:
     // The shot or sword object's own set-up from the command's shot part and
     // the set-up record (its kind: 11 shot, 12 sword); id, user and shot
     // part are already set.
-    virtual void SetupShot(cShotObj& /*shot*/, cChara& /*user*/, std::int32_t /*kind*/, const cEdShot& /*part*/,
-                           const std::array<std::int32_t, 26>& /*record*/) {}
+    virtual void SetupShot(cShotObj& /*shot*/, cChara& /*user*/, std::int32_t /*kind*/,
+                           const cEdShot& /*part*/, const std::array<std::int32_t, 26>& /*record*/) {}
 };
 
 // The installed scene; the null scene until one is installed.

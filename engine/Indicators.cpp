@@ -68,10 +68,11 @@ bool Shown(const cChara& c) {
     return !c.bDying && c.IsOnScreen();
 }
 
+// Every character of the stage, the hero included, is in its group's list.
 template <class Each> void ForEachShownChara(Each each) {
-    cVector<cList<cChara*>>& buckets = Scene().Buckets;
-    for (std::size_t i = 0; i < buckets.size(); ++i) {
-        for (cChara* c : buckets.At(static_cast<std::int64_t>(i))) {
+    cVector<cList<cChara*>>& groups = Scene().FactionCharas;
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        for (cChara* c : groups.At(static_cast<std::int64_t>(i))) {
             if (c && Shown(*c)) each(*c);
         }
     }

@@ -4,12 +4,16 @@
 // follows its death; pictures are drawn only when a face runs.
 #include "play/PlayScene.h"
 
+#include "engine/Indicators.h"
 #include "engine/SceneLists.h"
+#include "graphics/Font.h"
 #include "graphics/Graphics.h"
 #include "graphics/SystemSurfaces.h"
 #include "play/PlayHost.h"
 #include "play/WorldDraw.h"
+#include "project/ScreenWords.h"
 #include "project/Stage.h"
+#include "project/SystemData.h"
 
 #include <algorithm>
 
@@ -17,6 +21,18 @@ namespace {
 
 DDSURFACEDATA* Target() {
     return DDIsRunning() ? &BackBuffer : nullptr;
+}
+
+constexpr int kEditorCaptionWord = 26;
+constexpr int kTestPlayCaptionWord = 27;
+
+// A run started from the editor says at the bottom how to leave it.
+void DrawRunCaption(DDSURFACEDATA* target) {
+    cPlayHost& host = PlayHost();
+    const int word = host.TestPlay() ? kTestPlayCaptionWord : host.EditorStarted() ? kEditorCaptionWord : -1;
+    if (word < 0 || !SystemData.Words.InRange(word)) return;
+    const std::string& text = SystemData.Words[static_cast<std::size_t>(word)];
+    SysFont[1].DrawText(target, 320 - CountTextChars(text) * 8, 456, text.c_str(), 0);
 }
 
 } // namespace
@@ -46,8 +62,6 @@ int cPlayScene::DrawChara(cNpcChara& chara, DDSURFACEDATA* target, int frozen) {
 }
 
 void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
-    (void)running;
-    (void)captions;
     DDSURFACEDATA* target = Target();
     // A lost device takes the work pictures' contents with it: they are laid
     // out again before anything draws from them.
@@ -56,14 +70,25 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
         SystemSD[kShotSheet].bLost = 0;
         SystemSD[kShotMirrorSheet].bLost = 0;
     }
+    // The project may hide the world behind the pause menu: only the
+    // backgrounds and the screen colour are drawn then.
+    const bool hideWorld = !running && nState == PLAY_PAUSE && SystemData.bDrawWorldSwitch != 0;
     // A screen effect distorts the finished picture: in Direct3D the world is
-    // drawn into the virtual back buffer, which the effect can read back.
-    if (target && ScreenEffect.Running()) DDSetVirtualBackBuffer(1);
+    // drawn into the virtual back buffer, which the effect can read back. A
+    // hidden world runs no effect, so it is drawn where the frame is shown.
+    if (target && ScreenEffect.Running()) DDSetVirtualBackBuffer(hideWorld ? 0 : 1);
     if (target) DDFillSurfaceColor(target, DDIsDirect3D() ? 0xFF000000u : 0u);
-    // Behind the objects: backgrounds of layer 0, then map layer 0; in front of
-    // them map layer 1, backgrounds of layer 1, then the status bar and countdown.
+    // Behind the objects: backgrounds of layer 0, pictures of layer 0, then map
+    // layer 0; in front of them map layer 1, backgrounds of layer 1, the
+    // indicators, pictures of layer 1, then the status bar and countdown.
     StepBackgrounds(Stage.Backgrounds, nState == PLAY_PAUSE);
     DrawBackgrounds(target, Stage.Backgrounds, 0);
+    if (hideWorld) {
+        DrawBackgrounds(target, Stage.Backgrounds, 1);
+        DrawScreenColor(target, frozen);
+        return;
+    }
+    DrawPictures(target, 0, frozen);
     DrawMapLayer(target, 0);
     cHeroChara* hero = Hero();
     bool heroDefeatEnded = false;
@@ -93,11 +118,16 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     if (!bGameHeld) RemoveMarkedCharas();
     DrawMapLayer(target, 1);
     DrawBackgrounds(target, Stage.Backgrounds, 1);
+    if (target) DrawCharaIndicators(target);
     DrawSightMask(target);
+    DrawPictures(target, 1, frozen);
     DrawEffectsAndMessages(target, frozen);
     RunScreenEffect(target, frozen);
     DrawStatusBar(target);
     DrawCountdown(target, time);
+    if (captions && target) DrawRunCaption(target);
+    // The flashing colours step here, before the screen colour.
+    DrawScreenColor(target, frozen);
     // What follows the hero's defeat may set the stage up again, which frees
     // every object this drawing walks: it waits until the picture is done.
     if (heroDefeatEnded && !bGameHeld) AfterHeroDefeat();

@@ -49,6 +49,7 @@ cPlayScene::~cPlayScene() {
     scene.LiveShots.clear();
     scene.CharaList.clear();
     scene.HeroList.clear();
+    ReleaseStagePictures();
     if (DDIsRunning()) {
         for (int i : PlayPictures()) DDReleaseSurface(&SystemSD[i]);
         ReleaseDatabasePictures();

@@ -24,6 +24,7 @@
 #include "play/EffectObj.h"
 #include "play/MessageWindow.h"
 #include "play/ScreenEffects.h"
+#include "play/WorldDraw.h"
 #include "project/RankSet.h"
 #include "records/Cmd.h"
 
@@ -141,6 +142,20 @@ public:
     void AddEffect(const cEffectPlacement& effect) override;
     void ClearEffects() override;
     void StartScreenEffect(std::int32_t effect, std::int32_t mode, std::int32_t loop) override;
+    void SetScreenColour(const cEdCommand& command) override;
+    void HoldGame() override;
+    int AddPictureSurface(std::int64_t k, const std::string& file, std::int32_t systemMemory,
+                          std::int32_t& width, std::int32_t& height) override;
+    void RemovePictureSurface(std::int64_t k) override;
+    void ClearPictureSurfaces() override;
+
+    // Shown pictures (PlayPictures.cpp): the pictures of one layer drawn, and
+    // those whose time is up taken out; every shown picture released.
+    void DrawPictures(DDSURFACEDATA* target, int layer, int frozen);
+    void ReleaseStagePictures();
+    // The screen-colour change applied to the finished picture; with `hold`
+    // set it draws without counting time.
+    void DrawScreenColor(DDSURFACEDATA* target, int hold);
 
     // The running screen effect once (PlayScreenEffect.cpp); when it ends the
     // effect number becomes 0 and drawing leaves the virtual back buffer.
@@ -205,6 +220,7 @@ public:
     cList<cEffectObj> Effects;
     cList<cMessageWindow> Messages;
     cScreenEffectRun ScreenEffect;
+    cScreenColor ScreenColor;
     std::int32_t nSubStepTotal = 0;
     cVector<std::int32_t> SubStepFlags;
     std::int32_t bTimeStop = 0;

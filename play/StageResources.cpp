@@ -18,6 +18,8 @@ cVector<DDSURFACEDATA> SwordSD;
 cVector<BMPFILEDATA> SwordBmp;
 cVector<DDSURFACEDATA> EffectSD;
 cVector<BMPFILEDATA> EffectBmp;
+cList<DDSURFACEDATA> PictureSD;
+cList<BMPFILEDATA> PictureBmp;
 
 namespace {
 

@@ -16,6 +16,10 @@ extern cVector<DDSURFACEDATA> SwordSD;
 extern cVector<BMPFILEDATA> SwordBmp;
 extern cVector<DDSURFACEDATA> EffectSD;
 extern cVector<BMPFILEDATA> EffectBmp;
+// The surfaces and load records of the shown pictures, element by element in
+// step with the play scene's picture list.
+extern cList<DDSURFACEDATA> PictureSD;
+extern cList<BMPFILEDATA> PictureBmp;
 
 // Each loads its database's pictures afresh; a picture that fails to load is
 // reported in the error log and leaves its surface empty.

@@ -70,7 +70,7 @@ void cPlayScene::SetStage(int bLoadStage, int bFirst) {
         ItemList.clear();
         Effects.clear();
         Messages.clear();
-        scene.Pictures.clear();
+        ReleaseStagePictures();
         StopScreenEffect();
 
         // The settings as they were when the attempt started: status commands

@@ -80,6 +80,11 @@ bool RunPauseJob(cPlayScene& scene, const cPauseJob& job) {
     return RunPlayWorker(thPause, PauseThreadProc, scene);
 }
 
+void cPlayScene::HoldGame() {
+    // The command has set the job already.
+    RunPlayWorker(thPause, PauseThreadProc, *this);
+}
+
 DWORD PauseThreadProc(void* argument) {
     cPlayScene& scene = *static_cast<cPlayScene*>(argument);
     if (scene.scene.nQuit) return 0;

@@ -161,14 +161,14 @@ void DrawMapLayer(DDSURFACEDATA* target, int layer) {
 }
 
 void DrawPictures(DDSURFACEDATA* target, int layer, int hold, cList<cPictureState>& pictures,
-                  cList<DDSURFACEDATA>& surfaces, cList<BMPFILEDATA>& records) {
+                  cList<DDSURFACEDATA>& surfaces, cList<BMPFILEDATA>& records, bool removeEnded) {
     // Pictures whose time is up are collected and leave after the walk.
     std::vector<std::size_t> ended;
     std::size_t index = 0;
     auto surface = surfaces.begin();
     for (cPictureState& p : pictures) {
         DDSURFACEDATA* sd = surface != surfaces.end() ? &*surface : nullptr;
-        if (p.nLayer == layer && p.Draw(target, sd, hold) == 1) ended.push_back(index);
+        if (p.nLayer == layer && p.Draw(target, sd, hold) == 1 && removeEnded) ended.push_back(index);
         ++index;
         if (surface != surfaces.end()) ++surface;
     }

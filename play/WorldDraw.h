@@ -32,9 +32,11 @@ void DrawBlock(const cBlock& block, DDSURFACEDATA* target, int x, int y);
 void DrawMapLayer(DDSURFACEDATA* target, int layer);
 
 // The shown pictures of a layer; a picture whose time is up leaves the list
-// with its surface (`surfaces` and `records` run parallel to the list), after the walk.
+// with its surface (`surfaces` and `records` run parallel to the list), after
+// the walk. Without `removeEnded` it stays (it is no longer drawn) until a
+// later drawing may change the lists.
 void DrawPictures(DDSURFACEDATA* target, int layer, int hold, cList<cPictureState>& pictures,
-                  cList<DDSURFACEDATA>& surfaces, cList<BMPFILEDATA>& records);
+                  cList<DDSURFACEDATA>& surfaces, cList<BMPFILEDATA>& records, bool removeEnded = true);
 
 // The status bar along the top edge.
 void DrawStatusBar(DDSURFACEDATA* target);

@@ -32,8 +32,8 @@ protected:
         chara = &AddNpc(Def(), 6, 5);
         chara->nWord12 = 1; // takes part in contacts
         chara->UpdateScreenRect();
-        scene().Buckets.assign(2, cList<cChara*>());
-        scene().Buckets[1].push_back(chara);
+        scene().FactionCharas.assign(2, cList<cChara*>());
+        scene().FactionCharas[1].push_back(chara);
         IndicatorFlashCounter = 0;
     }
     void TearDown() override {
