@@ -4,6 +4,7 @@
 // follows its death; pictures are drawn only when a face runs.
 #include "play/PlayScene.h"
 
+#include "engine/FlashColors.h"
 #include "engine/SceneLists.h"
 #include "graphics/Graphics.h"
 #include "play/PlayHost.h"
@@ -89,6 +90,7 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     RunScreenEffect(target, frozen);
     DrawStatusBar(target);
     DrawCountdown(target, time);
+    AnimateFlashColors();
     // What follows the hero's defeat may set the stage up again, which frees
     // every object this drawing walks: it waits until the picture is done.
     if (heroDefeatEnded && !bGameHeld) AfterHeroDefeat();
