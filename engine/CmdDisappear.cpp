@@ -65,7 +65,7 @@ void VanishDescendants(cChara& c, int depth, bool withShots) {
 } // namespace
 
 void RemoveShot(cShotObj& shot) {
-    shot.nMarkRemove = 1;
+    MarkShotRemoved(shot);
     if (!Scene().nDeferRemoval) RemoveMarkedShots();
 }
 

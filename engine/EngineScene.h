@@ -104,6 +104,8 @@ struct cSceneState {
     std::int32_t nDefeatCheck = 0;  // another character's hp dropped below 1 in this run
     std::int32_t nQuit = 0;         // the main window closes while the pause thread runs
     std::int32_t nDeferRemoval = 0; // shot lists are being walked: mark, do not erase
+    std::int32_t bShotMarked = 0;   // a live shot may carry its removal mark (MarkShotRemoved)
+    std::int32_t bCharaMarked = 0;  // a live character may carry its removal mark (MarkCharaRemoved)
     std::int32_t nObjectSerial = 0; // id of the next new stage object
     std::int32_t nNextStage = 0;
     std::string strNextStage;

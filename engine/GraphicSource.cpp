@@ -150,6 +150,11 @@ void SelectGraphicSource(GraphicDesc& d, int mode, int kind, int index, int cell
     }
 }
 
+DDSURFACEDATA* ShotPicture(int facing) {
+    const int sheet = SD_SHOT_PICTURE + (facing ? 1 : 0);
+    return SystemSurface(UsesMainSheets() ? sheet : sheet + SD_CHARA_ALT_OFFSET);
+}
+
 void SelectSystemSurfaces() {
     if (UsesMainSheets()) {
         WorkSurfaces.lpMark = SystemSurface(SD_MARK);

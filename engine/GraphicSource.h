@@ -41,7 +41,8 @@ enum : int {
     SD_ITEM_SMALL = 42,
     SD_MARK = 43,
     SD_MARK_ALT = 44,
-    SD_SHOT = 63, // 63 + facing; the mirrored sheet 64 - facing
+    SD_SHOT_PICTURE = 20, // the shot picture as loaded, 21 its mirrored twin
+    SD_SHOT = 63,         // 63 + facing; the mirrored sheet 64 - facing
     SD_WORK = 67,
     SD_WORK_SHARED = 68,
     SD_WORK_EFFECT = 70,
@@ -86,6 +87,12 @@ void SelectSystemSurfaces();
 // Draws one graphic shrunk to 16 x 16 pixels at (x, y): the icons of messages
 // and the hint of a carried item.
 void DrawGraphicSmall(DDSURFACEDATA* target, int x, int y, int kind, int index, int subCell);
+
+// The shot picture a moving shot draws its 16 x 16 cells from: as loaded for
+// facing 0, mirrored for facing 1, in the set this drawing face uses. (The
+// sheets from SD_SHOT on hold the same cells in 32 x 32 slots, for graphics
+// chosen by SelectGraphicSource.)
+DDSURFACEDATA* ShotPicture(int facing);
 
 // The system surface of entry `index`, or none for an index outside the table.
 DDSURFACEDATA* SystemSurface(int index);

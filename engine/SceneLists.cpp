@@ -17,22 +17,34 @@ cList<cNpcChara>::iterator EraseCharaNode(cList<cNpcChara>& live, cList<cNpcChar
 
 void MarkCharaRemoved(cNpcChara& chara) {
     chara.bRemoveMark = 1;
+    Scene().bCharaMarked = 1;
     chara.bPresent = 0;
     chara.bTakesPart = 0;
 }
 
 void RemoveMarkedCharas() {
-    cList<cNpcChara>& live = Scene().CharaList;
+    // As with shots: no mark since the last removal, no walk.
+    cSceneState& scene = Scene();
+    if (!scene.bCharaMarked) return;
+    scene.bCharaMarked = 0;
+    cList<cNpcChara>& live = scene.CharaList;
     for (auto it = live.begin(); it != live.end();)
         it = it->bRemoveMark ? EraseCharaNode(live, it) : std::next(it);
 }
 
+void MarkShotRemoved(cShotObj& shot) {
+    shot.nMarkRemove = 1;
+    Scene().bShotMarked = 1;
+}
+
 void RemoveMarkedShots() {
     cSceneState& scene = Scene();
-    // Every faction entry is also in the live list: when no live shot is
-    // marked, as after most walks, there is nothing to remove anywhere.
+    // Every faction entry is also in the live list: when no shot was marked
+    // since the last removal, as after most walks, there is nothing to remove
+    // anywhere, and the lists are not walked to find that out.
+    if (!scene.bShotMarked) return;
+    scene.bShotMarked = 0;
     const auto marked = [](const cShotObj& s) { return s.nMarkRemove != 0; };
-    if (std::none_of(scene.LiveShots.begin(), scene.LiveShots.end(), marked)) return;
     for (cList<cShotObj*>& group : scene.FactionShots)
         group.remove_if([](const cShotObj* s) { return s->nMarkRemove != 0; });
     scene.LiveShots.remove_if(marked);

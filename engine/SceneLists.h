@@ -8,15 +8,20 @@
 #include <cstdint>
 
 class cNpcChara;
+class cShotObj;
 
 // Removes a character from the live list: every link to it cleared, its
 // faction list's entry removed, the character destroyed. The next node.
 cList<cNpcChara>::iterator EraseCharaNode(cList<cNpcChara>& live, cList<cNpcChara>::iterator node);
 // Marks a live character to leave after the walk in progress: from now on it
-// takes no part (no moves, contacts or collisions) while it waits.
+// takes no part (no moves, contacts or collisions) while it waits. Every mark
+// goes through here, so that a removal with no mark set walks nothing.
 void MarkCharaRemoved(cNpcChara& chara);
 // Removes every live character marked for removal (after a walk of the lists).
 void RemoveMarkedCharas();
+// Marks a shot or sword to leave at the next RemoveMarkedShots; every mark
+// goes through here, so that a removal with no mark set walks nothing.
+void MarkShotRemoved(cShotObj& shot);
 // Removes every shot and sword marked for removal from the faction shot lists
 // and the live shot list (after a walk of the lists).
 void RemoveMarkedShots();

@@ -95,7 +95,7 @@ public:
     cEdShot Shot;                    // the shot record of the command that made it
     cChara* lpTargetOwner = nullptr; // holds this shot with tag 0
     cChara* lpUserOwner = nullptr;   // holds this shot with tag 4
-    std::int32_t nMarkRemove = 0;    // 1: stage play removes it at the next safe point
+    std::int32_t nMarkRemove = 0;    // 1: stage play removes it at the next safe point (MarkShotRemoved)
     std::int32_t bMoving = 1;        // moves by itself (swords do not)
     std::int32_t nHitEffect = 0;     // Effect record run where it hits
     cShotMotion Motion;

@@ -44,6 +44,10 @@ void WriteQuadVertices(std::uint8_t* out, float x, float y, float w, float h, DW
 // format differs from the texture format.
 bool IsFullScreenBackBuffer(const DDSURFACEDATA* sd);
 
+// The Direct3D face's transparent value of a record (the back buffer keeps
+// its own), as an ARGB colour.
+DWORD TransparentClearColor(const DDSURFACEDATA* lpDstSD);
+
 // Clips a rectangle to a record's size; false when nothing is left.
 bool ClipToRecord(const DDSURFACEDATA* sd, int& x, int& y, int& w, int& h);
 

@@ -40,6 +40,3 @@ extern cQuadBatch QuadBatch;
 // Adds a clipped blit to the open batch with the current drawing state.
 void QuadBatchAdd(DDSURFACEDATA* dst, int x, int y, int w, int h, DDSURFACEDATA* src, int sx, int sy, int sw,
                   int sh, DWORD flags);
-
-// The transparent value a destination is cleared to, as an ARGB colour.
-DWORD TransparentClearColor(const DDSURFACEDATA* lpDstSD);

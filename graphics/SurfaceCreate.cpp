@@ -47,6 +47,14 @@ bool CreateDirectDrawSurface(DDSURFACEDATA* sd, int w, int h, int bColorKey, int
     return true;
 }
 
+// What a new Direct3D record starts as, like a DirectDraw one filled with
+// the transparent colour: transparent where it is colour-keyed (an empty
+// sheet or work area then draws nothing), the key colour where it is not.
+DWORD EmptyColour(const DDSURFACEDATA* sd) {
+    if (sd->lpDT->bColorKey) return TransparentClearColor(sd);
+    return nBpp == 16 ? UnpackToArgb(PixelFormat::A1R5G5B5, lpDTCon->wKeyColor_16) : lpDTCon->dwKeyColor;
+}
+
 void TextureFailureBox() {
     if (lpDTCon && !lpDTCon->strTextureError.empty()) ErrorBox(lpDTCon->strTextureError.c_str());
     PostMainWindowClose();
@@ -135,7 +143,7 @@ bool DDCreateSurface(DDSURFACEDATA* lpSD, int nWidth, int nHeight, int bColorKey
     lpSD->nTexWidth = static_cast<int>(dt->Desc.Width);
     lpSD->nTexHeight = static_cast<int>(dt->Desc.Height);
     if (DDSetRenderTarget(0, lpSD)) {
-        lpDevice->Clear(0, nullptr, D3DCLEAR_TARGET, lpDTCon->dwKeyColor, 1.0f, 0);
+        lpDevice->Clear(0, nullptr, D3DCLEAR_TARGET, EmptyColour(lpSD), 1.0f, 0);
         if (lpDTCon->lpTargetSD) DDSetRenderTarget(0, lpDTCon->lpTargetSD);
     }
     if (!bRecreate) SurfaceListAdd(lpSD);

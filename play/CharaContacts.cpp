@@ -80,6 +80,8 @@ public:
     // The characters whose hit rectangle may meet `r`, in list order.
     void Query(const cRectD& r, std::vector<std::uint32_t>& out) const { grid_.Query(r, out); }
     cList<cChara*>::iterator Node(std::uint32_t i) const { return nodes_[i]; }
+    // The character when taken (the one at Node(i) until a hit).
+    cChara* Chara(std::uint32_t i) const { return charas_[i]; }
     // Where the character stood when taken (where it stands until a hit).
     const cRectD& Rect(std::uint32_t i) const { return rects_[i]; }
 
@@ -111,11 +113,19 @@ int AttacksAgainstCharas(cStageEnd& end) {
             bool taken = false, moved = false;
             for (cShotObj* s : scene.FactionShots[g]) {
                 if (s->nMarkRemove || !OnScreenRuleHolds(*s)) continue;
-                const cAttackSettings a = AttackSettingsOf(*s);
-                const bool real = IsRealAttack(*s);
+                // Read from the record at the shot's first meeting: most
+                // shots meet nobody, and nothing runs before that meeting
+                // that could change the record.
+                cAttackSettings a;
+                bool real = false, settled = false;
                 bool remove = false;
                 // One shot meeting one character: whether it hit, or play ended.
                 const auto meet = [&](cChara* c) {
+                    if (!settled) {
+                        a = AttackSettingsOf(*s);
+                        real = IsRealAttack(*s);
+                        settled = true;
+                    }
                     if (!OnScreenRuleHolds(*c) || !c->bPresent || c->bDying || c->Def.Invincible == 2)
                         return eMeet::Missed;
                     if (!HitRect(*c).IsOverlap(AttackRect(*s)) || InHitList(*s, c)) return eMeet::Missed;
@@ -167,20 +177,19 @@ int AttacksAgainstCharas(cStageEnd& end) {
                 const cRectD reach = AttackRect(*s);
                 snapshot.Query(reach, near);
                 for (const std::uint32_t i : near) {
-                    auto node = snapshot.Node(i);
-                    // Until a hit nothing moves: the places taken are the
-                    // places now, and the shot's own list is at hand.
-                    if (!snapshot.Rect(i).IsOverlap(reach) || InHitList(*s, *node)) continue;
-                    const eMeet m = meet(*node);
+                    // Until a hit nothing moves: the places and characters
+                    // taken are those now, and the shot's own list is at hand.
+                    if (!snapshot.Rect(i).IsOverlap(reach) || InHitList(*s, snapshot.Chara(i))) continue;
+                    const eMeet m = meet(snapshot.Chara(i));
                     if (m == eMeet::Ended) return result;
                     if (m == eMeet::Missed) continue;
                     moved = true;
-                    for (++node; node != charas.end(); ++node)
+                    for (auto node = std::next(snapshot.Node(i)); node != charas.end(); ++node)
                         if (meet(*node) == eMeet::Ended) return result;
                     break;
                 }
                 // Removal waits until the walk of the group lists is over.
-                if (remove) s->nMarkRemove = 1;
+                if (remove) MarkShotRemoved(*s);
             }
         }
     }
@@ -258,7 +267,9 @@ void AttacksAgainstAttacks() {
     cSceneState& scene = Scene();
     const std::size_t groups = scene.FactionShots.size();
     for (std::size_t i = 0; i < groups; ++i)
-        for (std::size_t j = i + 1; j < groups; ++j)
+        for (std::size_t j = i + 1; j < groups; ++j) {
+            // No pair to test: the other list is not walked for nothing.
+            if (scene.FactionShots[i].empty() || scene.FactionShots[j].empty()) continue;
             for (cShotObj* p : scene.FactionShots[i]) {
                 if (p->nMarkRemove) continue;
                 const cAttackSettings pa = AttackSettingsOf(*p);
@@ -268,19 +279,20 @@ void AttacksAgainstAttacks() {
                     if (!pa.bVersusShots && !qa.bVersusShots) continue;
                     if (!PositionRect(*p).IsOverlap(PositionRect(*q))) continue;
                     if (qa.bVersusShots && !pa.bVersusShots) {
-                        q->nMarkRemove = 1;
+                        MarkShotRemoved(*q);
                     } else if (pa.bVersusShots && !qa.bVersusShots) {
-                        p->nMarkRemove = 1;
+                        MarkShotRemoved(*p);
                     } else if (qa.nStrength < pa.nStrength) {
-                        q->nMarkRemove = 1;
+                        MarkShotRemoved(*q);
                     } else if (qa.nStrength == pa.nStrength) {
-                        q->nMarkRemove = 1;
-                        p->nMarkRemove = 1;
+                        MarkShotRemoved(*q);
+                        MarkShotRemoved(*p);
                     } else {
-                        p->nMarkRemove = 1;
+                        MarkShotRemoved(*p);
                     }
                 }
             }
+        }
 }
 
 } // namespace

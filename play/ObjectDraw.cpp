@@ -75,7 +75,7 @@ void DrawShot(cShotObj& shot, DDSURFACEDATA* target, int frozen) {
     }
     const int cell = frozen ? shot.GetAnimeCell() : shot.StepAnime();
     const std::int32_t g = shot.nGraphic;
-    DDSURFACEDATA* sheet = SystemSurface(SD_SHOT + (shot.nFacing ? 1 : 0));
+    DDSURFACEDATA* sheet = ShotPicture(shot.nFacing);
     if (!sheet) return;
     const int sx = (cell + g / 30 * 2) * 16, sy = g % 30 * 16;
     if (shot.Shot.cSize < 2)

@@ -34,7 +34,7 @@ void cPlayScene::StepShots() {
     scene.nDeferRemoval = 1;
     for (cShotObj& shot : scene.LiveShots) {
         if (shot.nMarkRemove) continue;
-        if (StepShot(shot)) shot.nMarkRemove = 1;
+        if (StepShot(shot)) MarkShotRemoved(shot);
     }
     scene.nDeferRemoval = 0;
     RemoveMarkedShots();

@@ -165,4 +165,20 @@ TEST_F(Sources, WorkSurfacesOfEachFace) {
     }
 }
 
+// Moving shots draw from the shot picture as loaded (or its second form), not
+// from the sheets of 32-pixel slots, whose cells lie elsewhere.
+TEST_F(Sources, MovingShotsDrawFromTheShotPictureOfEachFace) {
+    struct Face {
+        bool d3d;
+        int stretch;
+        int left, right;
+    };
+    for (const Face& f : {Face{false, 1, 20, 21}, Face{false, 0, 38, 39}, Face{true, 0, 38, 39}}) {
+        lpDTCon = f.d3d ? &context : nullptr;
+        IniSetting.DD_VideoStretch = f.stretch;
+        EXPECT_EQ(Number(ShotPicture(0)), f.left);
+        EXPECT_EQ(Number(ShotPicture(1)), f.right);
+    }
+}
+
 } // namespace

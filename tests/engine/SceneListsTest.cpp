@@ -15,7 +15,8 @@ TEST_F(SceneLists, AMarkedCharacterLeavesAfterTheWalkWithItsLinks) {
     b.SetTarget(1, &a);
     const std::int32_t idB = b.nId;
     // Marked during a walk: nothing is erased under the walker.
-    for (cNpcChara& c : scene().CharaList) c.bRemoveMark = c.nId == a.nId;
+    for (cNpcChara& c : scene().CharaList)
+        if (c.nId == a.nId) MarkCharaRemoved(c);
     ASSERT_EQ(scene().CharaList.size(), 2u);
     RemoveMarkedCharas();
     ASSERT_EQ(scene().CharaList.size(), 1u);

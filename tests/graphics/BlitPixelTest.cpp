@@ -162,6 +162,27 @@ TEST_P(Faces, MirroredPicture) {
     if (!d3d) DDReleaseSurface(&mirrored);
 }
 
+// A work surface made empty (as the shot sheets of the play pictures are)
+// starts in the transparent colour: keyed, it leaves the destination as it
+// was, one by one or batched; plain, it shows the key colour.
+TEST_P(Faces, AnEmptyWorkSurfaceStartsTransparent) {
+    // The games' palette entry 0 is the transparent colour, which DirectDraw fills with.
+    Palette[0] = {0xFF, 0x00, 0xFF, 0};
+    DDSURFACEDATA keyed, plain;
+    ASSERT_TRUE(DDCreateSurface(&keyed, 64, 32, 1, 1, 0, 0, 0));
+    ASSERT_TRUE(DDCreateSurface(&plain, 64, 32, 0, 1, 0, 0, 0));
+    DDBltFast(&dst, 0, 0, 3, 2, &keyed, 5, 5, 1);
+    DDBeginQuadBatch(0);
+    DDBltFast(&dst, 3, 2, 2, 2, &keyed, 0, 0, 1);
+    DDBltStretch(&dst, 5, 0, 3, 4, &keyed, 40, 8, 16, 16, 1);
+    DDFlushQuadBatch();
+    Check({"........", "........", "........", "........"});
+    DDBltFast(&dst, 1, 1, 2, 2, &plain, 0, 0, 0);
+    Check({"........", ".KK.....", ".KK.....", "........"});
+    DDReleaseSurface(&keyed);
+    DDReleaseSurface(&plain);
+}
+
 INSTANTIATE_TEST_SUITE_P(DirectDrawAndDirect3D, Faces,
                          ::testing::Values(Face{false, 16, false}, Face{false, 32, false},
                                            Face{true, 16, false}, Face{true, 32, false}),

@@ -227,7 +227,7 @@ TEST_F(ShotMotionTest, ShotsAreLinkedToTheirUserAndAimedTargetAndUnlinkedWhenEra
     EXPECT_EQ(u.ShotLinks.size(), 3u);
     EXPECT_EQ(t.ShotLinks.size(), 1u);
     EXPECT_EQ(scene().FactionShots[0].size(), 3u);
-    aimed.nMarkRemove = 1;
+    MarkShotRemoved(aimed);
     RemoveMarkedShots();
     EXPECT_EQ(u.ShotLinks.size(), 2u);
     EXPECT_TRUE(t.ShotLinks.empty());
