@@ -113,7 +113,7 @@ int AttacksAgainstCharas(cStageEnd& end) {
             bool taken = false, moved = false;
             for (cShotObj* s : scene.FactionShots[g]) {
                 if (s->nMarkRemove || !OnScreenRuleHolds(*s)) continue;
-                // Read from the record at the shot's first meeting: most
+                // Read from the record before the shot's first meeting: most
                 // shots meet nobody, and nothing runs before that meeting
                 // that could change the record.
                 cAttackSettings a;
@@ -121,14 +121,12 @@ int AttacksAgainstCharas(cStageEnd& end) {
                 bool remove = false;
                 // One shot meeting one character: whether it hit, or play ended.
                 const auto meet = [&](cChara* c) {
-                    if (!settled) {
-                        a = AttackSettingsOf(*s);
-                        real = IsRealAttack(*s);
-                        settled = true;
-                    }
+                    // The place first: it rules out most characters, and
+                    // reading it alone touches less of each than the rest.
+                    if (!HitRect(*c).IsOverlap(AttackRect(*s))) return eMeet::Missed;
                     if (!OnScreenRuleHolds(*c) || !c->bPresent || c->bDying || c->Def.Invincible == 2)
                         return eMeet::Missed;
-                    if (!HitRect(*c).IsOverlap(AttackRect(*s)) || InHitList(*s, c)) return eMeet::Missed;
+                    if (InHitList(*s, c)) return eMeet::Missed;
                     if (real && c->IsInvincible()) return eMeet::Missed;
                     c->TriggerFlowsFrom(7, s->lpUserOwner, 0);
                     if (s->lpUserOwner && a.bNotifyOwner)
@@ -180,6 +178,13 @@ int AttacksAgainstCharas(cStageEnd& end) {
                     // Until a hit nothing moves: the places and characters
                     // taken are those now, and the shot's own list is at hand.
                     if (!snapshot.Rect(i).IsOverlap(reach) || InHitList(*s, snapshot.Chara(i))) continue;
+                    // Every meeting, those of the walk after a hit included,
+                    // comes after this one.
+                    if (!settled) {
+                        a = AttackSettingsOf(*s);
+                        real = IsRealAttack(*s);
+                        settled = true;
+                    }
                     const eMeet m = meet(snapshot.Chara(i));
                     if (m == eMeet::Ended) return result;
                     if (m == eMeet::Missed) continue;
