@@ -1,5 +1,6 @@
 #include "app/ChallengeScene.h"
 
+#include "engine/FlashColors.h"
 #include "foundation/MessageBox.h"
 #include "graphics/Font.h"
 #include "graphics/Graphics.h"
@@ -126,6 +127,7 @@ void cChallengeScene::Draw() {
         page_.bLost = 0;
     }
     DDBltFast(&BackBuffer, 0, 0, page_.nWidth, page_.nHeight, &page_, 0, 0, 0);
+    AnimateFlashColors();
 }
 
 void cChallengeScene::FadeIn() {

@@ -2,6 +2,7 @@
 
 #include "app/DialogRequests.h"
 #include "app/SoundMessages.h"
+#include "engine/FlashColors.h"
 #include "foundation/Fault.h"
 #include "graphics/Effects.h"
 #include "graphics/Font.h"
@@ -113,6 +114,7 @@ void cOptionScene::Draw() {
         page_.bLost = 0;
     }
     DDBltFast(&BackBuffer, 0, 0, 640, 480, &page_, 0, 0, 0);
+    AnimateFlashColors();
 }
 
 void cOptionScene::FadeIn() {

@@ -1,5 +1,6 @@
 #include "app/SaveScene.h"
 
+#include "engine/FlashColors.h"
 #include "graphics/Font.h"
 #include "graphics/Graphics.h"
 #include "graphics/SystemSurfaces.h"
@@ -62,6 +63,7 @@ void cSaveScene::Draw() {
         SysFont[1].DrawTextBoxF(&BackBuffer, 320 - width / 2, 260, width, 16, "%s%d", word.c_str(),
                                 PlayData.nTotalScore);
     }
+    AnimateFlashColors();
 }
 
 void cSaveScene::FadeIn() {

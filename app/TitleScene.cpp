@@ -1,6 +1,7 @@
 #include "app/TitleScene.h"
 
 #include "app/DialogRequests.h"
+#include "engine/FlashColors.h"
 #include "foundation/Fault.h"
 #include "graphics/Font.h"
 #include "graphics/Graphics.h"
@@ -100,6 +101,7 @@ void cTitleScene::DrawScreen() {
         menu_.bLost = 0;
     }
     DDBltFast(&BackBuffer, nMenuX, nMenuY, menu_.nWidth, menu_.nHeight, &menu_, 0, 0, 1);
+    AnimateFlashColors();
 }
 
 void cTitleScene::FadeIn() {
@@ -206,6 +208,7 @@ void cTitleScene::StateLoadSlot() {
     }
     if (!DDIsRunning()) return;
     DDBltFast(&BackBuffer, 0, 0, 640, 480, &SystemSD[kTitlePicture], 0, 0, 0);
+    AnimateFlashColors();
     DrawSlotList(&BackBuffer, kSlotListX, kSlotListY, SlotList, nSlotTop, nSlotRows);
     DDBltFast(&BackBuffer, cursor.nX, cursor.nY, 16, 16, &SystemSD[kAccessoryPicture], 64, 0, 1);
 }

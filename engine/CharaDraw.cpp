@@ -6,9 +6,11 @@
 
 #include "engine/CharaEffects.h"
 #include "engine/EngineScene.h"
+#include "engine/FlashColors.h"
 #include "engine/GraphicSource.h"
 #include "graphics/Graphics.h"
 #include "project/Database.h"
+#include "project/SystemData.h"
 
 #include <climits>
 
@@ -90,12 +92,20 @@ void cChara::GetDrawCell(GraphicDesc& desc, std::int32_t& cell) const {
         if (Def.BlockChara) cell += set.nOffset2;
         if (Def.Invincible) cell += set.nOffset1;
     }
-    // The tint of an invincible character: the table of tint colours is not
-    // part of the data this player has, so an invincible character is drawn
-    // untinted.
+    // An invincible character flashes in the special colour it names (its
+    // number into the flashing colours), on the face that tints by colour
+    // operations and when the project switches tints on.
     desc.Tint = false;
     desc.TintColour = 0;
     desc.TintOp = 0;
+    const int tint = Def.TintSelect;
+    if (Def.Invincible && DDIsDirect3D() && SystemData.bCharaDrawSwitch && tint >= 1 &&
+        tint <= kFlashColors) {
+        const cFlashColor& flash = FlashColorTable[static_cast<std::size_t>(tint)];
+        desc.Tint = true;
+        desc.TintColour = flash.dwColor;
+        desc.TintOp = flash.dwMode;
+    }
 }
 
 int cChara::RunCharaEffect(int frozen) {

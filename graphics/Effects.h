@@ -85,6 +85,9 @@ void DDFadePalette(PALETTEENTRY* out, int first, int last, int level, BYTE red, 
 // direction 1 toward the front.
 void DDCyclePalette(PALETTEENTRY* out, int first, int last, int step, int direction,
                     const PALETTEENTRY* base);
+// Entries first to first + count - 1 of `palette` shown on the display's
+// palette (8-bit DirectDraw; nothing on other faces or for a range outside it).
+void DDShowPaletteEntries(const PALETTEENTRY* palette, int first, int count);
 // One frame of a fade of the screen to a colour (out) or back from it (in),
 // along a sine over 90 degrees moved by `step` a frame; true on the last frame,
 // after which the next call starts a new fade. `finish` jumps to the end. The

@@ -92,6 +92,11 @@ void DDCyclePalette(PALETTEENTRY* out, int first, int last, int step, int direct
         std::rotate(out + first, out + first + k, out + last + 1);
 }
 
+void DDShowPaletteEntries(const PALETTEENTRY* palette, int first, int count) {
+    if (!palette || !lpDDPalette || count < 1 || !ValidRange(first, first + count - 1)) return;
+    lpDDPalette->SetEntries(0, static_cast<DWORD>(first), static_cast<DWORD>(count), palette + first);
+}
+
 bool DDFadeOut(PALETTEENTRY* palette, int first, int last, BYTE red, BYTE green, BYTE blue, double step,
                PALETTEENTRY* base, int finish) {
     double& phase = lpDTCon ? Phases.outDirect3D : Phases.outDirectDraw;

@@ -4,6 +4,7 @@
 // follows its death; pictures are drawn only when a face runs.
 #include "play/PlayScene.h"
 
+#include "engine/FlashColors.h"
 #include "engine/Indicators.h"
 #include "engine/SceneLists.h"
 #include "graphics/Font.h"
@@ -126,7 +127,7 @@ void cPlayScene::DrawWorld(int running, int frozen, int time, int captions) {
     DrawStatusBar(target);
     DrawCountdown(target, time);
     if (captions && target) DrawRunCaption(target);
-    // The flashing colours step here, before the screen colour.
+    AnimateFlashColors();
     DrawScreenColor(target, frozen);
     // What follows the hero's defeat may set the stage up again, which frees
     // every object this drawing walks: it waits until the picture is done.

@@ -3,6 +3,7 @@
 #include "foundation/ErrorLog.h"
 #include "foundation/Fault.h"
 #include "foundation/Input.h"
+#include "graphics/Effects.h"
 #include "graphics/Graphics.h"
 #include "graphics/SystemSurfaces.h"
 #include "gui/MenuCursor.h"
@@ -36,6 +37,12 @@ cVector<int> PlayPictures() {
 }
 
 constexpr int kFirstBackground = 55; // eight background layers, 55 to 62
+
+// Frames of a fade whose phase moves `step` degrees a frame: every step to
+// 90, and the frame at 90 that ends it.
+int FadeFrames(int step) {
+    return step > 0 ? 1 + (90 + step - 1) / step : 1;
+}
 
 } // namespace
 
@@ -161,9 +168,24 @@ void cPlayScene::Enter() {
     }
 }
 
+bool cPlayScene::StepFade(bool in) {
+    // The fade moves a sine's phase over 90 degrees by the fade length a frame.
+    const int step = PlayHost().FadeLength();
+    if (DDIsRunning()) {
+        // The palette the screens fade is the one in use, from the one loaded:
+        // fading the loaded one would leave every later screen black.
+        return in ? DDFadeIn(Palette, 0, 255, 0, 0, 0, step, BasePalette, 0)
+                  : DDFadeOut(Palette, 0, 255, 0, 0, 0, step, BasePalette, 0);
+    }
+    // No screen: as many frames as the fade would take.
+    if (++nSubState < FadeFrames(step)) return false;
+    nSubState = 0;
+    return true;
+}
+
 void cPlayScene::StateFadeIn() {
     DrawWorld(0, 1, 0, 1);
-    if (++nSubState >= PlayHost().FadeLength()) {
+    if (StepFade(true)) {
         nSubState = 0;
         nState = PLAY_READY;
     }
@@ -171,6 +193,7 @@ void cPlayScene::StateFadeIn() {
 
 void cPlayScene::StateReady() {
     DrawWorld(0, 1, 0, 1);
+    if (StepReadyCaptions(DDIsRunning() ? &BackBuffer : nullptr)) return;
     cHeroChara* hero = Hero();
     if (hero) hero->SetAnime(hero->bStartAnime ? 2 : 0, 1);
     nCaption1 = 0;
@@ -178,11 +201,8 @@ void cPlayScene::StateReady() {
 }
 
 void cPlayScene::StateLeave() {
-    if (nSubState < PlayHost().FadeLength()) {
-        ++nSubState;
-        return;
-    }
-    if (DDIsRunning()) DDFillSurfaceColor(&BackBuffer, 0);
+    if (!StepFade(false)) return;
+    if (DDIsRunning()) DDFillSurfacePal(&BackBuffer, 16);
     ReleaseSightMask();
     cPlayHost& host = PlayHost();
     int next = nNextScene;

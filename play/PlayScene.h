@@ -81,6 +81,11 @@ public:
     void StateReady();
     void StateMain();
     void StateLeave();
+    // One frame of the fade-in (`in`) or the fade-out: true on its last frame.
+    bool StepFade(bool in);
+    // One frame of the ready captions, drawn onto `target` (none: counted
+    // only): true while a caption shows, false when play may start.
+    bool StepReadyCaptions(DDSURFACEDATA* target);
 
     // The menus and end displays over the frozen world (PlayMenus.cpp).
     void StatePause();

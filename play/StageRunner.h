@@ -66,7 +66,7 @@ public:
         int GameKind() override { return gameKind; }
         int RankingsOn() override { return rankings; }
         int TestPlay() override { return testPlay; }
-        int EditorStarted() override { return 0; }
+        int EditorStarted() override { return editorStarted; }
         void EnterRankingName(std::string& name) override {
             ++nameEntries;
             if (!enteredName.empty()) name = enteredName;
@@ -76,6 +76,7 @@ public:
         int gameKind = 2;
         int rankings = 0;
         int testPlay = 0;
+        int editorStarted = 0;
         int nameEntries = 0;
         std::string enteredName; // the answer of the name entry; empty keeps the offered name
         int previous = 0;

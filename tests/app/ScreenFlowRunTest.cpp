@@ -131,7 +131,7 @@ TEST_F(ScreenFlowRun, AClearedStoryStageIsSavedAndTheStoryContinuesWhereItWas) {
         .Wait(30)
         .Keys("UP") // "play the stage"
         .Keys("Z")
-        .Wait(120)
+        .Wait(280) // the fade-in and the ready captions
         .HopToGoal()
         .Keys("Z") // the clear display: back to the map
         .Wait(60)
@@ -181,7 +181,7 @@ TEST_F(ScreenFlowRun, AChallengeStageClearedEntersItsResultIntoTheRankings) {
         .Keys("Z")
         .Wait()
         .Keys("Z") // stage 1
-        .Wait(120)
+        .Wait(280) // the fade-in and the ready captions
         .HopToGoal()
         .Keys("F3") // the clear display: the name entry (answered headless with its default), then the pages
         .Wait(10)

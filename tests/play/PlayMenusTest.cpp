@@ -69,7 +69,7 @@ TEST_F(PlayMenus, ThePauseMenuOffersRetryAndGiveUpByGameKindSwitchesAndClears) {
         PlayData.Challenges[1].nFirst = c.cleared;
         SystemData.bPauseMenuA = SystemData.bPauseMenuB = c.retrySwitch;
         SystemData.bPauseMenuC = c.giveUpSwitch;
-        ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 30));
+        ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 100));
         Keys(run, "SPACE\n1:\n", 2);
         ASSERT_EQ(run.Play().PauseMenu.size(), 4u);
         EXPECT_EQ(run.Play().PauseMenu[0].bEnabled, 1);

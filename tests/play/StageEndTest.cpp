@@ -278,7 +278,7 @@ TEST_F(StageEnd, TheSceneAfterAClearFollowsThePlayModeAndTheSeries) {
         run.Host().playMode = c.playMode;
         run.Host().gameKind = c.playMode <= 1 ? 0 : c.playMode - 1;
         run.Host().testPlay = c.testPlay;
-        ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 30));
+        ASSERT_TRUE(run.RunUntil(PLAY_MAIN, 100));
         cPlayScene& play = run.Play();
         WorldMap.SetDefaults();
         WorldMap.SetSize(4, 4);
