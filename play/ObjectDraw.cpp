@@ -56,8 +56,10 @@ void DrawSword(cShotObj& sword, DDSURFACEDATA* target) {
     if (frame < 0 || static_cast<std::size_t>(frame) >= type.Entries.size()) return;
     const cSwordTypeEntry& e = type.Entries[static_cast<std::size_t>(frame)];
     const std::int32_t scale = shot_record::Scale(sword.Shot);
+    // The pictures are loaded from sword type 1 on (type 0 is "none"), four a
+    // type: a type's pictures are those of the record its frames come from.
     const std::int64_t picture = sword.nFacing +
-                                 4 * static_cast<std::int64_t>(shot_record::SwordType(sword.Shot)) +
+                                 4 * (static_cast<std::int64_t>(shot_record::SwordType(sword.Shot)) - 1) +
                                  (scale >= 2 ? 2 : 0);
     if (!SwordSD.InRange(picture)) return;
     DDSURFACEDATA* src = &SwordSD[static_cast<std::size_t>(picture)];
@@ -66,23 +68,6 @@ void DrawSword(cShotObj& sword, DDSURFACEDATA* target) {
     else
         DDBltStretch(target, sword.nScrLeft, sword.nScrTop, sword.nWidth, sword.nHeight, src, e.nSrcX,
                      e.nSrcY, e.nWidth, e.nHeight, 1);
-}
-
-void DrawShot(cShotObj& shot, DDSURFACEDATA* target, int frozen) {
-    if (!shot.bMoving) {
-        DrawSword(shot, target);
-        return;
-    }
-    const int cell = frozen ? shot.GetAnimeCell() : shot.StepAnime();
-    const std::int32_t g = shot.nGraphic;
-    DDSURFACEDATA* sheet = ShotPicture(shot.nFacing);
-    if (!sheet) return;
-    const int sx = (cell + g / 30 * 2) * 16, sy = g % 30 * 16;
-    if (shot.Shot.cSize < 2)
-        DDBltFast(target, shot.nScrLeft, shot.nScrTop, 16, 16, sheet, sx, sy, 1);
-    else
-        DDBltStretch(target, shot.nScrLeft, shot.nScrTop, shot.nScrWidth, shot.nScrHeight, sheet, sx, sy, 16,
-                     16, 1);
 }
 
 // A boxed text window while it opens: the box with its outer frame is drawn
@@ -133,6 +118,23 @@ void DrawMessage(cMessageWindow& w, DDSURFACEDATA* target) {
 }
 
 } // namespace
+
+void DrawShot(cShotObj& shot, DDSURFACEDATA* target, int frozen) {
+    if (!shot.bMoving) {
+        DrawSword(shot, target);
+        return;
+    }
+    const int cell = frozen ? shot.GetAnimeCell() : shot.StepAnime();
+    const std::int32_t g = shot.nGraphic;
+    DDSURFACEDATA* sheet = ShotPicture(shot.nFacing);
+    if (!sheet) return;
+    const int sx = (cell + g / 30 * 2) * 16, sy = g % 30 * 16;
+    if (shot.Shot.cSize < 2)
+        DDBltFast(target, shot.nScrLeft, shot.nScrTop, 16, 16, sheet, sx, sy, 1);
+    else
+        DDBltStretch(target, shot.nScrLeft, shot.nScrTop, shot.nScrWidth, shot.nScrHeight, sheet, sx, sy, 16,
+                     16, 1);
+}
 
 void cPlayScene::DrawLayerObjects(DDSURFACEDATA* target, int layer, int frozen) {
     if (!target) return;

@@ -7,6 +7,7 @@
 #include "graphics/GraphicsFixture.h"
 #include "graphics/SystemSurfaces.h"
 #include "platform/ImageBuilders.h"
+#include "play/ObjectDraw.h"
 #include "play/StageResources.h"
 #include "play/StageRunner.h"
 #include "project/Database.h"
@@ -148,6 +149,49 @@ TEST_P(StagePictures, AWorkPictureMarkedLostIsLaidOutAgainByTheNextDrawing) {
     DDFillSurfaceColor(&SystemSD[kShotSheet], 0);
     run.Play().DrawWorld(0, 1, 0, 1);
     EXPECT_EQ(At(SystemSD[kShotSheet], 8, 8) & 0xFFFFFFu, 0u);
+}
+
+TEST_P(StagePictures, ASwordDrawsThePicturesOfItsOwnType) {
+    // Two sword types, each with its own colour for right and left.
+    const std::uint32_t colours[][2] = {{0x112233, 0x445566}, {0x778899, 0xAABBCC}};
+    Database.SwordType.assign(3, cSwordType());
+    for (int type = 1; type <= 2; ++type) {
+        cSwordType& t = Database.SwordType[static_cast<std::size_t>(type)];
+        for (int facing = 0; facing < 2; ++facing) {
+            const std::string name = "blade" + std::to_string(type) + std::to_string(facing) + ".bmp";
+            WritePicture(name.c_str(), 16, 16, colours[type - 1][facing]);
+            (facing == 0 ? t.strFile1 : t.strFile2) = name;
+        }
+        cSwordTypeEntry e;
+        e.nWidth = e.nHeight = 16;
+        t.Entries.assign(1, e);
+    }
+    cStageRunner run;
+    cStageRunner::UseStage(FloorStage());
+    run.Frame();
+    ASSERT_EQ(SwordSD.size(), 8u);
+    for (int type = 1; type <= 2; ++type)
+        for (int facing = 0; facing < 2; ++facing) {
+            cShotObj sword;
+            sword.bMoving = 0;
+            sword.Shot.cMotion = static_cast<decltype(sword.Shot.cMotion)>(type);
+            sword.nFacing = facing;
+            sword.nScrLeft = 100;
+            sword.nScrTop = 200;
+            DDFillSurfaceColor(&BackBuffer, Display(0));
+            DrawShot(sword, &BackBuffer, 1);
+            EXPECT_EQ(At(BackBuffer, 108, 208), Display(colours[type - 1][facing]))
+                << "type " << type << " facing " << facing;
+        }
+    // The "none" type has no pictures: nothing is drawn, not the first type's.
+    Database.SwordType[0].Entries.assign(1, Database.SwordType[1].Entries[0]);
+    cShotObj none;
+    none.bMoving = 0;
+    none.nScrLeft = 100;
+    none.nScrTop = 200;
+    DDFillSurfaceColor(&BackBuffer, Display(0));
+    DrawShot(none, &BackBuffer, 1);
+    EXPECT_EQ(At(BackBuffer, 108, 208), Display(0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Faces, StagePictures, ::testing::Values(false, true),
