@@ -24,11 +24,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // The title's new story, the world map walked to the first stage and its
-// start menu answered: the stage fades in.
+// start menu answered: the stage fades in and shows its ready captions (two
+// of 79 frames) before play starts.
 std::string ToFirstStage() {
     std::string s = "40:\nZ\n60:\n";
     for (int i = 0; i < 4; ++i) s += "RIGHT\n3:\n";
-    return s + "30:\nUP\n3:\nZ\n120:\n";
+    return s + "30:\nUP\n3:\nZ\n300:\n";
 }
 
 // RIGHT held all the way and Z held for full jumps: over the walker to the goal.
